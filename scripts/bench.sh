@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the benchmarks optimised and runs them; the figures go into PERFORMANCE.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release
+for b in build/release/bench/bench_*; do
+  QT_QPA_PLATFORM=offscreen "$b" "$@"
+done
