@@ -1,12 +1,6 @@
-#include <QApplication>
-
-#include "core/variabl.h"
+#include "core/program.h"
 
 int main(int argc, char** argv)
 {
-    InitializeGlobals();
-    QApplication app(argc, argv);
-    const int result = app.exec();
-    FinalizeGlobals();
-    return result;
+    return RunProgram(argc, argv);
 }

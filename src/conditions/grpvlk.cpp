@@ -1,0 +1,6 @@
+#include "conditions/grpvlk.h"
+
+TGruppvillkor::TGruppvillkor() : VForm(QStringLiteral("Gruppvillkor"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Gruppvillkor"));
+}

@@ -1,0 +1,6 @@
+#include "conditions/ordn.h"
+
+TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Ordningsf"));
+}

@@ -1,0 +1,47 @@
+#include "conditions/stale.h"
+
+#include "core/notify.h"
+#include "core/variabl.h"
+
+TResultLabels ResultLabels{QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("x"),
+                           QStringLiteral("0 %"), false};
+
+void ResetResultLabels()
+{
+    ResultLabels = {QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("0 %"), false};
+}
+
+bool MarkRowsStale(const StaleResetOptions& options)
+{
+    if (options.onceGuard) {
+        const bool alreadyShown = ResultsStaleShown != 0;
+        ResultsStaleShown = 1;
+        if (alreadyShown)
+            return false;
+    }
+    ResultLabels.Radantal = QStringLiteral("x");
+    ResultLabels.Raderoreduc = QStringLiteral("x");
+    ResultLabels.Kup = QStringLiteral("x");
+    ResultLabels.PriceVisible = false;
+    if (options.zeroReductionGrade)
+        ResultLabels.Reducgrad = QStringLiteral("0 %");
+    UnreducedPercentValid = 0;
+    CouponsBuilt = 0;
+    if (options.clearSingleRows)
+        SingleRowsBuilt = 0;
+    if (options.clearRowTotals)
+        RowsKept = RowsConstructed = 0;
+    SystemSaved = 0;
+    NotifyResultsStale();
+    return true;
+}
+
+void MarkRowsStaleStartNr()
+{
+    MarkRowsStale(StaleStartNr);
+}
+
+void MarkRowsStaleMain()
+{
+    MarkRowsStale(StaleMain);
+}

@@ -1,0 +1,6 @@
+#include "core/aboutb.h"
+
+TAboutC::TAboutC() : VForm(QStringLiteral("Vimsta "), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("AboutC"));
+}

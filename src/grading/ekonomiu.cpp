@@ -1,0 +1,6 @@
+#include "grading/ekonomiu.h"
+
+TEkonomi::TEkonomi() : VForm(QStringLiteral("Ekonomi"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Ekonomi"));
+}

@@ -1,0 +1,6 @@
+#include "grading/nestaavd.h"
+
+TNesta::TNesta() : VForm(QStringLiteral("Nästa avdelning"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Nesta"));
+}

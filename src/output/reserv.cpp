@@ -1,0 +1,6 @@
+#include "output/reserv.h"
+
+TReserver::TReserver() : VForm(QStringLiteral("Reserver"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Reserver"));
+}

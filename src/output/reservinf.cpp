@@ -1,0 +1,6 @@
+#include "output/reservinf.h"
+
+TReservinfo::TReservinfo() : VForm(QStringLiteral("Information om reserver"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Reservinfo"));
+}

@@ -1,0 +1,6 @@
+#include "output/sekupe.h"
+
+TKupongerE::TKupongerE() : VForm(QStringLiteral("Se kupongerna"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("KupongerE"));
+}

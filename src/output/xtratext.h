@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/form.h"
+
+class TEgentext : public VForm {
+    Q_OBJECT
+public:
+    TEgentext();
+};

@@ -1,0 +1,6 @@
+#include "racedata/atgdata.h"
+
+TATG::TATG() : VForm(QStringLiteral("Startlistor, streck och odds"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("ATG"));
+}

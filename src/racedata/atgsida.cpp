@@ -1,0 +1,6 @@
+#include "racedata/atgsida.h"
+
+TATGBrowser::TATGBrowser() : VForm(QStringLiteral("Hämta startlistor"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("ATGBrowser"));
+}

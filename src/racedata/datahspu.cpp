@@ -1,0 +1,6 @@
+#include "racedata/datahspu.h"
+
+TDataHSp::TDataHSp() : VForm(QStringLiteral("Data"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("DataHSp"));
+}

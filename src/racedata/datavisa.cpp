@@ -1,0 +1,6 @@
+#include "racedata/datavisa.h"
+
+TData::TData() : VForm(QStringLiteral("Startlistor, streck och odds"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Data"));
+}

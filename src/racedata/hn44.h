@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/form.h"
+
+class TF44 : public VForm {
+    Q_OBJECT
+public:
+    TF44();
+};

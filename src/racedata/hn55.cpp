@@ -1,0 +1,6 @@
+#include "racedata/hn55.h"
+
+TF55::TF55() : VForm(QStringLiteral(""), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("F55"));
+}

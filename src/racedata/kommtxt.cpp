@@ -1,0 +1,6 @@
+#include "racedata/kommtxt.h"
+
+TKommentar::TKommentar() : VForm(QStringLiteral("Kommentar"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Kommentar"));
+}

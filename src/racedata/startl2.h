@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/form.h"
+
+class TStartlista2 : public VForm {
+    Q_OBJECT
+public:
+    TStartlista2();
+};

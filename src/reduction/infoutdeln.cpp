@@ -1,0 +1,6 @@
+#include "reduction/infoutdeln.h"
+
+TInfoutd::TInfoutd() : VForm(QStringLiteral("Utdelningsintervall"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Infoutd"));
+}

@@ -1,0 +1,6 @@
+#include "reduction/reduc.h"
+
+TReducera::TReducera() : VForm(QStringLiteral("Reducera kuponger"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Reducera"));
+}

@@ -1,0 +1,6 @@
+#include "views/seenkelrad.h"
+
+TSeenkelrader::TSeenkelrader() : VForm(QStringLiteral("Enkelrader"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Seenkelrader"));
+}

@@ -1,0 +1,6 @@
+#include "views/streckford.h"
+
+TStreckf::TStreckf() : VForm(QStringLiteral("Streckfördelning"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("Streckf"));
+}
