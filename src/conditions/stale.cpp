@@ -3,12 +3,9 @@
 #include "core/notify.h"
 #include "core/variabl.h"
 
-TResultLabels ResultLabels{QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("x"),
-                           QStringLiteral("0 %"), false};
-
 void ResetResultLabels()
 {
-    ResultLabels = {QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("x"), QStringLiteral("0 %"), false};
+    ResultLabels = TResultLabels{};
 }
 
 bool MarkRowsStale(const StaleResetOptions& options)

@@ -18,17 +18,17 @@
 // other-conditions and points-conditions windows set it back to 0 on activation and after
 // their own row counts.
 //
-// The texts of the result labels live in ResultLabels. Every reset that runs calls
+// The texts of the result labels live in ResultLabels (core/variabl.h). Every reset that runs calls
 // NotifyResultsStale(); the main window repaints the labels from ResultLabels then. The
 // builders write their counts into ResultLabels too.
 
-#include <QString>
+#include "core/variabl.h"
 
 struct StaleResetOptions {
-    bool onceGuard;          // do nothing while ResultsStaleShown is 1, then set it
-    bool clearSingleRows;    // SingleRowsBuilt := 0
-    bool clearRowTotals;     // RowsKept, RowsConstructed := 0
-    bool zeroReductionGrade; // LReducgrad shows "0 %"
+    bool onceGuard;           // do nothing while ResultsStaleShown is 1, then set it
+    bool clearSingleRows;     // SingleRowsBuilt := 0
+    bool clearRowTotals;      // RowsKept, RowsConstructed := 0
+    bool zeroReductionGrade;  // LReducgrad shows "0 %"
 };
 
 inline constexpr StaleResetOptions StaleOtherConditions{true, true, true, false};
@@ -37,17 +37,8 @@ inline constexpr StaleResetOptions StalePoints{true, true, false, true};
 inline constexpr StaleResetOptions StaleMain{false, true, true, false};
 inline constexpr StaleResetOptions StaleAfterMarking{false, true, true, true};
 
-// The texts and visibility of the main window's result labels.
-struct TResultLabels {
-    QString Radantal;     // LabelRadantal, "Antal rader"
-    QString Raderoreduc;  // LRaderoreduc, "Rader oreducerat"
-    QString Kup;          // LabelKup, "Antal kup."
-    QString Reducgrad;    // LReducgrad, "Reducering: "
-    bool PriceVisible;    // Prisrader, Prisavg, Pristot
-};
-extern TResultLabels ResultLabels;
-
-// The start state of the result labels: "x", "0", "x", "0 %", price hidden.
+// The start state of the result labels ("x", "0", "x", "0 %", price hidden); ResetGlobals
+// restores it too.
 void ResetResultLabels();
 
 // Runs the reset with the given options; returns false when the once-guard held it back.

@@ -1,9 +1,12 @@
 #pragma once
+// The about box: the program's picture, name, version and maker.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TAboutC : public VForm {
+class TAboutC : public HelpWindow {
     Q_OBJECT
 public:
     TAboutC();
+
+    void OKButtonClick() { close(); }
 };

@@ -1,8 +1,9 @@
 #pragma once
+// Help for the points conditions.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TInfoChans : public VForm {
+class TInfoChans : public HelpWindow {
     Q_OBJECT
 public:
     TInfoChans();

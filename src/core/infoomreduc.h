@@ -1,8 +1,9 @@
 #pragma once
+// Help on single-row reduction: straight against varying reduction.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TInforeducering : public VForm {
+class TInforeducering : public HelpWindow {
     Q_OBJECT
 public:
     TInforeducering();

@@ -1,8 +1,9 @@
 #pragma once
+// Help for the coupon-reduction window: what removing coupons gives up.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TReducinfo : public VForm {
+class TReducinfo : public HelpWindow {
     Q_OBJECT
 public:
     TReducinfo();

@@ -59,21 +59,63 @@ inline ChangeSignal<bool> reduceViewReset;
 inline ChangeSignal<> chanceResultsCleared;
 }  // namespace notify_detail
 
-inline void NotifyMarksChanged(int race, int horse) { notify_detail::marksChanged.Emit(race, horse); }
-inline void NotifyMarksCleared() { notify_detail::marksCleared.Emit(); }
-inline void NotifyRecounted() { notify_detail::recounted.Emit(); }
-inline void NotifyConditionsChanged() { notify_detail::conditionsChanged.Emit(); }
-inline void NotifyResultsStale() { notify_detail::resultsStale.Emit(); }
-inline void NotifyReduceViewReset(bool zeroPercentLabels) { notify_detail::reduceViewReset.Emit(zeroPercentLabels); }
-inline void NotifyChanceResultsCleared() { notify_detail::chanceResultsCleared.Emit(); }
+inline void NotifyMarksChanged(int race, int horse)
+{
+    notify_detail::marksChanged.Emit(race, horse);
+}
+inline void NotifyMarksCleared()
+{
+    notify_detail::marksCleared.Emit();
+}
+inline void NotifyRecounted()
+{
+    notify_detail::recounted.Emit();
+}
+inline void NotifyConditionsChanged()
+{
+    notify_detail::conditionsChanged.Emit();
+}
+inline void NotifyResultsStale()
+{
+    notify_detail::resultsStale.Emit();
+}
+inline void NotifyReduceViewReset(bool zeroPercentLabels)
+{
+    notify_detail::reduceViewReset.Emit(zeroPercentLabels);
+}
+inline void NotifyChanceResultsCleared()
+{
+    notify_detail::chanceResultsCleared.Emit();
+}
 
-inline void SubscribeMarksChanged(std::function<void(int race, int horse)> f) { notify_detail::marksChanged.Subscribe(std::move(f)); }
-inline void SubscribeMarksCleared(std::function<void()> f) { notify_detail::marksCleared.Subscribe(std::move(f)); }
-inline void SubscribeRecounted(std::function<void()> f) { notify_detail::recounted.Subscribe(std::move(f)); }
-inline void SubscribeConditionsChanged(std::function<void()> f) { notify_detail::conditionsChanged.Subscribe(std::move(f)); }
-inline void SubscribeResultsStale(std::function<void()> f) { notify_detail::resultsStale.Subscribe(std::move(f)); }
-inline void SubscribeReduceViewReset(std::function<void(bool zeroPercentLabels)> f) { notify_detail::reduceViewReset.Subscribe(std::move(f)); }
-inline void SubscribeChanceResultsCleared(std::function<void()> f) { notify_detail::chanceResultsCleared.Subscribe(std::move(f)); }
+inline void SubscribeMarksChanged(std::function<void(int race, int horse)> f)
+{
+    notify_detail::marksChanged.Subscribe(std::move(f));
+}
+inline void SubscribeMarksCleared(std::function<void()> f)
+{
+    notify_detail::marksCleared.Subscribe(std::move(f));
+}
+inline void SubscribeRecounted(std::function<void()> f)
+{
+    notify_detail::recounted.Subscribe(std::move(f));
+}
+inline void SubscribeConditionsChanged(std::function<void()> f)
+{
+    notify_detail::conditionsChanged.Subscribe(std::move(f));
+}
+inline void SubscribeResultsStale(std::function<void()> f)
+{
+    notify_detail::resultsStale.Subscribe(std::move(f));
+}
+inline void SubscribeReduceViewReset(std::function<void(bool zeroPercentLabels)> f)
+{
+    notify_detail::reduceViewReset.Subscribe(std::move(f));
+}
+inline void SubscribeChanceResultsCleared(std::function<void()> f)
+{
+    notify_detail::chanceResultsCleared.Subscribe(std::move(f));
+}
 
 inline void ClearObservers()
 {

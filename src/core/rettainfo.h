@@ -1,8 +1,9 @@
 #pragma once
+// Help for the grading window.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TRettningsinfo : public VForm {
+class TRettningsinfo : public HelpWindow {
     Q_OBJECT
 public:
     TRettningsinfo();

@@ -1,8 +1,9 @@
 #pragma once
+// Help for the text report. Its memo can be edited; the edit lasts for the run.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TtxtInfo : public VForm {
+class TtxtInfo : public HelpWindow {
     Q_OBJECT
 public:
     TtxtInfo();

@@ -1,8 +1,9 @@
 #pragma once
+// Help for the payout interval.
 
-#include "platform/form.h"
+#include "core/helpwindow.h"
 
-class TInfoutdelning : public VForm {
+class TInfoutdelning : public HelpWindow {
     Q_OBJECT
 public:
     TInfoutdelning();

@@ -27,6 +27,10 @@ int32 CompositionRowsSaved[CompositionCount + 1];
 int32 CompositionListCol, CompositionListRow;
 int32 RowsAfterGroupConditions;
 
+TResultLabels ResultLabels;
+bool ReserveSignalShown;
+QString AbcdListCells[CompositionCount + 1][3];
+
 int32 RowsKept;
 int32 RowsConstructed;
 int32 RowsAccepted;
@@ -45,6 +49,7 @@ byte SystemFileVersion;
 int32 SaveRoundInFile;
 int32 RoundDataInFile;
 int32 UpdateNoticeCount;
+int32 ReduceAbort;
 
 flag GroupCondCells[8][5][ConditionCount + 1];
 flag GroupCondForbiddenHits[8][ConditionCount + 1];
@@ -102,6 +107,7 @@ int32 PayoutMax;
 
 TRowStoreColumn* RowStore;
 int32* PackedRows;
+int32 PackedRowsCapacity;
 TSortBucket* RowSortBuckets;
 int32 CouponCount;
 int32 CouponRowCounts[MaxCoupons + 1];
@@ -227,6 +233,7 @@ void AllocateBlocks()
     CouponGroupCodes = new TPatternPlane[PatternPlaneCount]();
     RowStore = new TRowStoreColumn[8]();
     PackedRows = new int32[RowStoreEntries + 1]();
+    PackedRowsCapacity = RowStoreEntries + 1;
     RowSortBuckets = new TSortBucket[SortBucketCount]();
 }
 
@@ -249,6 +256,9 @@ void ResetMarksAndPatterns()
     Zero(CompositionRowsSaved);
     CompositionListCol = CompositionListRow = 0;
     RowsAfterGroupConditions = 0;
+    for (auto& row : AbcdListCells)
+        for (QString& cell : row)
+            cell.clear();
 }
 
 void ResetCountsAndFlags()
@@ -261,6 +271,9 @@ void ResetCountsAndFlags()
     KeepLoadedCouponSelection = SystemSaved = SingleRowsSaved = Graded = 0;
     SystemFileVersion = 13;
     SaveRoundInFile = RoundDataInFile = UpdateNoticeCount = 0;
+    ReduceAbort = 0;
+    ResultLabels = TResultLabels{};
+    ReserveSignalShown = false;
 }
 
 void ResetGroupAndStartNrConditions()
@@ -481,6 +494,16 @@ void ResetGlobals()
     ResetTexts();
     EnumerateAbcdPatterns();
     MarkDummyRace();
+}
+
+void EnsurePackedRowsCapacity(int32 entries)
+{
+    AllocateBlocks();
+    if (entries <= PackedRowsCapacity)
+        return;
+    delete[] PackedRows;
+    PackedRows = new int32[entries]();
+    PackedRowsCapacity = entries;
 }
 
 void InitializeGlobals()

@@ -87,6 +87,23 @@ extern byte SystemFileVersion;
 extern int32 SaveRoundInFile;
 extern int32 RoundDataInFile;
 extern int32 UpdateNoticeCount;
+extern int32 ReduceAbort;  // 1 when "Avbryt" asked a long computation to stop
+
+// ---- What the main window's result displays show (the logic writes, the window paints) ----
+// LabelRadantal, LRaderoreduc, LabelKup, LReducgrad and the price labels Prisrader, Prisavg,
+// Pristot; the defaults are the window's start state.
+struct TResultLabels {
+    QString Radantal = QStringLiteral("x");
+    QString Raderoreduc = QStringLiteral("0");
+    QString Kup = QStringLiteral("x");
+    QString Reducgrad = QStringLiteral("0 %");
+    bool PriceVisible = false;
+};
+extern TResultLabels ResultLabels;
+// True: the red " ? " (ResF) stands in place of the reserve letter (LabelRes).
+extern bool ReserveSignalShown;
+// The cells of the ABCD distribution list ABClista, [row 0..120][column 0..2]; row 0 the head.
+extern QString AbcdListCells[CompositionCount + 1][3];
 
 // ---- ABCD group conditions ----
 extern flag GroupCondCells[8][5][ConditionCount + 1];  // [race][group][cond]; [0][0][c] = cells
@@ -157,6 +174,10 @@ extern int32 PayoutMax;
 using TRowStoreColumn = int32[RowStoreEntries + 1];
 extern TRowStoreColumn* RowStore;
 extern int32* PackedRows;  // [0..1 000 000]; race 1 in bits 24-27 down to slot 7 in bits 0-3
+// Entries PackedRows holds (index 0 included): at least RowStoreEntries + 1; a construction
+// that keeps more rows grows it with EnsurePackedRowsCapacity.
+extern int32 PackedRowsCapacity;
+void EnsurePackedRowsCapacity(int32 entries);
 using TSortBucket = int32[SortBucketSize];
 extern TSortBucket* RowSortBuckets;  // [0..20][0..75000]
 extern int32 CouponCount;

@@ -1,0 +1,202 @@
+// The construction engine against a plain row-by-row walk of the same rules: every pattern
+// in turn, every row of it by the odometer, every row tested condition by condition.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "conditions/construction.h"
+#include "conditions/couponmerge.h"
+#include "conditions/rowconditions.h"
+#include "core/marking.h"
+#include "core/patterns.h"
+#include "core/variabl.h"
+
+namespace {
+
+// Races 1-6 marked from one text: the group letter of start number h at position h - 1.
+void MarkRaces(const std::string& groups)
+{
+    ResetGlobals();
+    for (int r = 1; r <= 6; ++r) {
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            ClickedMarkCode = MarkCode(groups[i] - 'A' + 1, static_cast<int>(i) + 1);
+            ToggleGroupMark(r);
+        }
+    }
+}
+
+void SetStartNrCondition(int c, const std::vector<int>& races, const std::vector<int>& horses,
+                         const std::vector<int>& forbidden)
+{
+    for (int r : races)
+        for (int h : horses)
+            StartNrCondMarks[r][h][c] = 1;
+    for (int k : forbidden)
+        StartNrCondForbiddenCounts[k][c] = 1;
+    StartNrCondUsed[c] = StartNrCondActive[c] = 1;
+}
+
+// 15 horses in every race: 10 start-number conditions (two of them in a group), 3 sum and
+// 2 product conditions, and the other number rules.
+ConstructionSwitches HeavyConditions()
+{
+    MarkRaces("AAAABBBBCCCCDDD");
+    for (int c = 1; c <= 10; ++c)
+        SetStartNrCondition(c, {c % 6 + 1, (c + 1) % 6 + 1, (c + 2) % 6 + 1},
+                            {c % 15 + 1, (c + 3) % 15 + 1, (c + 7) % 15 + 1, (c + 11) % 15 + 1}, {3});
+    SetStartNrGroupSettingsProvider([] {
+        StartNrGroupSettings s;
+        s.active[1] = true;
+        s.member[1][9] = s.member[1][10] = true;
+        for (int g = 1; g <= StartNrGroupCount; ++g) {
+            s.lowText[g] = QStringLiteral("1");
+            s.highText[g] = QStringLiteral("2");
+        }
+        return s;
+    });
+    for (int c = 1; c <= 5; ++c) {
+        for (int r = 1; r <= 6; ++r)
+            for (int h = 1; h <= StartNumbers; ++h)
+                CondPoints[r][h][c] = static_cast<byte>(c <= 3 ? (r * 37 + h * 53 + c * 11) % 100 : (r * 13 + h * 29) % 9 + 1);
+        if (c <= 3) {
+            CondSumActive[c] = 1;
+            CondSumMin[c] = 150;
+            CondSumMax[c] = 450;
+        } else {
+            CondProdActive[c] = 1;
+            CondProdMinMantissa[c] = 10;
+            CondProdMinExp[c] = 0;
+            CondProdMaxMantissa[c] = 300;
+            CondProdMaxExp[c] = 3;
+        }
+        CondActive[c] = 1;
+    }
+    for (int n = 1; n <= StartNumbers; ++n)
+        NrCountForbidden[n][4] = NrCountForbidden[n][5] = NrCountForbidden[n][6] = 1;
+    NrSetCondMarks[1][1] = NrSetCondMarks[2][1] = NrSetCondMarks[3][1] = 1;
+    NrSetCondRequire[1] = 1;
+    NrSetCondLow[1] = 1;
+    EqualNrRule[6] = 1;
+    OddCountForbidden[0] = OddCountForbidden[6] = 1;
+    PairRules[3] = 2;
+    ConstructionSwitches s;
+    s.startNumbers = s.points = s.otherNumbers = true;
+    return s;
+}
+
+// 11 horses in every race (1 771 561 rows); at least three of the horses 1-5 and not all
+// three of 6-8 in races 1-3: about 1 000 000 rows.
+ConstructionSwitches MillionRows()
+{
+    MarkRaces("AAABBBCCCDD");
+    SetStartNrCondition(1, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5}, {0, 1, 2});
+    SetStartNrCondition(2, {1, 2, 3}, {6, 7, 8}, {3});
+    SetStartNrGroupSettingsProvider({});
+    ConstructionSwitches s;
+    s.startNumbers = true;
+    return s;
+}
+
+// ---- The plain walk ----
+
+// Every row of every allowed pattern, pattern by pattern, with the odometer in slot order;
+// the rows that pass every test are packed into rows.
+void PlainWalk(const ConstructionSwitches& switches, std::vector<int32>& rows)
+{
+    const PreparedRowConditions conditions = PrepareRowConditions(switches, CurrentStartNrGroupSettings());
+    const SlotOrder order = ComputeSlotOrder();
+    rows.clear();
+    for (int p = 1; p <= PatternCount; ++p) {
+        const auto& planes = AbcdPatternPlanes;
+        if (!(planes[PlaneHasRows][p] && planes[PlaneWinnerCounts][p] && planes[PlaneCompositionList][p] &&
+              planes[PlaneGroupConditions][p]))
+            continue;
+        std::array<std::vector<int>, RaceSlots + 1> lists;
+        for (int m = 1; m <= RaceSlots; ++m)
+            for (int h = 1; h <= StartNumbers; ++h)
+                if (HorseGroups[order[m]][0][h] == planes[order[m]][p])
+                    lists[m].push_back(h);
+        std::array<std::size_t, RaceSlots + 1> at{};
+        while (true) {
+            RowNumbers row{};
+            int32 packed = 0;
+            for (int m = 1; m <= RaceSlots; ++m) {
+                row[order[m]] = lists[m][at[m]];
+                packed = packed * 16 + row[order[m]];
+            }
+            if (RowPassesRowConditions(conditions, row))
+                rows.push_back(packed);
+            int m = RaceSlots;
+            while (m >= 1 && ++at[m] == lists[m].size())
+                at[m--] = 0;
+            if (m == 0)
+                break;
+        }
+    }
+}
+
+void BM_CountHeavyConditions(benchmark::State& state)
+{
+    const ConstructionSwitches switches = HeavyConditions();
+    ConstructionResult result;
+    for (auto _ : state) {
+        BuildCouponsAfterRows = 0;
+        result = ConstructSystemRows(switches);
+    }
+    std::vector<int32> plain;
+    PlainWalk(switches, plain);
+    if (static_cast<std::size_t>(result.rowsAccepted) != plain.size())
+        state.SkipWithError("the engine and the plain walk keep different rows");
+    state.counters["rows"] = result.rowsAccepted;
+}
+
+void BM_CountHeavyConditionsPlain(benchmark::State& state)
+{
+    const ConstructionSwitches switches = HeavyConditions();
+    std::vector<int32> rows;
+    rows.reserve(11390625);
+    for (auto _ : state)
+        PlainWalk(switches, rows);
+    state.counters["rows"] = static_cast<double>(rows.size());
+}
+
+void BM_BuildMillionRows(benchmark::State& state)
+{
+    const ConstructionSwitches switches = MillionRows();
+    ConstructionResult result;
+    for (auto _ : state) {
+        BuildCouponsAfterRows = 1;
+        result = ConstructSystemRows(switches);
+    }
+    if (result.outcome != ConstructionOutcome::SystemBuilt)
+        state.SkipWithError("no system built");
+    state.counters["rows"] = result.rowsAccepted;
+    state.counters["coupons"] = result.couponCount;
+}
+
+// The plain walk, a sort of its rows and the same merge.
+void BM_BuildMillionRowsPlain(benchmark::State& state)
+{
+    const ConstructionSwitches switches = MillionRows();
+    std::vector<int32> rows;
+    rows.reserve(1771562);
+    std::size_t coupons = 0;
+    for (auto _ : state) {
+        PlainWalk(switches, rows);
+        std::sort(rows.begin(), rows.end());
+        rows.insert(rows.begin(), 0);  // rows are numbered from 1
+        coupons = MergeRowsIntoCoupons(rows.data(), static_cast<int32>(rows.size() - 1)).size();
+    }
+    state.counters["rows"] = static_cast<double>(rows.size() - 1);
+    state.counters["coupons"] = static_cast<double>(coupons);
+}
+
+}  // namespace
+
+BENCHMARK(BM_CountHeavyConditions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountHeavyConditionsPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildMillionRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildMillionRowsPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

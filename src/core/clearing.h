@@ -1,0 +1,20 @@
+#pragma once
+// The main window's three "0" buttons. Each asks its question (the window asks; on No
+// nothing changes) and on Yes calls the matching function here. Each empties its tables,
+// runs RecomputeAfterMarking and leaves the system stale.
+//
+//   ClearAllMarks()           every mark of races 1-6 (race slot 7 keeps its horse 1 in A),
+//                             the winner counts, the result counts and the start-number
+//                             conditions; ends with NotifyMarksCleared().
+//   ClearAllGroupConditions() all 100 ABCD group conditions; NotifyConditionsChanged().
+//   ClearAllAbcdListNej()     every "Nej" of the ABCD list; NotifyConditionsChanged().
+
+#include <QString>
+
+inline const QString ClearMarksQuestion = QStringLiteral("Ska vi ta bort alla markeringar i ranken?");
+inline const QString ClearGroupConditionsQuestion = QStringLiteral("Ska vi ta bort alla villkor?");
+inline const QString ClearAbcdListNejQuestion = QStringLiteral("Ska vi ta bort alla \"Nej\" i listan?");
+
+void ClearAllMarks();
+void ClearAllGroupConditions();
+void ClearAllAbcdListNej();

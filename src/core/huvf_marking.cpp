@@ -1,0 +1,204 @@
+// The main window's marking cells and winner-count labels, and every repaint of the window
+// from the global tables after the logic has notified a change.
+
+#include <QLabel>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "conditions/abcdlist.h"
+#include "conditions/groupconditions.h"
+#include "conditions/winnercounts.h"
+#include "core/huvf.h"
+#include "core/marking.h"
+#include "core/notify.h"
+#include "core/recount.h"
+#include "core/variabl.h"
+
+namespace {
+
+void SetText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+// A count label of a condition: impossible with the marks (white, silver text), allowed
+// (lime, black text) or forbidden (red, black text).
+void PaintCountLook(QLabel* label, CountLook look)
+{
+    switch (look) {
+        case CountLook::Impossible:
+            SetBackground(label, Qt::white);
+            SetTextColour(label, SilverColour);
+            break;
+        case CountLook::Allowed:
+            SetBackground(label, LimeColour);
+            SetTextColour(label, Qt::black);
+            break;
+        case CountLook::Forbidden:
+            SetBackground(label, RedColour);
+            SetTextColour(label, Qt::black);
+            break;
+    }
+}
+
+}  // namespace
+
+void TV65x::BindMarkingHandlers()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int group = 1; group <= 4; ++group)
+            for (int horse = 1; horse <= StartNumbers; ++horse)
+                OnMouseDown(MarkCells[race][group][horse],
+                            [this, race, group, horse] { MarkCellMouseDown(race, group, horse); });
+    for (int count = 0; count <= 7; ++count)
+        for (int group = GroupA; group <= GroupD; ++group)
+            OnMouseDown(WinnerCountLabels[count][group],
+                        [this, group, count] { WinnerCountMouseDown(group, count); });
+}
+
+// The subscriptions outlive a window that is deleted (tests and the start-up benchmark
+// create the windows more than once), so each checks that the window still exists.
+void TV65x::SubscribeToChanges()
+{
+    const QPointer<TV65x> self(this);
+    const auto repaint = [self](void (TV65x::*paint)()) {
+        return [self, paint] {
+            if (self)
+                (self->*paint)();
+        };
+    };
+    SubscribeMarksChanged([self](int race, int horse) {
+        if (self)
+            self->PaintHorseCells(race, horse);
+    });
+    SubscribeMarksCleared(repaint(&TV65x::PaintMarkingGrid));
+    SubscribeResultsStale(repaint(&TV65x::PaintResultLabels));
+    SubscribeRecounted(repaint(&TV65x::PaintRecount));
+    SubscribeConditionsChanged(repaint(&TV65x::PaintConditionDisplays));
+}
+
+void TV65x::MarkCellMouseDown(int race, int group, int horse)
+{
+    ClickedMarkCode = MarkCode(group, horse);
+    ToggleGroupMark(race);
+}
+
+void TV65x::WinnerCountMouseDown(int group, int count)
+{
+    ClickWinnerCount(group, count);
+}
+
+void TV65x::PaintHorseCells(int race, int horse)
+{
+    if (race < 1 || race > RaceSlots || horse < 1 || horse > StartNumbers)
+        return;
+    for (int group = 1; group <= 4; ++group) {
+        QLabel* cell = MarkCells[race][group][horse];
+        const QString caption = MarkCellCaption(race, group, horse);
+        SetText(cell, caption);
+        SetBackground(cell, caption.isEmpty() ? QColor(Qt::white) : ToQColor(GroupColour(group)));
+    }
+}
+
+void TV65x::PaintMarkingGrid()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int horse = 1; horse <= StartNumbers; ++horse)
+            PaintHorseCells(race, horse);
+}
+
+void TV65x::PaintResultLabels()
+{
+    SetText(LabelRadantal, ResultLabels.Radantal);
+    SetText(LRaderoreduc, ResultLabels.Raderoreduc);
+    SetText(LabelKup, ResultLabels.Kup);
+    SetText(LReducgrad, ResultLabels.Reducgrad);
+    for (QLabel* price : {Prisrader, Prisavg, Pristot})
+        price->setVisible(ResultLabels.PriceVisible);
+}
+
+void TV65x::PaintRowCounts()
+{
+    SetText(Maxrader, UnreducedRowCountText());
+    SetText(Lantalraderutan, RowsAfterConditionsText());
+}
+
+void TV65x::PaintMarkedHorseCount()
+{
+    const MarkedHorseCountText text = ShowMarkedHorseCount();
+    SetText(Antalkusar, text.count);
+    SetText(Label2, text.unit);
+}
+
+void TV65x::PaintReserveSignal()
+{
+    LabelRes->setVisible(!ReserveSignalShown);
+    ResF->setVisible(ReserveSignalShown);
+}
+
+void TV65x::PaintRecount()
+{
+    PaintRowCounts();
+    PaintMarkedHorseCount();
+    PaintReserveSignal();
+    PaintWinnerCountLabels();
+    PaintAbcdList();
+}
+
+void TV65x::PaintConditionDisplays()
+{
+    SetText(Lantalraderutan, RowsAfterConditionsText());
+    PaintWinnerCountLabels();
+    PaintAbcdList();
+    SetText(NejPanel, NejPanelText());
+    SetText(Labelantalvlk, GroupConditionCountText());
+    ShowAbcdConditionRows();
+}
+
+void TV65x::PaintWinnerCountLabels()
+{
+    for (int count = 0; count <= 7; ++count)
+        for (int group = GroupA; group <= GroupD; ++group)
+            PaintCountLook(WinnerCountLabels[count][group], WinnerCountLabel(count, group).look);
+}
+
+void TV65x::PaintAbcdList()
+{
+    for (int column = 0; column < 3; ++column) {
+        ABClista->horizontalHeaderItem(column)->setText(AbcdListCells[0][column]);
+        for (int row = 1; row <= CompositionCount; ++row) {
+            QTableWidgetItem* item = ABClista->item(row - 1, column);
+            if (item->text() != AbcdListCells[row][column])
+                item->setText(AbcdListCells[row][column]);
+        }
+    }
+}
+
+void TV65x::ShowAbcdConditionRows()
+{
+    const int position = RullistV->value();
+    for (int column = 1; column <= 4; ++column) {
+        const int condition = VisibleGroupCondition(position, column);
+        SetText(Vnr[column], QString::number(condition));
+        for (int race = 1; race <= RaceSlots; ++race) {
+            for (int group = 1; group <= 4; ++group) {
+                QLabel* cell = ConditionCells[column][race][group];
+                const bool selected = GroupCondCellSelected(condition, race, group);
+                SetBackground(cell, selected ? ToQColor(GroupColour(group)) : QColor(Qt::white));
+                SetTextColour(cell, selected ? QColor(Qt::black) : SilverColour);
+            }
+        }
+        for (int hits = 0; hits <= 7; ++hits)
+            PaintCountLook(HitCountLabels[column][hits], GroupCondHitLook(condition, hits));
+    }
+}
+
+void TV65x::PaintAll()
+{
+    PaintMarkingGrid();
+    PaintResultLabels();
+    PaintRecount();
+    PaintConditionDisplays();
+}

@@ -1,0 +1,49 @@
+#include "core/updaterule.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <optional>
+
+bool AnswerNamesThisVersion(const QString& answer)
+{
+    // Zero-based index 3 is the fourth character.
+    return answer.indexOf(ThisVersionMark) >= 3;
+}
+
+bool UpdateNoticeDue(const QString& answer, int32 successfulRequests)
+{
+    return successfulRequests == 0 && !AnswerNamesThisVersion(answer);
+}
+
+namespace {
+
+QString CharsetOf(const QString& contentType)
+{
+    static const QRegularExpression charset(QStringLiteral("charset\\s*=\\s*\"?([^\";\\s]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return charset.match(contentType).captured(1);
+}
+
+// Decodes with the named codec; no value when no name is given or Qt does not know it.
+std::optional<QString> DecodeAs(const QByteArray& body, const QString& codecName)
+{
+    if (codecName.isEmpty())
+        return std::nullopt;
+    QStringDecoder decoder(codecName.toLatin1().constData());
+    if (!decoder.isValid())
+        return std::nullopt;
+    return QString(decoder(body));
+}
+
+}  // namespace
+
+QString DecodeUpdateAnswer(const QByteArray& body, const QString& contentType)
+{
+    if (const std::optional<QString> named = DecodeAs(body, CharsetOf(contentType)))
+        return *named;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(body);
+    if (!utf8.hasError())
+        return text;
+    return DecodeAs(body, QStringLiteral("windows-1252")).value_or(QString::fromLatin1(body));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// What the program does with the answer of the update check: whether the text names this
+// version, and whether it is shown to the user.
+
+#include <QByteArray>
+#include <QString>
+
+#include "core/variabl.h"
+
+// The mark of this version in the answer: a blank, then the version number.
+inline const QString ThisVersionMark = QStringLiteral(" 18.2");
+
+// True when the answer names this version where it is expected: the first occurrence of
+// " 18.2" starts at the fourth character of the answer or later.
+bool AnswerNamesThisVersion(const QString& answer);
+
+// True when the answer is shown as a notice: it does not name this version, and no request of
+// this run has succeeded before (successfulRequests is UpdateNoticeCount before this answer).
+bool UpdateNoticeDue(const QString& answer, int32 successfulRequests);
+
+// The body of the answer as text: in the charset that the Content-Type header names, else in
+// UTF-8 when the bytes are valid UTF-8, else in Windows-1252.
+QString DecodeUpdateAnswer(const QByteArray& body, const QString& contentType);

@@ -1,0 +1,334 @@
+// The main window: its layout at start, marking horses in the grid, the recount shown in
+// the labels and the ABCD list, the winner-count labels and the close question.
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "conditions/abcdlist.h"
+#include "conditions/winnercounts.h"
+#include "core/clearing.h"
+#include "core/forms.h"
+#include "core/huvf.h"
+#include "core/variabl.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+const QColor Magenta(255, 0, 255);
+const QColor Aqua(0, 255, 255);
+
+void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF at(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, at, control->mapToGlobal(at), button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &press);
+}
+
+QString ListCell(int listRow, int column)
+{
+    return V65x->ABClista->item(listRow - 1, column)->text();
+}
+
+// The windows are created once for all tests; each test starts from the tables' defaults
+// and a window painted from them.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (V65x)
+            return;
+        InitializeGlobals();
+        CreateAllForms();
+    }
+
+    void SetUp() override
+    {
+        ResetGlobals();
+        InitAbcdList();
+        V65x->RullistV->setValue(1);
+        V65x->PaintAll();
+        TestDialogs().Reset();
+    }
+
+    void TearDown() override { TestDialogs() = DialogSeam(); }
+
+    static QLabel* Label(const char* name) { return V65x->findChild<QLabel*>(QString::fromLatin1(name)); }
+
+    // Clicks the main window's cell of race, group 1-4 and start number.
+    static void Mark(int race, int group, int horse, Qt::MouseButton button = Qt::LeftButton)
+    {
+        Press(Label(QStringLiteral("R%1%2%3")
+                        .arg(race)
+                        .arg(group)
+                        .arg(horse, 2, 10, QLatin1Char('0'))
+                        .toLatin1()),
+              button);
+    }
+
+    static void MarkOneAHorsePerRace()
+    {
+        for (int race = 1; race <= 6; ++race)
+            Mark(race, GroupA, 1);
+    }
+
+    static void ExpectLook(const char* name, const QColor& background, const QColor& text)
+    {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(BackgroundOf(Label(name)), background);
+        EXPECT_EQ(TextColourOf(Label(name)), text);
+    }
+};
+
+TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString previous = QDir::currentPath();
+    auto window = std::make_unique<TV65x>();
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(previous);
+        window.reset();
+        MainFormWidget() = V65x;
+    });
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    window->FormCreate();
+    EXPECT_EQ(ProgramDir, QDir(dir.path()).canonicalPath() + QLatin1Char('/'));
+    ASSERT_TRUE(QDir::setCurrent(QStringLiteral("/")));
+    window->FormCreate();
+    EXPECT_EQ(ProgramDir, QStringLiteral("/"));
+
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Vimsta för V65-V64, version 18.2   ")));
+    EXPECT_EQ(window->size(), QSize(768, 568));
+
+    const std::pair<const char*, const char*> texts[] = {
+        {"LabelRadantal", "x"}, {"LabelKup", "x"},     {"Maxrader", "0"}, {"Lantalraderutan", "0"},
+        {"LRaderoreduc", "0"},  {"Antalkusar", "0"},   {"Lsnvlk", "0"},   {"Lvchvlk", "0"},
+        {"Label2", "hästar"},   {"LReducgrad", "0 %"}, {"LabelRes", "-"}, {"Labelantalvlk", "Villkor, 0 st"},
+        {"NejPanel", "0 Nej"},  {"Vnr1", "1"},         {"Vnr4", "4"},     {"Avin1", "0"},
+        {"Avin7", "6"},         {"Bvin0", "0"},        {"Dvin6", "6"},    {"V23C", " C"},
+        {"R1101", ""},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(window->findChild<QLabel*>(QString::fromLatin1(name))->text(), QString::fromUtf8(text))
+            << name;
+
+    for (const char* name :
+         {"Prisrader", "Prisavg", "Pristot", "ResF", "Venta1", "Venta2", "Venta3", "Avbrytknapp",
+          "LabelVersionskoll", "Avin0", "Bvin7", "Cvin7", "Dvin7", "Button18"})
+        EXPECT_TRUE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
+    for (const char* name : {"LabelRes", "Pris1", "Maxrader", "R6415", "Avin1", "V47D"})
+        EXPECT_FALSE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
+
+    for (QCheckBox* box :
+         {window->VlkstartnrJA, window->VlkvinstchJA, window->CBUtdelning, window->Vlkovrigt})
+        EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(BackgroundOf(window->Signalhest), LimeColour);
+    EXPECT_EQ(BackgroundOf(window->Signalstreck), LimeColour);
+    EXPECT_EQ(BackgroundOf(window->Signalodds), RedColour);
+    EXPECT_EQ(window->RullistV->minimum(), 1);
+    EXPECT_EQ(window->RullistV->maximum(), 97);
+    EXPECT_EQ(window->RullistV->value(), 1);
+    EXPECT_FALSE(window->KnReducera->isEnabled());
+
+    EXPECT_EQ(window->ABClista->horizontalHeaderItem(0)->text(), QStringLiteral(" A  B  C  D"));
+    EXPECT_EQ(window->ABClista->horizontalHeaderItem(1)->text(), QStringLiteral("  Rader"));
+    EXPECT_EQ(window->ABClista->horizontalHeaderItem(2)->text(), QStringLiteral(" Kvar"));
+    EXPECT_EQ(window->ABClista->rowCount(), 120);
+
+    // Positions of the numbered components, and race slot 7 and hit count 7 out of sight.
+    const std::pair<const char*, QRect> places[] = {
+        {"R1101", {41, 129, 14, 14}}, {"R6415", {391, 339, 14, 14}},  {"R3207", {178, 219, 14, 14}},
+        {"Avin7", {22, 412, 14, 15}}, {"Dvin0", {70, 508, 14, 15}},   {"Bvin3", {38, 460, 14, 15}},
+        {"V11A", {147, 428, 14, 15}}, {"V46D", {420, 508, 14, 15}},   {"V10", {208, 512, 13, 14}},
+        {"V46", {436, 428, 13, 14}},  {"Button19", {40, 93, 63, 20}}, {"ABClista", {512, 388, 236, 139}},
+    };
+    for (const auto& [name, rect] : places)
+        EXPECT_EQ(window->findChild<QWidget*>(QString::fromLatin1(name))->geometry(), rect) << name;
+    const QRect client(0, 0, 768, 568);
+    for (const char* name :
+         {"R7101", "R7415", "V17A", "V47D", "V17", "V47", "Button25", "Button6", "KnReducera"})
+        EXPECT_FALSE(client.intersects(window->findChild<QWidget*>(QString::fromLatin1(name))->geometry()))
+            << name;
+}
+
+TEST_F(MainWindowTest, ClickingCellsMarksMovesAndRemovesHorses)
+{
+    Mark(1, GroupA, 7);
+    EXPECT_EQ(Label("R1107")->text(), QStringLiteral("7"));
+    ExpectLook("R1107", Magenta, Qt::black);
+    EXPECT_EQ(HorseGroups[1][GroupA][0], 1);
+    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("häst"));
+    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("0"));
+
+    Mark(1, GroupC, 7);  // moves the horse from A to C
+    EXPECT_EQ(Label("R1107")->text(), QString());
+    EXPECT_EQ(BackgroundOf(Label("R1107")), QColor(Qt::white));
+    EXPECT_EQ(Label("R1307")->text(), QStringLiteral("7"));
+    EXPECT_EQ(BackgroundOf(Label("R1307")), Aqua);
+    EXPECT_EQ(HorseGroups[1][GroupA][0], 0);
+    EXPECT_EQ(HorseGroups[1][GroupC][0], 1);
+
+    Mark(1, GroupC, 7);  // the same cell again removes the mark
+    EXPECT_EQ(Label("R1307")->text(), QString());
+    EXPECT_EQ(BackgroundOf(Label("R1307")), QColor(Qt::white));
+    EXPECT_EQ(HorseGroupOf(1, 7), 0);
+    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("hästar"));
+
+    Mark(6, GroupB, 15, Qt::RightButton);  // any button marks
+    EXPECT_EQ(Label("R6215")->text(), QStringLiteral("15"));
+    EXPECT_EQ(BackgroundOf(Label("R6215")), QColor(255, 255, 0));
+    Mark(2, GroupD, 3);
+    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("2"));
+    EXPECT_EQ(BackgroundOf(Label("R2403")), QColor(192, 192, 192));
+}
+
+TEST_F(MainWindowTest, RecountShowsRowsWinnerCountsAndTheAbcdList)
+{
+    MarkOneAHorsePerRace();
+    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("6"));
+    EXPECT_EQ(ListCell(1, 0), QStringLiteral(" 6  0  0  0"));
+    EXPECT_EQ(ListCell(1, 1), QStringLiteral("        1"));
+    EXPECT_EQ(ListCell(1, 2), QStringLiteral(" 100 %"));
+    EXPECT_EQ(ListCell(2, 0), QString());
+    ExpectLook("Avin7", LimeColour, Qt::black);  // six A winners is possible
+    ExpectLook("Avin1", LimeColour, Qt::black);
+    ExpectLook("Bvin0", Qt::white, SilverColour);  // no B horse: every B count locked
+    ExpectLook("Dvin6", Qt::white, SilverColour);
+
+    Mark(3, GroupB, 2);
+    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("2"));
+    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("2"));
+    EXPECT_EQ(ListCell(1, 0), QStringLiteral(" 6  0  0  0"));
+    EXPECT_EQ(ListCell(2, 0), QStringLiteral(" 5  1  0  0"));
+    EXPECT_EQ(ListCell(2, 1), QStringLiteral("        1"));
+    ExpectLook("Bvin0", LimeColour, Qt::black);
+    ExpectLook("Bvin1", LimeColour, Qt::black);
+    ExpectLook("Bvin2", Qt::white, SilverColour);
+
+    Mark(3, GroupB, 2);  // removing the last B horse locks the B counts again
+    EXPECT_EQ(ListCell(2, 0), QString());
+    ExpectLook("Bvin1", Qt::white, SilverColour);
+}
+
+TEST_F(MainWindowTest, AnyMarkingChangeShowsTheResultsStale)
+{
+    CouponsBuilt = 1;
+    SystemSaved = 1;
+    ResultLabels = {QStringLiteral("64"), QStringLiteral("64"), QStringLiteral("3"), QStringLiteral("0 %"),
+                    true};
+    V65x->PaintResultLabels();
+    ASSERT_FALSE(V65x->Prisrader->isHidden());
+
+    Mark(4, GroupA, 9);
+    for (const char* name : {"LabelRadantal", "LabelKup", "LRaderoreduc"})
+        EXPECT_EQ(Label(name)->text(), QStringLiteral("x")) << name;
+    EXPECT_EQ(Label("LReducgrad")->text(), QStringLiteral("0 %"));
+    for (QLabel* price : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot})
+        EXPECT_TRUE(price->isHidden());
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_EQ(SystemSaved, 0);
+}
+
+TEST_F(MainWindowTest, WinnerCountLabelsToggleUnlessLocked)
+{
+    Mark(1, GroupB, 4);
+    for (int race = 2; race <= 6; ++race)
+        Mark(race, GroupA, 1);
+    ASSERT_EQ(ListCell(1, 0), QStringLiteral(" 5  1  0  0"));
+
+    Press(Label("Bvin1"));  // forbid one B winner: the only composition loses its rows
+    ExpectLook("Bvin1", RedColour, Qt::black);
+    EXPECT_EQ(WinnerCountAllowed[1][GroupB], 0);
+    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("0"));
+    EXPECT_EQ(ListCell(1, 2), QStringLiteral("   0 %"));
+
+    Press(Label("Bvin1"), Qt::RightButton);  // allowed again
+    ExpectLook("Bvin1", LimeColour, Qt::black);
+    EXPECT_EQ(WinnerCountAllowed[1][GroupB], 1);
+    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("1"));
+    EXPECT_EQ(ListCell(1, 2), QStringLiteral(" 100 %"));
+
+    ResultLabels.Radantal = QStringLiteral("1");
+    V65x->PaintResultLabels();
+    Press(Label("Bvin3"));  // locked: no change, but the results are stale all the same
+    ExpectLook("Bvin3", Qt::white, SilverColour);
+    EXPECT_EQ(WinnerCountAllowed[3][GroupB], 1);
+    EXPECT_EQ(Label("LabelRadantal")->text(), QStringLiteral("x"));
+}
+
+TEST_F(MainWindowTest, ClearingAllMarksEmptiesTheGrid)
+{
+    MarkOneAHorsePerRace();
+    Mark(2, GroupD, 5);
+    ClearAllMarks();
+    for (const char* name : {"R1101", "R6101", "R2405"}) {
+        EXPECT_EQ(Label(name)->text(), QString()) << name;
+        EXPECT_EQ(BackgroundOf(Label(name)), QColor(Qt::white)) << name;
+    }
+    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("hästar"));
+    EXPECT_EQ(ListCell(1, 0), QString());
+}
+
+TEST_F(MainWindowTest, ReserveSignalReplacesTheLetterWhileTheChosenOrderRules)
+{
+    ReserveMode = 2;
+    MarkOneAHorsePerRace();
+    EXPECT_FALSE(V65x->ResF->isHidden());
+    EXPECT_TRUE(V65x->LabelRes->isHidden());
+}
+
+TEST_F(MainWindowTest, ClosingAsksToSaveOnlyAnUnsavedSystem)
+{
+    struct Case {
+        flag coupons, singleRows, saved;
+        bool asked;
+    };
+    const Case cases[] = {
+        {0, 0, 0, false},                   // nothing built
+        {1, 0, 1, false},                   // saved or loaded
+        {1, 0, 0, true},  {0, 1, 0, true},  // single rows only
+        {1, 1, 1, false},
+    };
+    for (const Case& c : cases) {
+        TestDialogs().Reset();
+        CouponsBuilt = c.coupons;
+        SingleRowsBuilt = c.singleRows;
+        SystemSaved = c.saved;
+        QCloseEvent close;
+        QCoreApplication::sendEvent(V65x, &close);
+        EXPECT_TRUE(close.isAccepted());
+        const QStringList expected =
+            c.asked ? QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")}
+                    : QStringList{};
+        EXPECT_EQ(TestDialogs().questions, expected) << int(c.coupons) << int(c.singleRows) << int(c.saved);
+    }
+
+    // Yes saves, and the window closes whatever the save did (here: no file name chosen).
+    TestDialogs().Reset();
+    TestDialogs().answers.push_back(true);
+    CouponsBuilt = 1;
+    SystemSaved = 0;
+    QCloseEvent close;
+    QCoreApplication::sendEvent(V65x, &close);
+    EXPECT_TRUE(close.isAccepted());
+    EXPECT_TRUE(TestDialogs().answers.empty());
+}
+
+}  // namespace

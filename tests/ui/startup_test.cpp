@@ -1,0 +1,179 @@
+// Start-up: every window created once, in start order, with its caption; the main window
+// is the one that others centre over.
+
+#include <gtest/gtest.h>
+#include <QWidget>
+#include <set>
+
+#include "conditions/cvillkor.h"
+#include "conditions/grpvlk.h"
+#include "conditions/ordn.h"
+#include "conditions/ovrigavlk.h"
+#include "conditions/radvlk.h"
+#include "core/aboutb.h"
+#include "core/forms.h"
+#include "core/huvf.h"
+#include "core/info.h"
+#include "core/infoch.h"
+#include "core/infoomreduc.h"
+#include "core/inforeduc.h"
+#include "core/rettainfo.h"
+#include "core/textinfo.h"
+#include "core/ukonsys.h"
+#include "core/utdelningsintervall.h"
+#include "core/variabl.h"
+#include "grading/chanser.h"
+#include "grading/ekonomiu.h"
+#include "grading/nestaavd.h"
+#include "grading/rettar2.h"
+#include "output/atgfilin.h"
+#include "output/fyllakup.h"
+#include "output/reserv.h"
+#include "output/reservinf.h"
+#include "output/sekup.h"
+#include "output/sekupe.h"
+#include "output/skrivaut.h"
+#include "output/txtfil.h"
+#include "output/xtratext.h"
+#include "racedata/atgdata.h"
+#include "racedata/atgsida.h"
+#include "racedata/datahspu.h"
+#include "racedata/datavisa.h"
+#include "racedata/hn11.h"
+#include "racedata/hn22.h"
+#include "racedata/hn33.h"
+#include "racedata/hn44.h"
+#include "racedata/hn55.h"
+#include "racedata/hn66.h"
+#include "racedata/hn77.h"
+#include "racedata/infohemtalistor.h"
+#include "racedata/infostartlistor.h"
+#include "racedata/kommtxt.h"
+#include "racedata/prop.h"
+#include "racedata/startl1.h"
+#include "racedata/startl2.h"
+#include "racedata/startl3.h"
+#include "racedata/startl4.h"
+#include "racedata/startl5.h"
+#include "racedata/startl6.h"
+#include "racedata/startl7.h"
+#include "racedata/startlist.h"
+#include "reduction/infoutdeln.h"
+#include "reduction/reduc.h"
+#include "reduction/reducrader.h"
+#include "reduction/reducu.h"
+#include "reduction/slumpis.h"
+#include "reduction/snreduc.h"
+#include "sysfile/suddafil.h"
+#include "views/infostrecken.h"
+#include "views/procenten.h"
+#include "views/seenkelrad.h"
+#include "views/streckenreducerat.h"
+#include "views/streckford.h"
+#include "views/streckforeduc.h"
+
+namespace {
+
+struct Window {
+    QWidget* window;
+    const char* className;
+    QString caption;
+};
+
+// The windows in the order in which they are created.
+std::vector<Window> WindowsInStartOrder()
+{
+    return {
+        {V65x, "TV65x", MainWindowCaption()},
+        {Konsys, "TKonsys", QStringLiteral("Konstruera system")},
+        {Kuponger, "TKuponger", QStringLiteral("Se kupongerna")},
+        {Retta2, "TRetta2", QStringLiteral("Rätta")},
+        {Skriva, "TSkriva", QStringLiteral("Skriva ut systemet på papper")},
+        {Radera, "TRadera", QStringLiteral("Radera sparade filer")},
+        {Streckf, "TStreckf", QStringLiteral("Streckfördelning")},
+        {AboutC, "TAboutC", QStringLiteral("Vimsta ")},
+        {Nesta, "TNesta", QStringLiteral("Nästa avdelning")},
+        {Fyllikup, "TFyllikup", QStringLiteral("Fylla i V64 kuponger")},
+        {Information, "TInformation", QStringLiteral("Komma igång")},
+        {ovrigavillkor, "Tovrigavillkor", QStringLiteral("Övriga villkor på startnr")},
+        {Radvillkor, "TRadvillkor", QStringLiteral("Villkor på startnummer")},
+        {Chansvillkor, "TChansvillkor", QStringLiteral("Poängvillkor")},
+        {Data, "TData", QStringLiteral("Startlistor, streck och odds")},
+        {Reducera, "TReducera", QStringLiteral("Reducera kuponger")},
+        {Reducinfo, "TReducinfo", QStringLiteral("Om reducering")},
+        {Snabbred, "TSnabbred", QStringLiteral("Snabbreducera")},
+        {ATGFilform, "TATGFilform", QStringLiteral("ATG-fil")},
+        {Gruppvillkor, "TGruppvillkor", QStringLiteral("Gruppvillkor")},
+        {Ordningsf, "TOrdningsf", QStringLiteral("Ordningsföljd")},
+        {Reducerader, "TReducerader", QStringLiteral("Beräkna enkelrader")},
+        {Reserver, "TReserver", QStringLiteral("Reserver")},
+        {Seenkelrader, "TSeenkelrader", QStringLiteral("Enkelrader")},
+        {KupongerE, "TKupongerE", QStringLiteral("Se kupongerna")},
+        {Startlista1, "TStartlista1", QStringLiteral("Avd 1")},
+        {Startlista2, "TStartlista2", QStringLiteral("Avd 2")},
+        {Startlista3, "TStartlista3", QStringLiteral("Avd 3")},
+        {Startlista4, "TStartlista4", QStringLiteral("Avd 4")},
+        {Startlista5, "TStartlista5", QStringLiteral("Avd 5")},
+        {Startlista6, "TStartlista6", QStringLiteral("Avd 6")},
+        {Startlista7, "TStartlista7", QStringLiteral("Avd 7")},
+        {Textfil, "TTextfil", QStringLiteral("Textfil")},
+        {ATG, "TATG", QStringLiteral("Startlistor, streck och odds")},
+        {Reservinfo, "TReservinfo", QStringLiteral("Information om reserver")},
+        {txtInfo, "TtxtInfo", QStringLiteral("Information om textfilen")},
+        {Slump, "TSlump", QStringLiteral("Slump")},
+        {streckoreduc, "Tstreckoreduc",
+         QStringLiteral("Streckfördelningen i det oreducerade systemet (procent)")},
+        {Inforeducering, "TInforeducering", QStringLiteral("Reducering med enkelrader")},
+        {Streckreducerat, "TStreckreducerat",
+         QStringLiteral("Streckfördelningen i det reducerade systemet (procent)")},
+        {DataHSp, "TDataHSp", QStringLiteral("Data")},
+        {Egentext, "TEgentext", QStringLiteral("Egen text")},
+        {Rettningsinfo, "TRettningsinfo", QStringLiteral("Rättningsdelen")},
+        {Ekonomi, "TEkonomi", QStringLiteral("Ekonomi")},
+        {InfoChans, "TInfoChans",
+         QStringLiteral("Information till chansvärdering, poäng och streckfördelning")},
+        {Kommentar, "TKommentar", QStringLiteral("Kommentar")},
+        {F11, "TF11", QString()},
+        {F77, "TF77", QString()},
+        {F22, "TF22", QString()},
+        {F33, "TF33", QString()},
+        {F44, "TF44", QString()},
+        {F55, "TF55", QString()},
+        {F66, "TF66", QString()},
+        {Proppen, "TProppen", QStringLiteral("Proposition")},
+        {Startlistor, "TStartlistor", QStringLiteral("Startlistor, streck och odds")},
+        {Form2, "TForm2", QStringLiteral("Inställningar")},
+        {ReduceraF, "TReduceraF", QStringLiteral("Reducera")},
+        {Procent, "TProcent", QStringLiteral("Streckfördelning")},
+        {Chans, "TChans", QStringLiteral("Vinstchans och vinstchansvärde med reducerat system")},
+        {Infoutdelning, "TInfoutdelning", QStringLiteral("Utdelningsintervall")},
+        {InfoStreck, "TInfoStreck", QStringLiteral("Streck och Streck-100")},
+        {Infoutd, "TInfoutd", QStringLiteral("Utdelningsintervall")},
+        {ATGBrowser, "TATGBrowser", QStringLiteral("Hämta startlistor")},
+        {InfoOmHemtning, "TInfoOmHemtning", QStringLiteral("Om hämtning av startlistor")},
+    };
+}
+
+TEST(StartupTest, EveryWindowExistsWithItsCaption)
+{
+    if (!V65x) {
+        InitializeGlobals();
+        CreateAllForms();
+    }
+    const std::vector<Window> windows = WindowsInStartOrder();
+    ASSERT_EQ(windows.size(), 64u);
+    std::set<QWidget*> distinct;
+    for (const Window& w : windows) {
+        ASSERT_NE(w.window, nullptr) << w.className;
+        EXPECT_STREQ(w.window->metaObject()->className(), w.className);
+        EXPECT_EQ(w.window->windowTitle(), w.caption) << w.className;
+        EXPECT_TRUE(w.window->isWindow()) << w.className;
+        distinct.insert(w.window);
+    }
+    EXPECT_EQ(distinct.size(), windows.size());
+    EXPECT_EQ(MainFormWidget(), static_cast<QWidget*>(V65x));
+    EXPECT_FALSE(V65x->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(V65x->windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+}  // namespace
