@@ -59,7 +59,8 @@ ConstructionSwitches HeavyConditions()
     for (int c = 1; c <= 5; ++c) {
         for (int r = 1; r <= 6; ++r)
             for (int h = 1; h <= StartNumbers; ++h)
-                CondPoints[r][h][c] = static_cast<byte>(c <= 3 ? (r * 37 + h * 53 + c * 11) % 100 : (r * 13 + h * 29) % 9 + 1);
+                CondPoints[r][h][c] =
+                    static_cast<byte>(c <= 3 ? (r * 37 + h * 53 + c * 11) % 100 : (r * 13 + h * 29) % 9 + 1);
         if (c <= 3) {
             CondSumActive[c] = 1;
             CondSumMin[c] = 150;
@@ -96,6 +97,44 @@ ConstructionSwitches MillionRows()
     SetStartNrGroupSettingsProvider({});
     ConstructionSwitches s;
     s.startNumbers = true;
+    return s;
+}
+
+// Rows whose points add up to a narrow band: few rows differ in one race only, so the merge
+// passes keep nearly every row apart and the system is refused (more than 5 500 coupons).
+ConstructionSwitches MillionRowsNarrowSum()
+{
+    MarkRaces("AAABBBCCCDDDD");
+    for (int r = 1; r <= 6; ++r)
+        for (int h = 1; h <= 13; ++h)
+            CondPoints[r][h][1] = static_cast<byte>(h);
+    CondSumActive[1] = CondActive[1] = 1;
+    CondSumMin[1] = 38;
+    CondSumMax[1] = 46;
+    SetStartNrGroupSettingsProvider({});
+    ConstructionSwitches s;
+    s.points = true;
+    return s;
+}
+
+// Rows with start numbers adding up to 31 in races of 1, 4, 10, 14, 14 and 14 horses: 5 500
+// coupons of one row each, ordered by the exchange sort.
+ConstructionSwitches FiveThousandFiveHundredCoupons()
+{
+    ResetGlobals();
+    const int horses[] = {1, 4, 10, 14, 14, 14};
+    for (int r = 1; r <= 6; ++r) {
+        for (int h = 1; h <= horses[r - 1]; ++h) {
+            ClickedMarkCode = MarkCode(1, h);
+            ToggleGroupMark(r);
+            CondPoints[r][h][1] = static_cast<byte>(h);
+        }
+    }
+    CondSumActive[1] = CondActive[1] = 1;
+    CondSumMin[1] = CondSumMax[1] = 31;
+    SetStartNrGroupSettingsProvider({});
+    ConstructionSwitches s;
+    s.points = true;
     return s;
 }
 
@@ -176,6 +215,27 @@ void BM_BuildMillionRows(benchmark::State& state)
     state.counters["coupons"] = result.couponCount;
 }
 
+void RunBuild(benchmark::State& state, const ConstructionSwitches& switches)
+{
+    ConstructionResult result;
+    for (auto _ : state) {
+        BuildCouponsAfterRows = 1;
+        result = ConstructSystemRows(switches);
+    }
+    state.counters["rows"] = result.rowsAccepted;
+    state.counters["coupons"] = result.couponCount;
+}
+
+void BM_BuildMillionRowsNarrowSum(benchmark::State& state)
+{
+    RunBuild(state, MillionRowsNarrowSum());
+}
+
+void BM_Build5500Coupons(benchmark::State& state)
+{
+    RunBuild(state, FiveThousandFiveHundredCoupons());
+}
+
 // The plain walk, a sort of its rows and the same merge.
 void BM_BuildMillionRowsPlain(benchmark::State& state)
 {
@@ -199,4 +259,6 @@ BENCHMARK(BM_CountHeavyConditions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountHeavyConditionsPlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildMillionRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildMillionRowsPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildMillionRowsNarrowSum)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Build5500Coupons)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

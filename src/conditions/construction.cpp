@@ -30,12 +30,21 @@ constexpr std::uint64_t NibbleOnes = 0x1111111111111111ull;
 
 bool running = false;
 
-constexpr std::uint16_t Bit(int startNr) { return static_cast<std::uint16_t>(1u << (startNr - 1)); }
+constexpr std::uint16_t Bit(int startNr)
+{
+    return static_cast<std::uint16_t>(1u << (startNr - 1));
+}
 
 // Counts over the start numbers are kept as 4-bit fields, start number n in field n - 1.
-int Nibble(std::uint64_t counts, int startNr) { return static_cast<int>((counts >> (4 * (startNr - 1))) & 0xF); }
+int Nibble(std::uint64_t counts, int startNr)
+{
+    return static_cast<int>((counts >> (4 * (startNr - 1))) & 0xF);
+}
 
-int NibbleSum(std::uint64_t counts) { return static_cast<int>((counts * NibbleOnes) >> 60); }
+int NibbleSum(std::uint64_t counts)
+{
+    return static_cast<int>((counts * NibbleOnes) >> 60);
+}
 
 std::uint64_t NibbleMask(std::uint16_t numbers)
 {
@@ -70,8 +79,8 @@ struct WalkPlan {
     SlotOrder order{};
     std::array<PositionHorses, Positions + 1> positions;
     std::array<std::vector<std::uint8_t>, Positions + 1> allowedPrefix;
-    bool anyPattern = false;           // some pattern has planes 9-12 all 1
-    std::int64_t candidateRows = 0;    // rows of the allowed patterns
+    bool anyPattern = false;         // some pattern has planes 9-12 all 1
+    std::int64_t candidateRows = 0;  // rows of the allowed patterns
 };
 
 bool PatternWalked(int p)
@@ -168,7 +177,8 @@ struct LaneCounter {
 
 class RowWalk {
 public:
-    RowWalk(const PreparedRowConditions& conditions, const WalkPlan& plan, const ConstructionProgress& progress)
+    RowWalk(const PreparedRowConditions& conditions, const WalkPlan& plan,
+            const ConstructionProgress& progress)
         : c_(conditions), plan_(plan), progress_(progress)
     {
         PrepareStartNr();
@@ -280,7 +290,8 @@ private:
     void Advance(int m, int h)
     {
         for (std::size_t w = 0; w < startNrWords_; ++w)
-            hits_[m * startNrWords_ + w] = hits_[(m - 1) * startNrWords_ + w] + hitAdd_[At(m, h, startNrWords_) + w];
+            hits_[m * startNrWords_ + w] =
+                hits_[(m - 1) * startNrWords_ + w] + hitAdd_[At(m, h, startNrWords_) + w];
         if (pointsOn_) {
             const std::size_t ns = sums_.size(), np = products_.size();
             for (std::size_t i = 0; i < ns; ++i)
@@ -521,9 +532,9 @@ private:
 
     std::vector<const PreparedSumCondition*> sums_;
     std::vector<const PreparedProductCondition*> products_;
-    std::vector<int32> sumAdd_;             // [m][h][i]
-    std::vector<std::int64_t> sumLevel_;    // [level][i]
-    std::vector<std::int64_t> factor_;      // [m][h][i]
+    std::vector<int32> sumAdd_;           // [m][h][i]
+    std::vector<std::int64_t> sumLevel_;  // [level][i]
+    std::vector<std::int64_t> factor_;    // [m][h][i]
     std::vector<std::int64_t> productLevel_;
 
     std::array<std::array<std::int64_t, 16>, Positions + 1> streckFactor_{};
@@ -668,7 +679,8 @@ SlotOrder ComputeSlotOrder()
     return order;
 }
 
-ConstructionResult ConstructSystemRows(const ConstructionSwitches& switches, const ConstructionProgress& progress)
+ConstructionResult ConstructSystemRows(const ConstructionSwitches& switches,
+                                       const ConstructionProgress& progress)
 {
     if (running) {
         ConstructionResult busy;

@@ -36,7 +36,8 @@ std::vector<CouponMasks> CouponsOfNeighbourRows(const int32* rows, int32 count)
                 coupon[m] = static_cast<std::uint16_t>(1u << (PackedStartNumber(row, m) - 1));
             coupons.push_back(coupon);
         }
-        coupons.back()[RaceSlots] |= static_cast<std::uint16_t>(1u << (PackedStartNumber(row, RaceSlots) - 1));
+        coupons.back()[RaceSlots] |=
+            static_cast<std::uint16_t>(1u << (PackedStartNumber(row, RaceSlots) - 1));
     }
     return coupons;
 }

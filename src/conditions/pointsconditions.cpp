@@ -3,18 +3,18 @@
 double ProductBound(int32 mantissa, int32 exponent, double current)
 {
     switch (exponent) {
-    case 0:
-        return mantissa;
-    case 3:
-        return static_cast<double>(std::int64_t{mantissa} * 1000);
-    case 6:
-        return static_cast<double>(static_cast<long double>(mantissa) * 1.0e6L);
-    case 9:
-        return static_cast<double>(static_cast<long double>(mantissa) * 1.0e9L);
-    case 12:
-        return static_cast<double>(static_cast<long double>(mantissa) * 1.0e12L);
-    default:
-        return current;
+        case 0:
+            return mantissa;
+        case 3:
+            return static_cast<double>(std::int64_t{mantissa} * 1000);
+        case 6:
+            return static_cast<double>(static_cast<long double>(mantissa) * 1.0e6L);
+        case 9:
+            return static_cast<double>(static_cast<long double>(mantissa) * 1.0e9L);
+        case 12:
+            return static_cast<double>(static_cast<long double>(mantissa) * 1.0e12L);
+        default:
+            return current;
     }
 }
 
@@ -58,7 +58,8 @@ double PointsRowProduct(int c, const RowNumbers& row)
 
 bool RowPassesPointsCondition(int c, const RowNumbers& row)
 {
-    if (CondSumActive[c] == 1 && SumTestRejects(PointsRowSum(c, row), CondSumMin[c], CondSumMax[c], CondSumMode[c]))
+    if (CondSumActive[c] == 1 &&
+        SumTestRejects(PointsRowSum(c, row), CondSumMin[c], CondSumMax[c], CondSumMode[c]))
         return false;
     return !(CondProdActive[c] == 1 && ProductTestRejects(PointsRowProduct(c, row), CondProdMinReal[c],
                                                           CondProdMaxReal[c], CondProdMode[c]));

@@ -27,7 +27,10 @@ StartNrGroupSettings DefaultGroupSettings()
     return settings;
 }
 
-constexpr std::uint16_t Bit(int startNr) { return static_cast<std::uint16_t>(1u << (startNr - 1)); }
+constexpr std::uint16_t Bit(int startNr)
+{
+    return static_cast<std::uint16_t>(1u << (startNr - 1));
+}
 
 // P1: each horse's streck as a whole percentage of its race's streck.
 void PrepareStreckPercent(PreparedRowConditions& p)
@@ -293,6 +296,6 @@ bool PassesOtherNumberConditions(const PreparedRowConditions& p, const NumberCou
 
 bool RowPassesRowConditions(const PreparedRowConditions& p, const RowNumbers& row)
 {
-    return PassesStartNrConditions(p, row) && PassesPayoutInterval(p, row) && PassesPointsConditions(p, row) &&
-           PassesOtherNumberConditions(p, CountNumbers(row));
+    return PassesStartNrConditions(p, row) && PassesPayoutInterval(p, row) &&
+           PassesPointsConditions(p, row) && PassesOtherNumberConditions(p, CountNumbers(row));
 }

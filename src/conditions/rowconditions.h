@@ -92,8 +92,8 @@ struct PreparedRowConditions {
     std::uint16_t countRuleNumbers = 0;                           // bit n-1: n has a count rule
     std::array<std::uint8_t, StartNumbers + 1> countForbidden{};  // [n]: bit k = count k forbidden
     std::vector<PreparedNumberSet> numberSets;
-    std::array<bool, 8> equalRule{};     // [1] at least one repeat; [2..6] exactly k removed
-    std::array<bool, 8> oddForbidden{};  // [k]: exactly k odd numbers removed
+    std::array<bool, 8> equalRule{};          // [1] at least one repeat; [2..6] exactly k removed
+    std::array<bool, 8> oddForbidden{};       // [k]: exactly k odd numbers removed
     std::array<std::uint8_t, 4> pairRules{};  // [1..3]: 0 none, 1 "Krav", 2 "Ta bort"
     bool anyPairRule = false;
 

@@ -322,7 +322,8 @@ TEST_F(Construction, SizeOrderFollowsTheExchangeSequence)
         RowStore[1][k] = k;  // which coupon it was
     }
     OrderCouponsBySize(4);
-    EXPECT_EQ((std::array<int32, 4>{CouponRowCounts[1], CouponRowCounts[2], CouponRowCounts[3], CouponRowCounts[4]}),
+    EXPECT_EQ((std::array<int32, 4>{CouponRowCounts[1], CouponRowCounts[2], CouponRowCounts[3],
+                                    CouponRowCounts[4]}),
               (std::array<int32, 4>{7, 5, 5, 3}));
     EXPECT_EQ((std::array<int32, 4>{RowStore[1][1], RowStore[1][2], RowStore[1][3], RowStore[1][4]}),
               (std::array<int32, 4>{4, 3, 1, 2}));

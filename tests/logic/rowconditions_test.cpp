@@ -26,7 +26,8 @@ void MarkFirstHorses(int n)
 
 // A start-number condition c, used and active, with marks (slot, start number) and
 // forbidden counts.
-void SetStartNrCondition(int c, std::initializer_list<std::pair<int, int>> marks, std::initializer_list<int> forbidden)
+void SetStartNrCondition(int c, std::initializer_list<std::pair<int, int>> marks,
+                         std::initializer_list<int> forbidden)
 {
     for (auto [r, h] : marks)
         StartNrCondMarks[r][h][c] = 1;
@@ -198,10 +199,14 @@ TEST_F(RowConditions, SumAndProductTestsIncludeTheirBounds)
         int32 value, min, max, mode;
         bool rejects;
     } cases[] = {
-        {40, 20, 40, PointsModeRequire, false}, {40, 20, 40, PointsModeRemove, true},
-        {20, 20, 40, PointsModeRequire, false}, {19, 20, 40, PointsModeRequire, true},
-        {41, 20, 40, PointsModeRemove, false},  {30, 40, 20, PointsModeRequire, true},
-        {30, 40, 20, PointsModeRemove, false},  {30, 20, 40, 7, false},
+        {40, 20, 40, PointsModeRequire, false},
+        {40, 20, 40, PointsModeRemove, true},
+        {20, 20, 40, PointsModeRequire, false},
+        {19, 20, 40, PointsModeRequire, true},
+        {41, 20, 40, PointsModeRemove, false},
+        {30, 40, 20, PointsModeRequire, true},
+        {30, 40, 20, PointsModeRemove, false},
+        {30, 20, 40, 7, false},
         {50, 20, 40, 7, false},
     };
     for (const Case& c : cases) {
@@ -263,8 +268,8 @@ TEST_F(RowConditions, ProductConditionStoresZeroPointsAsOne)
 TEST_F(RowConditions, StartNrConditionBeyondItsReachTakesNoPart)
 {
     MarkFirstHorses(3);
-    SetStartNrCondition(1, {{1, 1}, {2, 1}}, {3});   // reaches 2 races, forbids 3: no part
-    SetStartNrCondition(2, {{1, 9}, {2, 1}}, {1});   // 9 is not in the system: reach 1
+    SetStartNrCondition(1, {{1, 1}, {2, 1}}, {3});  // reaches 2 races, forbids 3: no part
+    SetStartNrCondition(2, {{1, 9}, {2, 1}}, {1});  // 9 is not in the system: reach 1
     SetStartNrCondition(3, {{1, 1}}, {0});
     StartNrCondActive[3] = 0;
     const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), CurrentStartNrGroupSettings());
@@ -364,13 +369,15 @@ TEST_F(RowConditions, OtherNumberConditions)
              EqualNrRule[1] = 1;
              EqualNrRule[2] = 1;
          },
-         {1, 1, 2, 2, 3, 4}, false},
+         {1, 1, 2, 2, 3, 4},
+         false},
         {"min 3 equal: thrice kept",
          [] {
              EqualNrRule[1] = 1;
              EqualNrRule[2] = 1;
          },
-         {1, 1, 1, 2, 3, 4}, true},
+         {1, 1, 1, 2, 3, 4},
+         true},
         {"exactly two removed although three too", [] { EqualNrRule[2] = 1; }, {1, 1, 1, 2, 2, 3}, false},
         {"exactly two: thrice kept", [] { EqualNrRule[2] = 1; }, {1, 1, 1, 2, 3, 4}, true},
         {"all equal forbidden",
@@ -378,7 +385,8 @@ TEST_F(RowConditions, OtherNumberConditions)
              for (int k = 1; k <= 6; ++k)
                  EqualNrRule[k] = 1;
          },
-         {3, 3, 3, 3, 3, 3}, false},
+         {3, 3, 3, 3, 3, 3},
+         false},
         {"pairs: Krav 1, none", [] { PairRules[1] = 1; }, {1, 2, 3, 4, 5, 6}, false},
         {"pairs: Krav 1, two", [] { PairRules[1] = 1; }, {1, 1, 2, 2, 3, 4}, true},
         {"pairs: Ta bort 1, one", [] { PairRules[1] = 2; }, {1, 1, 2, 3, 4, 5}, false},
@@ -388,13 +396,15 @@ TEST_F(RowConditions, OtherNumberConditions)
              PairRules[1] = 1;
              PairRules[2] = 1;
          },
-         {1, 1, 2, 3, 4, 5}, false},
+         {1, 1, 2, 3, 4, 5},
+         false},
         {"pairs: Krav 2, Ta bort 3, three",
          [] {
              PairRules[2] = 1;
              PairRules[3] = 2;
          },
-         {1, 1, 2, 2, 3, 3}, false},
+         {1, 1, 2, 2, 3, 3},
+         false},
         {"pairs: triple is one pair", [] { PairRules[2] = 1; }, {4, 4, 4, 5, 6, 7}, false},
         {"pairs: only the low byte counts", [] { PairRules[1] = 0x101; }, {1, 2, 3, 4, 5, 6}, false},
         {"set Krav 1-3 at least 2",
@@ -403,34 +413,39 @@ TEST_F(RowConditions, OtherNumberConditions)
              NrSetCondRequire[1] = 1;
              NrSetCondLow[1] = 2;
          },
-         {1, 3, 7, 8, 9, 10}, true},
+         {1, 3, 7, 8, 9, 10},
+         true},
         {"set Krav 1-3 at least 2, one",
          [] {
              NrSetCondMarks[1][1] = NrSetCondMarks[2][1] = NrSetCondMarks[3][1] = 1;
              NrSetCondRequire[1] = 1;
              NrSetCondLow[1] = 2;
          },
-         {1, 4, 7, 8, 9, 10}, false},
+         {1, 4, 7, 8, 9, 10},
+         false},
         {"set Ta bort 0-7 takes no part",
          [] {
              NrSetCondMarks[1][4] = 1;
              NrSetCondRemove[4] = 1;
              NrSetCondHigh[4] = 7;
          },
-         {1, 2, 3, 4, 5, 6}, true},
+         {1, 2, 3, 4, 5, 6},
+         true},
         {"set Krav without numbers takes no part",
          [] {
              NrSetCondRequire[2] = 1;
              NrSetCondLow[2] = 5;
          },
-         {1, 2, 3, 4, 5, 6}, true},
+         {1, 2, 3, 4, 5, 6},
+         true},
         {"set Ta bort low above high removes nothing",
          [] {
              NrSetCondMarks[1][3] = 1;
              NrSetCondRemove[3] = 1;
              NrSetCondLow[3] = 7;
          },
-         {1, 1, 1, 1, 1, 1}, true},
+         {1, 1, 1, 1, 1, 1},
+         true},
     };
     ConstructionSwitches s;
     s.otherNumbers = true;
