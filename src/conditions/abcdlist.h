@@ -18,6 +18,7 @@
 
 #include "core/variabl.h"
 
+inline const QString AbcdListAllNejQuestion = QStringLiteral("Ska vi sätta \"Nej\" på allt i listan?");
 inline const QString AbcdListAlarmText = QStringLiteral("Något är fel. Avsluta!");
 
 // What a click on the list did.

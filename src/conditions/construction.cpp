@@ -1,5 +1,6 @@
 #include "conditions/construction.h"
 
+#include <algorithm>
 #include <bit>
 #include <vector>
 
@@ -136,6 +137,13 @@ WalkPlan PlanWalk(const SlotOrder& order)
             for (int g = 0; g < Groups; ++g)
                 plan.allowedPrefix[m][x] |= plan.allowedPrefix[m + 1][x * Groups + g];
     return plan;
+}
+
+// Lets the window show the count and handle its events; false when the run is to stop.
+bool GoOn(const ConstructionProgress& progress, int32 rows)
+{
+    const bool goOn = !progress.progress || progress.progress(rows);
+    return goOn && ReduceAbort != 1;
 }
 
 // Counts of up to 255 per lane (start number), one bit plane each.
@@ -512,11 +520,7 @@ private:
         }
     }
 
-    bool Report() const
-    {
-        const bool goOn = !progress_.progress || progress_.progress(rows_);
-        return goOn && ReduceAbort != 1;
-    }
+    bool Report() const { return GoOn(progress_, rows_); }
 
     const PreparedRowConditions& c_;
     const WalkPlan& plan_;
@@ -549,12 +553,6 @@ private:
     std::int64_t work_ = 0;
     bool stopped_ = false;
 };
-
-bool ReportStage(const ConstructionProgress& progress, int32 rows)
-{
-    const bool goOn = !progress.progress || progress.progress(rows);
-    return goOn && ReduceAbort != 1;
-}
 
 // A run that does not end with a system leaves none marked as constructed.
 void MarkNoSystem()
@@ -646,7 +644,7 @@ ConstructionResult Construct(const ConstructionSwitches& switches, const Constru
         return result;
     }
 
-    if (!ReportStage(progress, RowsAccepted)) {
+    if (!GoOn(progress, RowsAccepted)) {
         StopRun();
         result.outcome = ConstructionOutcome::Cancelled;
         return result;
