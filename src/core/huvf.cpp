@@ -227,6 +227,8 @@ TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
     BuildOutsideControls();
     BindMarkingHandlers();
     SubscribeToChanges();
+    ConnectActions();
+    ConnectConstructDispatch();
 }
 
 // The client area sits in a scroll area whose scroll bars the create handler turns on for

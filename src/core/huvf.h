@@ -10,7 +10,9 @@
 // window repaints from the global tables when the logic notifies it (core/notify.h).
 //
 // Files: huvf.cpp builds the layout and holds the create, show and close handlers;
-// huvf_marking.cpp holds the marking cells, the winner-count labels and every repaint.
+// huvf_marking.cpp holds the marking cells, the winner-count labels and every repaint;
+// huvf_actions.cpp the main actions, the condition panels and the three clear buttons;
+// constructdispatch.cpp "Flerkupong" and the waiting panel of a construction.
 
 #include <QColor>
 #include <QHash>
@@ -73,8 +75,6 @@ public:
     void PaintConditionDisplays();
     void PaintWinnerCountLabels();
     void PaintAbcdList();
-    // Shows conditions p..p+3 of the ABCD group-condition panel, p = RullistV's position.
-    void ShowAbcdConditionRows();
     // Everything above, as after a load or a reset of the tables.
     void PaintAll();
 
@@ -226,6 +226,36 @@ private:
     void PaintRowCounts();
     void PaintMarkedHorseCount();
     void PaintReserveSignal();
+
+    // huvf_actions.cpp
+    void ConnectActions();
+    void ConnectWindowOpeners();
+    void ConnectConditionSwitches();
+    void ConnectAbcdPanels();
+    void Button8Click();
+    void Button9Click();
+    void Button5Click();
+    void BereknaeraderClick();
+    void Button4Click();
+    void Button29Click();
+    void NamnChange();
+    void DatumChange();
+    void SignalMouseDown(QLabel* signal);
+    void RullistVChange();
+    void ConditionCellMouseDown(int column, int race, int group);
+    void HitCountMouseDown(int column, int hits);
+    void ABClistaMouseDown(int tableRow, int column);
+    void AllanejClick();
+    void AvbrytknappClick();
+    void Button10Click();
+    void Button12Click();
+    void Button7Click();
+    void Button1Click();
+    void CKnappClick();
+
+    // constructdispatch.cpp
+    void ConnectConstructDispatch();
+    void BereknaClick();
 
     QScrollArea* scrollArea_ = nullptr;
     QHash<QObject*, std::function<void()>> mouseDownHandlers_;

@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
@@ -14,6 +13,7 @@
 #include "core/notify.h"
 #include "core/recount.h"
 #include "core/variabl.h"
+#include "marks/markcolours.h"
 
 namespace {
 
@@ -21,26 +21,6 @@ void SetText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
-}
-
-// A count label of a condition: impossible with the marks (white, silver text), allowed
-// (lime, black text) or forbidden (red, black text).
-void PaintCountLook(QLabel* label, CountLook look)
-{
-    switch (look) {
-        case CountLook::Impossible:
-            SetBackground(label, Qt::white);
-            SetTextColour(label, SilverColour);
-            break;
-        case CountLook::Allowed:
-            SetBackground(label, LimeColour);
-            SetTextColour(label, Qt::black);
-            break;
-        case CountLook::Forbidden:
-            SetBackground(label, RedColour);
-            SetTextColour(label, Qt::black);
-            break;
-    }
 }
 
 }  // namespace
@@ -73,7 +53,13 @@ void TV65x::SubscribeToChanges()
         if (self)
             self->PaintHorseCells(race, horse);
     });
-    SubscribeMarksCleared(repaint(&TV65x::PaintMarkingGrid));
+    SubscribeMarksCleared([self] {
+        if (!self)
+            return;
+        ClearAllGroupColours();
+        ClearWinnerCountLabels();
+        PaintDataRowsByGroup();
+    });
     SubscribeResultsStale(repaint(&TV65x::PaintResultLabels));
     SubscribeRecounted(repaint(&TV65x::PaintRecount));
     SubscribeConditionsChanged(repaint(&TV65x::PaintConditionDisplays));
@@ -115,6 +101,9 @@ void TV65x::PaintResultLabels()
     SetText(LRaderoreduc, ResultLabels.Raderoreduc);
     SetText(LabelKup, ResultLabels.Kup);
     SetText(LReducgrad, ResultLabels.Reducgrad);
+    SetText(Prisrader, ResultLabels.Prisrader);
+    SetText(Prisavg, ResultLabels.Prisavg);
+    SetText(Pristot, ResultLabels.Pristot);
     for (QLabel* price : {Prisrader, Prisavg, Pristot})
         price->setVisible(ResultLabels.PriceVisible);
 }
@@ -173,25 +162,6 @@ void TV65x::PaintAbcdList()
             if (item->text() != AbcdListCells[row][column])
                 item->setText(AbcdListCells[row][column]);
         }
-    }
-}
-
-void TV65x::ShowAbcdConditionRows()
-{
-    const int position = RullistV->value();
-    for (int column = 1; column <= 4; ++column) {
-        const int condition = VisibleGroupCondition(position, column);
-        SetText(Vnr[column], QString::number(condition));
-        for (int race = 1; race <= RaceSlots; ++race) {
-            for (int group = 1; group <= 4; ++group) {
-                QLabel* cell = ConditionCells[column][race][group];
-                const bool selected = GroupCondCellSelected(condition, race, group);
-                SetBackground(cell, selected ? ToQColor(GroupColour(group)) : QColor(Qt::white));
-                SetTextColour(cell, selected ? QColor(Qt::black) : SilverColour);
-            }
-        }
-        for (int hits = 0; hits <= 7; ++hits)
-            PaintCountLook(HitCountLabels[column][hits], GroupCondHitLook(condition, hits));
     }
 }
 

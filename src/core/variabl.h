@@ -98,6 +98,9 @@ struct TResultLabels {
     QString Kup = QStringLiteral("x");
     QString Reducgrad = QStringLiteral("0 %");
     bool PriceVisible = false;
+    QString Prisrader = QString();
+    QString Prisavg = QString();
+    QString Pristot = QString();
 };
 extern TResultLabels ResultLabels;
 // True: the red " ? " (ResF) stands in place of the reserve letter (LabelRes).

@@ -1,0 +1,232 @@
+// "Flerkupong": the check of the marks, the single-rows question, the choice of builder by
+// the condition switches, the counts and prices shown, too many coupons, and "Avbryt"
+// during a run.
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+#include "conditions/abcdlist.h"
+#include "conditions/construction.h"
+#include "conditions/price.h"
+#include "conditions/winnercounts.h"
+#include "core/forms.h"
+#include "core/huvf.h"
+#include "core/marking.h"
+#include "core/variabl.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+void Mark(int race, int horse, int group)
+{
+    ClickedMarkCode = MarkCode(group, horse);
+    ASSERT_TRUE(ToggleGroupMark(race));
+}
+
+// Start numbers 1..horses in group A in races 1-6.
+void MarkHorses(std::array<int, 6> horses)
+{
+    for (int race = 1; race <= 6; ++race)
+        for (int horse = 1; horse <= horses[race - 1]; ++horse)
+            Mark(race, horse, GroupA);
+}
+
+void Click(QWidget* control)
+{
+    const QPointF at(3, 3);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, control->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &event);
+    }
+}
+
+QString Text(QLabel* label)
+{
+    return label->text();
+}
+
+class ConstructTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (V65x)
+            return;
+        InitializeGlobals();
+        CreateAllForms();
+    }
+
+    void SetUp() override
+    {
+        ResetGlobals();
+        InitAbcdList();
+        for (QCheckBox* box : Switches())
+            box->setChecked(false);
+        V65x->PaintAll();
+        TestDialogs().Reset();
+    }
+
+    void TearDown() override
+    {
+        for (QCheckBox* box : Switches())
+            box->setChecked(false);
+        TestDialogs() = DialogSeam();
+    }
+
+    static std::array<QCheckBox*, 4> Switches()
+    {
+        return {V65x->VlkstartnrJA, V65x->VlkvinstchJA, V65x->Vlkovrigt, V65x->CBUtdelning};
+    }
+
+    static void Construct() { V65x->Berekna->click(); }
+
+    static void ExpectNoSystemShown()
+    {
+        EXPECT_EQ(Text(V65x->LabelRadantal), "x");
+        EXPECT_EQ(Text(V65x->LRaderoreduc), "x");
+        EXPECT_EQ(Text(V65x->LabelKup), "x");
+        EXPECT_TRUE(V65x->Prisrader->isHidden());
+        EXPECT_EQ(CouponsBuilt, 0);
+    }
+
+    static void ExpectOverlayHidden()
+    {
+        for (QWidget* part :
+             std::initializer_list<QWidget*>{V65x->Venta1, V65x->Venta2, V65x->Venta3, V65x->Avbrytknapp})
+            EXPECT_TRUE(part->isHidden()) << part->objectName().toStdString();
+    }
+};
+
+TEST_F(ConstructTest, RaceWithoutMarksIsRefusedAndChangesNothing)
+{
+    MarkHorses({2, 2, 2, 2, 2, 0});
+    ResultLabels.Radantal = QStringLiteral("12");
+    V65x->PaintResultLabels();
+    SaveRoundInFile = 1;
+    Construct();
+    EXPECT_EQ(TestDialogs().messages, QStringList{"Markera först minst en häst i varje avdelning."});
+    EXPECT_EQ(Text(V65x->LabelRadantal), "12");
+    EXPECT_EQ(SaveRoundInFile, 1);
+    EXPECT_EQ(CouponsBuilt, 0);
+}
+
+// Two horses in each race: 64 rows, one coupon, whichever builder runs.
+TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
+{
+    const QString price = QString::number(64 + CouponFeeForRows(64));
+    struct Case {
+        QCheckBox* ticked;
+        int mode;
+    };
+    const Case cases[] = {
+        {nullptr, 1},         {V65x->VlkstartnrJA, 0}, {V65x->VlkvinstchJA, 0},
+        {V65x->Vlkovrigt, 0}, {V65x->CBUtdelning, 0},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        MarkHorses({2, 2, 2, 2, 2, 2});
+        if (c.ticked)
+            c.ticked->setChecked(true);
+        V65x->LReducgrad->hide();
+        for (int pass = 1; pass <= 2; ++pass) {  // a second run gives the same
+            Construct();
+            const std::string where =
+                (c.ticked ? c.ticked->objectName().toStdString() : "none") + " pass " + std::to_string(pass);
+            EXPECT_EQ(GroupSystemBuilt, c.mode) << where;
+            EXPECT_EQ(CouponsBuilt, 1) << where;
+            EXPECT_EQ(Text(V65x->LabelRadantal), "64") << where;
+            EXPECT_EQ(Text(V65x->LRaderoreduc), "64") << where;
+            EXPECT_EQ(Text(V65x->LabelKup), "1") << where;
+            EXPECT_EQ(Text(V65x->Prisrader), "64") << where;
+            EXPECT_EQ(Text(V65x->Pristot), price) << where;
+            for (QLabel* label : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot, V65x->LReducgrad})
+                EXPECT_FALSE(label->isHidden()) << where << " " << label->objectName().toStdString();
+            for (QPushButton* button : {V65x->Button2, V65x->Button3, V65x->Button4, V65x->Button5,
+                                        V65x->LATGfil, V65x->KnReducera})
+                EXPECT_TRUE(button->isEnabled()) << where << " " << button->objectName().toStdString();
+            ExpectOverlayHidden();
+        }
+        EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    }
+}
+
+TEST_F(ConstructTest, SingleRowsAreReplacedOnlyWhenTheUserAgrees)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    SingleRowsBuilt = 1;
+    GroupSystemBuilt = 0;
+    SaveRoundInFile = 1;
+    TestDialogs().answers = {false};
+    Construct();
+    EXPECT_EQ(TestDialogs().questions, QStringList{"Enkelraderna raderas. Är det OK?    "});
+    EXPECT_EQ(SingleRowsBuilt, 1);
+    EXPECT_EQ(GroupSystemBuilt, 0);
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_EQ(SaveRoundInFile, 0);
+
+    TestDialogs().answers = {true};
+    Construct();
+    EXPECT_EQ(TestDialogs().questions.size(), 2);
+    EXPECT_EQ(SingleRowsBuilt, 0);
+    EXPECT_EQ(GroupSystemBuilt, 1);
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(Text(V65x->LabelRadantal), "64");
+}
+
+// Rows whose points add up to 27 with 1, 6, 11, 11, 11 and 13 horses: no two differ in one
+// race only, so each is a coupon of its own, 5 501 of them.
+TEST_F(ConstructTest, TooManyCouponsIsReportedAndShowsNoSystem)
+{
+    MarkHorses({1, 6, 11, 11, 11, 13});
+    for (int race = 1; race <= 6; ++race)
+        for (int horse = 1; horse <= StartNumbers; ++horse)
+            CondPoints[race][horse][1] = static_cast<byte>(horse);
+    CondSumActive[1] = CondActive[1] = 1;
+    CondSumMin[1] = CondSumMax[1] = 27;
+    V65x->VlkvinstchJA->setChecked(true);
+    ResultLabels.PriceVisible = true;  // the price of an earlier system
+    V65x->PaintResultLabels();
+    Construct();
+    EXPECT_EQ(TestDialogs().messages, QStringList{"Över 5 500 kuponger.  AVBRYT!"});
+    ExpectNoSystemShown();
+    EXPECT_EQ(GroupSystemBuilt, 0);
+    ExpectOverlayHidden();
+}
+
+// While the engine lets events through, the panel shows, a second construction is refused,
+// a click on the grid does not reach it, and "Avbryt" stops the run with no system left.
+TEST_F(ConstructTest, AvbrytDuringARunLeavesNoSystem)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    V65x->Vlkovrigt->setChecked(true);
+    bool ranDuringConstruction = false;
+    QTimer::singleShot(0, V65x, [&] {
+        ranDuringConstruction = ConstructionRunning();
+        EXPECT_FALSE(V65x->Avbrytknapp->isHidden());
+        EXPECT_FALSE(V65x->Venta3->isHidden());
+        SingleRowsBuilt = 1;  // a second construction would ask about them
+        Construct();
+        Click(V65x->MarkCells[1][GroupA][5]);
+        Click(V65x->Avbrytknapp);
+    });
+    Construct();
+    EXPECT_TRUE(ranDuringConstruction);
+    EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    EXPECT_EQ(HorseGroupOf(1, 5), 0);
+    EXPECT_EQ(ReduceAbort, 1);
+    ExpectNoSystemShown();
+    ExpectOverlayHidden();
+    EXPECT_FALSE(ConstructionRunning());
+
+    Construct();  // the next run is not stopped by the old request
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(Text(V65x->LabelRadantal), "64");
+}
+
+}  // namespace
