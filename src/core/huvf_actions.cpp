@@ -23,6 +23,7 @@
 #include "core/huvf.h"
 #include "core/info.h"
 #include "core/variabl.h"
+#include "racedata/streck.h"
 #include "grading/chanser.h"
 #include "grading/rettar2.h"
 #include "marks/markcolours.h"
@@ -78,18 +79,6 @@ void Open(WindowOf window, Shown shown)
         form->Show();
 }
 
-// Streck is present when each of races 1-6 has some streck.
-bool StreckInEveryRace()
-{
-    for (int race = 1; race <= 6; ++race) {
-        long long sum = 0;
-        for (int horse = 1; horse <= StartNumbers; ++horse)
-            sum += StreckValues[HorseIndex(race, horse)];
-        if (sum == 0)
-            return false;
-    }
-    return true;
-}
 
 // The text as the code page keeps it: characters it lacks become "?".
 QString InCodePage(const QString& text)

@@ -58,7 +58,6 @@ void TV65x::SubscribeToChanges()
             return;
         ClearAllGroupColours();
         ClearWinnerCountLabels();
-        PaintDataRowsByGroup();
     });
     SubscribeResultsStale(repaint(&TV65x::PaintResultLabels));
     SubscribeRecounted(repaint(&TV65x::PaintRecount));

@@ -80,11 +80,6 @@ void ClearWinnerCountLabels()
             PaintInactiveLook(V65x->WinnerCountLabels[count][group]);
 }
 
-void PaintDataRowsByGroup()
-{
-    // The race-data window has no horse rows yet; they are painted here once it has them.
-}
-
 void ClearAbcdConditionCells()
 {
     if (!V65x)

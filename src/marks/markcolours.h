@@ -7,7 +7,6 @@
 //                             from RullistV's position on: numbers, cells and hit counts.
 //   ClearAllGroupColours()    every marking cell of the main window white with no caption.
 //   ClearWinnerCountLabels()  the 32 winner-count labels white with silver text.
-//   PaintDataRowsByGroup()    the race-data window's horse rows from HorseGroups.
 //   ClearAbcdConditionCells() the panel's cells and hit counts white with silver text.
 //
 // The race-data, streck and reduction windows take their share of these repaints when
@@ -26,5 +25,4 @@ void PaintInactiveLook(QLabel* label);
 void ShowAbcdConditionRows();
 void ClearAllGroupColours();
 void ClearWinnerCountLabels();
-void PaintDataRowsByGroup();
 void ClearAbcdConditionCells();
