@@ -176,19 +176,33 @@ void PlainWalk(const ConstructionSwitches& switches, std::vector<int32>& rows)
     }
 }
 
+// The engine on switches, with or without the coupons built after the rows.
+ConstructionResult RunEngine(benchmark::State& state, const ConstructionSwitches& switches, flag buildCoupons)
+{
+    ConstructionResult result;
+    for (auto _ : state) {
+        BuildCouponsAfterRows = buildCoupons;
+        result = ConstructSystemRows(switches);
+    }
+    state.counters["rows"] = result.rowsAccepted;
+    return result;
+}
+
+ConstructionResult RunBuild(benchmark::State& state, const ConstructionSwitches& switches)
+{
+    const ConstructionResult result = RunEngine(state, switches, 1);
+    state.counters["coupons"] = result.couponCount;
+    return result;
+}
+
 void BM_CountHeavyConditions(benchmark::State& state)
 {
     const ConstructionSwitches switches = HeavyConditions();
-    ConstructionResult result;
-    for (auto _ : state) {
-        BuildCouponsAfterRows = 0;
-        result = ConstructSystemRows(switches);
-    }
+    const ConstructionResult result = RunEngine(state, switches, 0);
     std::vector<int32> plain;
     PlainWalk(switches, plain);
     if (static_cast<std::size_t>(result.rowsAccepted) != plain.size())
         state.SkipWithError("the engine and the plain walk keep different rows");
-    state.counters["rows"] = result.rowsAccepted;
 }
 
 void BM_CountHeavyConditionsPlain(benchmark::State& state)
@@ -203,27 +217,8 @@ void BM_CountHeavyConditionsPlain(benchmark::State& state)
 
 void BM_BuildMillionRows(benchmark::State& state)
 {
-    const ConstructionSwitches switches = MillionRows();
-    ConstructionResult result;
-    for (auto _ : state) {
-        BuildCouponsAfterRows = 1;
-        result = ConstructSystemRows(switches);
-    }
-    if (result.outcome != ConstructionOutcome::SystemBuilt)
+    if (RunBuild(state, MillionRows()).outcome != ConstructionOutcome::SystemBuilt)
         state.SkipWithError("no system built");
-    state.counters["rows"] = result.rowsAccepted;
-    state.counters["coupons"] = result.couponCount;
-}
-
-void RunBuild(benchmark::State& state, const ConstructionSwitches& switches)
-{
-    ConstructionResult result;
-    for (auto _ : state) {
-        BuildCouponsAfterRows = 1;
-        result = ConstructSystemRows(switches);
-    }
-    state.counters["rows"] = result.rowsAccepted;
-    state.counters["coupons"] = result.couponCount;
 }
 
 void BM_BuildMillionRowsNarrowSum(benchmark::State& state)

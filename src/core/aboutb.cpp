@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "core/huvf.h"
+
 namespace {
 
 const HelpWindowFrame Frame{"AboutC", "Vimsta ", QSize(335, 230), Cream, Opening::Modeless};
@@ -60,7 +62,7 @@ TAboutC::TAboutC() : HelpWindow(Frame)
     panel->setGeometry(8, 8, 319, 177);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    PaintBackground(panel, Silver);
+    SetBackground(panel, Silver);
 
     auto* icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));

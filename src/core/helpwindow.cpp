@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/huvf.h"
+
 namespace {
 
 constexpr int Gap = 8;
@@ -10,19 +12,11 @@ constexpr QSize ButtonSize(75, 25);
 
 }  // namespace
 
-void PaintBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 HelpWindow::HelpWindow(const HelpWindowFrame& frame)
     : VForm(QString::fromUtf8(frame.caption), frame.clientSize), opening_(frame.opening)
 {
     setObjectName(QString::fromLatin1(frame.objectName));
-    PaintBackground(this, frame.colour);
+    SetBackground(this, frame.colour);
     CentreOverMainWhenFirstShown();
 }
 

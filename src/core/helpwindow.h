@@ -60,6 +60,3 @@ protected:
 private:
     Opening opening_;
 };
-
-// Fills a widget's background with colour.
-void PaintBackground(QWidget* widget, const QColor& colour);

@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
 
-#include "conditions/abcdlist.h"
 #include "conditions/construction.h"
 #include "conditions/price.h"
 #include "conditions/winnercounts.h"
@@ -20,10 +17,12 @@
 #include "core/marking.h"
 #include "core/variabl.h"
 #include "platform/dialogs.h"
+#include "windowset.h"
 
 namespace {
 
-void Mark(int race, int horse, int group)
+// Marks a horse through the logic, as a click on its cell would.
+void ToggleMark(int race, int horse, int group)
 {
     ClickedMarkCode = MarkCode(group, horse);
     ASSERT_TRUE(ToggleGroupMark(race));
@@ -34,63 +33,18 @@ void MarkHorses(std::array<int, 6> horses)
 {
     for (int race = 1; race <= 6; ++race)
         for (int horse = 1; horse <= horses[race - 1]; ++horse)
-            Mark(race, horse, GroupA);
+            ToggleMark(race, horse, GroupA);
 }
 
-void Click(QWidget* control)
-{
-    const QPointF at(3, 3);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, control->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(control, &event);
-    }
-}
-
-QString Text(QLabel* label)
-{
-    return label->text();
-}
-
-class ConstructTest : public ::testing::Test {
+class ConstructTest : public WindowSetTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (V65x)
-            return;
-        InitializeGlobals();
-        CreateAllForms();
-    }
-
-    void SetUp() override
-    {
-        ResetGlobals();
-        InitAbcdList();
-        for (QCheckBox* box : Switches())
-            box->setChecked(false);
-        V65x->PaintAll();
-        TestDialogs().Reset();
-    }
-
-    void TearDown() override
-    {
-        for (QCheckBox* box : Switches())
-            box->setChecked(false);
-        TestDialogs() = DialogSeam();
-    }
-
-    static std::array<QCheckBox*, 4> Switches()
-    {
-        return {V65x->VlkstartnrJA, V65x->VlkvinstchJA, V65x->Vlkovrigt, V65x->CBUtdelning};
-    }
-
     static void Construct() { V65x->Berekna->click(); }
 
     static void ExpectNoSystemShown()
     {
-        EXPECT_EQ(Text(V65x->LabelRadantal), "x");
-        EXPECT_EQ(Text(V65x->LRaderoreduc), "x");
-        EXPECT_EQ(Text(V65x->LabelKup), "x");
+        EXPECT_EQ(Text("LabelRadantal"), "x");
+        EXPECT_EQ(Text("LRaderoreduc"), "x");
+        EXPECT_EQ(Text("LabelKup"), "x");
         EXPECT_TRUE(V65x->Prisrader->isHidden());
         EXPECT_EQ(CouponsBuilt, 0);
     }
@@ -111,7 +65,7 @@ TEST_F(ConstructTest, RaceWithoutMarksIsRefusedAndChangesNothing)
     SaveRoundInFile = 1;
     Construct();
     EXPECT_EQ(TestDialogs().messages, QStringList{"Markera först minst en häst i varje avdelning."});
-    EXPECT_EQ(Text(V65x->LabelRadantal), "12");
+    EXPECT_EQ(Text("LabelRadantal"), "12");
     EXPECT_EQ(SaveRoundInFile, 1);
     EXPECT_EQ(CouponsBuilt, 0);
 }
@@ -129,7 +83,7 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
         {V65x->Vlkovrigt, 0}, {V65x->CBUtdelning, 0},
     };
     for (const Case& c : cases) {
-        SetUp();
+        StartClean();
         MarkHorses({2, 2, 2, 2, 2, 2});
         if (c.ticked)
             c.ticked->setChecked(true);
@@ -140,11 +94,11 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
                 (c.ticked ? c.ticked->objectName().toStdString() : "none") + " pass " + std::to_string(pass);
             EXPECT_EQ(GroupSystemBuilt, c.mode) << where;
             EXPECT_EQ(CouponsBuilt, 1) << where;
-            EXPECT_EQ(Text(V65x->LabelRadantal), "64") << where;
-            EXPECT_EQ(Text(V65x->LRaderoreduc), "64") << where;
-            EXPECT_EQ(Text(V65x->LabelKup), "1") << where;
-            EXPECT_EQ(Text(V65x->Prisrader), "64") << where;
-            EXPECT_EQ(Text(V65x->Pristot), price) << where;
+            EXPECT_EQ(Text("LabelRadantal"), "64") << where;
+            EXPECT_EQ(Text("LRaderoreduc"), "64") << where;
+            EXPECT_EQ(Text("LabelKup"), "1") << where;
+            EXPECT_EQ(Text("Prisrader"), "64") << where;
+            EXPECT_EQ(Text("Pristot"), price) << where;
             for (QLabel* label : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot, V65x->LReducgrad})
                 EXPECT_FALSE(label->isHidden()) << where << " " << label->objectName().toStdString();
             for (QPushButton* button : {V65x->Button2, V65x->Button3, V65x->Button4, V65x->Button5,
@@ -176,7 +130,7 @@ TEST_F(ConstructTest, SingleRowsAreReplacedOnlyWhenTheUserAgrees)
     EXPECT_EQ(SingleRowsBuilt, 0);
     EXPECT_EQ(GroupSystemBuilt, 1);
     EXPECT_EQ(CouponsBuilt, 1);
-    EXPECT_EQ(Text(V65x->LabelRadantal), "64");
+    EXPECT_EQ(Text("LabelRadantal"), "64");
 }
 
 // Rows whose points add up to 27 with 1, 6, 11, 11, 11 and 13 horses: no two differ in one
@@ -212,8 +166,8 @@ TEST_F(ConstructTest, AvbrytDuringARunLeavesNoSystem)
         EXPECT_FALSE(V65x->Venta3->isHidden());
         SingleRowsBuilt = 1;  // a second construction would ask about them
         Construct();
-        Click(V65x->MarkCells[1][GroupA][5]);
-        Click(V65x->Avbrytknapp);
+        MouseClick(V65x->MarkCells[1][GroupA][5]);
+        MouseClick(V65x->Avbrytknapp);
     });
     Construct();
     EXPECT_TRUE(ranDuringConstruction);
@@ -226,7 +180,7 @@ TEST_F(ConstructTest, AvbrytDuringARunLeavesNoSystem)
 
     Construct();  // the next run is not stopped by the old request
     EXPECT_EQ(CouponsBuilt, 1);
-    EXPECT_EQ(Text(V65x->LabelRadantal), "64");
+    EXPECT_EQ(Text("LabelRadantal"), "64");
 }
 
 }  // namespace

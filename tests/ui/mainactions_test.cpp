@@ -3,19 +3,14 @@
 // ABCD group-condition panel, the ABCD distribution list and the three clear buttons.
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "conditions/abcdlist.h"
 #include "conditions/cvillkor.h"
 #include "conditions/ovrigavlk.h"
 #include "conditions/radvlk.h"
@@ -35,99 +30,29 @@
 #include "reduction/infoutdeln.h"
 #include "reduction/reducu.h"
 #include "views/procenten.h"
+#include "windowset.h"
 
 namespace {
 
-const QColor Magenta(255, 0, 255);
-const QColor Aqua(0, 255, 255);
 const QString Nej = QStringLiteral("  Nej ");
 // What the system file shows until saving and loading are built.
 const QString SaveNotice = QStringLiteral("Systemet kan ännu inte sparas i denna version av programmet.");
 const QString LoadNotice = QStringLiteral("Systemet kan ännu inte hämtas in i denna version av programmet.");
 
-void SendMouse(QWidget* target, QEvent::Type type, QPoint at)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(QPointF(at)), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-void Press(QWidget* control)
-{
-    SendMouse(control, QEvent::MouseButtonPress, {3, 3});
-}
-
-class MainActionsTest : public ::testing::Test {
+class MainActionsTest : public WindowSetTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (V65x)
-            return;
-        InitializeGlobals();
-        CreateAllForms();
-    }
-
-    void SetUp() override
-    {
-        ResetGlobals();
-        InitAbcdList();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != V65x)
-                window->hide();
-        for (QCheckBox* box : {V65x->VlkstartnrJA, V65x->VlkvinstchJA, V65x->CBUtdelning, V65x->Vlkovrigt}) {
-            const QSignalBlocker blocker(box);
-            box->setChecked(false);
-        }
-        for (QLineEdit* edit : {V65x->Namn, V65x->Datum})
-            edit->clear();
-        SetBackground(V65x->Signalhest, LimeColour);
-        SetBackground(V65x->Signalstreck, LimeColour);
-        SetBackground(V65x->Signalodds, RedColour);
-        V65x->LReducgrad->show();
-        V65x->RullistV->setValue(1);
-        V65x->PaintAll();
-        TestDialogs().Reset();
-    }
-
-    void TearDown() override { TestDialogs() = DialogSeam(); }
-
-    template <typename T = QLabel>
-    static T* Find(const char* name)
-    {
-        T* control = V65x->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    static QString Text(const char* name) { return Find(name)->text(); }
-    static void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
-
-    static void Mark(int race, int group, int horse)
-    {
-        Press(Find(
-            QStringLiteral("R%1%2%3").arg(race).arg(group).arg(horse, 2, 10, QLatin1Char('0')).toLatin1()));
-    }
-
     // One A horse per race and a B horse in race 3: compositions " 6  0  0  0" and
     // " 5  1  0  0", one row each.
     static void MarkTwoCompositions()
     {
-        for (int race = 1; race <= 6; ++race)
-            Mark(race, GroupA, 1);
+        MarkOneAHorsePerRace();
         Mark(3, GroupB, 2);
-    }
-
-    static QString ListCell(int listRow, int column)
-    {
-        return V65x->ABClista->item(listRow - 1, column)->text();
     }
 
     static void PressListCell(int listRow, int column)
     {
         QTableWidget* list = V65x->ABClista;
-        const QRect cell = list->visualItemRect(list->item(listRow - 1, column));
-        SendMouse(list->viewport(), QEvent::MouseButtonPress, cell.center());
-        SendMouse(list->viewport(), QEvent::MouseButtonRelease, cell.center());
+        MouseClick(list->viewport(), list->visualItemRect(list->item(listRow - 1, column)).center());
     }
 
     // A constructed, saved system with its counts and price shown.
@@ -161,29 +86,17 @@ protected:
         EXPECT_EQ(CouponsBuilt, 1);
         EXPECT_EQ(SystemSaved, 1);
     }
-
-    static void ExpectLook(const char* name, const QColor& background, const QColor& text)
-    {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(BackgroundOf(Find(name)), background);
-        EXPECT_EQ(TextColourOf(Find(name)), text);
-    }
 };
 
 TEST_F(MainActionsTest, ButtonsOpenTheirWindows)
 {
-    const std::pair<const char*, QWidget* (*)()> modeless[] = {
-        {"Button26", []() -> QWidget* { return Data; }},
-        {"Button27", []() -> QWidget* { return Chans; }},
-        {"LATGfil", []() -> QWidget* { return ATGFilform; }},
-        {"Button28", []() -> QWidget* { return Procent; }},
-        {"Button11", []() -> QWidget* { return Textfil; }},
-        {"Button19", []() -> QWidget* { return Startlista1; }},
-        {"Button24", []() -> QWidget* { return Startlista6; }},
+    const std::pair<const char*, QWidget*> modeless[] = {
+        {"Button26", Data},    {"Button27", Chans},       {"LATGfil", ATGFilform},   {"Button28", Procent},
+        {"Button11", Textfil}, {"Button19", Startlista1}, {"Button24", Startlista6},
     };
     for (const auto& [button, window] : modeless) {
         Click(button);
-        EXPECT_TRUE(window()->isVisible()) << button;
+        EXPECT_TRUE(window->isVisible()) << button;
     }
 
     // Modal windows are shown through the dialog seam.
@@ -219,28 +132,28 @@ TEST_F(MainActionsTest, ConditionButtonsTickTheirSwitchAndOpenTheirWindow)
 {
     struct Case {
         const char* button;
-        QCheckBox* TV65x::*box;
-        QWidget* (*window)();
+        QCheckBox* box;
+        QWidget* window;
     };
     const Case cases[] = {
-        {"Button16", &TV65x::VlkstartnrJA, [] { return static_cast<QWidget*>(Radvillkor); }},
-        {"Button14", &TV65x::VlkvinstchJA, [] { return static_cast<QWidget*>(Chansvillkor); }},
-        {"Button17", &TV65x::Vlkovrigt, [] { return static_cast<QWidget*>(ovrigavillkor); }},
+        {"Button16", V65x->VlkstartnrJA, Radvillkor},
+        {"Button14", V65x->VlkvinstchJA, Chansvillkor},
+        {"Button17", V65x->Vlkovrigt, ovrigavillkor},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        QCheckBox* box = V65x->*c.box;
+        QCheckBox* box = c.box;
         ShowBuiltSystem();
         Click(c.button);  // unticked: ticks it, which marks the results stale
         EXPECT_TRUE(box->isChecked());
-        EXPECT_TRUE(c.window()->isVisible());
+        EXPECT_TRUE(c.window->isVisible());
         ExpectStale();
 
-        c.window()->hide();
+        c.window->hide();
         ShowBuiltSystem();
         Click(c.button);  // already ticked: opens the window and resets nothing
         EXPECT_TRUE(box->isChecked());
-        EXPECT_TRUE(c.window()->isVisible());
+        EXPECT_TRUE(c.window->isVisible());
         ExpectStillBuilt();
     }
 }
@@ -257,13 +170,7 @@ TEST_F(MainActionsTest, PayoutIntervalNeedsStreckInRacesOneToSix)
     };
     for (const Case c : {Case{0, false}, Case{5, false}, Case{6, true}}) {
         SCOPED_TRACE(c.racesWithStreck);
-        ResetGlobals();
-        TestDialogs().Reset();
-        Infoutd->hide();
-        {
-            const QSignalBlocker blocker(V65x->CBUtdelning);
-            V65x->CBUtdelning->setChecked(false);
-        }
+        StartClean();
         giveStreck(c.racesWithStreck);
         ShowBuiltSystem();
         Click("Button29");
@@ -361,12 +268,14 @@ TEST_F(MainActionsTest, PanelClicksEditTheConditionsOnView)
     ExpectLook("V42", Qt::white, SilverColour);
     ExpectStillBuilt();
 
-    // Scrolling shows the same condition in another column.
+    // Scrolling away and back shows each condition from its tables.
     V65x->RullistV->setValue(96);
     EXPECT_EQ(Text("Vnr4"), QStringLiteral("99"));
     ExpectLook("V41A", Qt::white, SilverColour);
-    ExpectLook("V31A", Magenta, Qt::black);
-    ExpectLook("V30", RedColour, Qt::black);
+    ExpectLook("V40", Qt::white, SilverColour);
+    V65x->RullistV->setValue(97);
+    ExpectLook("V41A", Magenta, Qt::black);
+    ExpectLook("V40", RedColour, Qt::black);
 
     // V23C: group C of race 3 in the second condition on view.
     V65x->RullistV->setValue(1);
@@ -430,7 +339,7 @@ TEST_F(MainActionsTest, ClearButtonsAskAndClearOnYesOnly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        SetUp();
+        StartClean();
         c.prepare();
         ShowBuiltSystem();
         const QString before = Text("Antalkusar") + Text("Labelantalvlk") + Text("NejPanel");

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -16,80 +15,17 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "conditions/abcdlist.h"
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/forms.h"
 #include "core/huvf.h"
 #include "core/variabl.h"
 #include "platform/dialogs.h"
+#include "windowset.h"
 
 namespace {
 
-const QColor Magenta(255, 0, 255);
-const QColor Aqua(0, 255, 255);
-
-void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QPointF at(3, 3);
-    QMouseEvent press(QEvent::MouseButtonPress, at, control->mapToGlobal(at), button, button, Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &press);
-}
-
-QString ListCell(int listRow, int column)
-{
-    return V65x->ABClista->item(listRow - 1, column)->text();
-}
-
-// The windows are created once for all tests; each test starts from the tables' defaults
-// and a window painted from them.
-class MainWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        if (V65x)
-            return;
-        InitializeGlobals();
-        CreateAllForms();
-    }
-
-    void SetUp() override
-    {
-        ResetGlobals();
-        InitAbcdList();
-        V65x->RullistV->setValue(1);
-        V65x->PaintAll();
-        TestDialogs().Reset();
-    }
-
-    void TearDown() override { TestDialogs() = DialogSeam(); }
-
-    static QLabel* Label(const char* name) { return V65x->findChild<QLabel*>(QString::fromLatin1(name)); }
-
-    // Clicks the main window's cell of race, group 1-4 and start number.
-    static void Mark(int race, int group, int horse, Qt::MouseButton button = Qt::LeftButton)
-    {
-        Press(Label(QStringLiteral("R%1%2%3")
-                        .arg(race)
-                        .arg(group)
-                        .arg(horse, 2, 10, QLatin1Char('0'))
-                        .toLatin1()),
-              button);
-    }
-
-    static void MarkOneAHorsePerRace()
-    {
-        for (int race = 1; race <= 6; ++race)
-            Mark(race, GroupA, 1);
-    }
-
-    static void ExpectLook(const char* name, const QColor& background, const QColor& text)
-    {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(BackgroundOf(Label(name)), background);
-        EXPECT_EQ(TextColourOf(Label(name)), text);
-    }
-};
+class MainWindowTest : public WindowSetTest {};
 
 TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
 {
@@ -166,42 +102,42 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
 TEST_F(MainWindowTest, ClickingCellsMarksMovesAndRemovesHorses)
 {
     Mark(1, GroupA, 7);
-    EXPECT_EQ(Label("R1107")->text(), QStringLiteral("7"));
+    EXPECT_EQ(Text("R1107"), QStringLiteral("7"));
     ExpectLook("R1107", Magenta, Qt::black);
     EXPECT_EQ(HorseGroups[1][GroupA][0], 1);
-    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("1"));
-    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("häst"));
-    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Text("Antalkusar"), QStringLiteral("1"));
+    EXPECT_EQ(Text("Label2"), QStringLiteral("häst"));
+    EXPECT_EQ(Text("Maxrader"), QStringLiteral("0"));
 
     Mark(1, GroupC, 7);  // moves the horse from A to C
-    EXPECT_EQ(Label("R1107")->text(), QString());
-    EXPECT_EQ(BackgroundOf(Label("R1107")), QColor(Qt::white));
-    EXPECT_EQ(Label("R1307")->text(), QStringLiteral("7"));
-    EXPECT_EQ(BackgroundOf(Label("R1307")), Aqua);
+    EXPECT_EQ(Text("R1107"), QString());
+    EXPECT_EQ(BackgroundOf(Find("R1107")), QColor(Qt::white));
+    EXPECT_EQ(Text("R1307"), QStringLiteral("7"));
+    EXPECT_EQ(BackgroundOf(Find("R1307")), Aqua);
     EXPECT_EQ(HorseGroups[1][GroupA][0], 0);
     EXPECT_EQ(HorseGroups[1][GroupC][0], 1);
 
     Mark(1, GroupC, 7);  // the same cell again removes the mark
-    EXPECT_EQ(Label("R1307")->text(), QString());
-    EXPECT_EQ(BackgroundOf(Label("R1307")), QColor(Qt::white));
+    EXPECT_EQ(Text("R1307"), QString());
+    EXPECT_EQ(BackgroundOf(Find("R1307")), QColor(Qt::white));
     EXPECT_EQ(HorseGroupOf(1, 7), 0);
-    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("0"));
-    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("hästar"));
+    EXPECT_EQ(Text("Antalkusar"), QStringLiteral("0"));
+    EXPECT_EQ(Text("Label2"), QStringLiteral("hästar"));
 
     Mark(6, GroupB, 15, Qt::RightButton);  // any button marks
-    EXPECT_EQ(Label("R6215")->text(), QStringLiteral("15"));
-    EXPECT_EQ(BackgroundOf(Label("R6215")), QColor(255, 255, 0));
+    EXPECT_EQ(Text("R6215"), QStringLiteral("15"));
+    EXPECT_EQ(BackgroundOf(Find("R6215")), QColor(255, 255, 0));
     Mark(2, GroupD, 3);
-    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("2"));
-    EXPECT_EQ(BackgroundOf(Label("R2403")), QColor(192, 192, 192));
+    EXPECT_EQ(Text("Antalkusar"), QStringLiteral("2"));
+    EXPECT_EQ(BackgroundOf(Find("R2403")), QColor(192, 192, 192));
 }
 
 TEST_F(MainWindowTest, RecountShowsRowsWinnerCountsAndTheAbcdList)
 {
     MarkOneAHorsePerRace();
-    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("1"));
-    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("1"));
-    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("6"));
+    EXPECT_EQ(Text("Maxrader"), QStringLiteral("1"));
+    EXPECT_EQ(Text("Lantalraderutan"), QStringLiteral("1"));
+    EXPECT_EQ(Text("Antalkusar"), QStringLiteral("6"));
     EXPECT_EQ(ListCell(1, 0), QStringLiteral(" 6  0  0  0"));
     EXPECT_EQ(ListCell(1, 1), QStringLiteral("        1"));
     EXPECT_EQ(ListCell(1, 2), QStringLiteral(" 100 %"));
@@ -212,8 +148,8 @@ TEST_F(MainWindowTest, RecountShowsRowsWinnerCountsAndTheAbcdList)
     ExpectLook("Dvin6", Qt::white, SilverColour);
 
     Mark(3, GroupB, 2);
-    EXPECT_EQ(Label("Maxrader")->text(), QStringLiteral("2"));
-    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("2"));
+    EXPECT_EQ(Text("Maxrader"), QStringLiteral("2"));
+    EXPECT_EQ(Text("Lantalraderutan"), QStringLiteral("2"));
     EXPECT_EQ(ListCell(1, 0), QStringLiteral(" 6  0  0  0"));
     EXPECT_EQ(ListCell(2, 0), QStringLiteral(" 5  1  0  0"));
     EXPECT_EQ(ListCell(2, 1), QStringLiteral("        1"));
@@ -237,8 +173,8 @@ TEST_F(MainWindowTest, AnyMarkingChangeShowsTheResultsStale)
 
     Mark(4, GroupA, 9);
     for (const char* name : {"LabelRadantal", "LabelKup", "LRaderoreduc"})
-        EXPECT_EQ(Label(name)->text(), QStringLiteral("x")) << name;
-    EXPECT_EQ(Label("LReducgrad")->text(), QStringLiteral("0 %"));
+        EXPECT_EQ(Text(name), QStringLiteral("x")) << name;
+    EXPECT_EQ(Text("LReducgrad"), QStringLiteral("0 %"));
     for (QLabel* price : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot})
         EXPECT_TRUE(price->isHidden());
     EXPECT_EQ(CouponsBuilt, 0);
@@ -252,24 +188,24 @@ TEST_F(MainWindowTest, WinnerCountLabelsToggleUnlessLocked)
         Mark(race, GroupA, 1);
     ASSERT_EQ(ListCell(1, 0), QStringLiteral(" 5  1  0  0"));
 
-    Press(Label("Bvin1"));  // forbid one B winner: the only composition loses its rows
+    Press(Find("Bvin1"));  // forbid one B winner: the only composition loses its rows
     ExpectLook("Bvin1", RedColour, Qt::black);
     EXPECT_EQ(WinnerCountAllowed[1][GroupB], 0);
-    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Text("Lantalraderutan"), QStringLiteral("0"));
     EXPECT_EQ(ListCell(1, 2), QStringLiteral("   0 %"));
 
-    Press(Label("Bvin1"), Qt::RightButton);  // allowed again
+    Press(Find("Bvin1"), Qt::RightButton);  // allowed again
     ExpectLook("Bvin1", LimeColour, Qt::black);
     EXPECT_EQ(WinnerCountAllowed[1][GroupB], 1);
-    EXPECT_EQ(Label("Lantalraderutan")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Text("Lantalraderutan"), QStringLiteral("1"));
     EXPECT_EQ(ListCell(1, 2), QStringLiteral(" 100 %"));
 
     ResultLabels.Radantal = QStringLiteral("1");
     V65x->PaintResultLabels();
-    Press(Label("Bvin3"));  // locked: no change, but the results are stale all the same
+    Press(Find("Bvin3"));  // locked: no change, but the results are stale all the same
     ExpectLook("Bvin3", Qt::white, SilverColour);
     EXPECT_EQ(WinnerCountAllowed[3][GroupB], 1);
-    EXPECT_EQ(Label("LabelRadantal")->text(), QStringLiteral("x"));
+    EXPECT_EQ(Text("LabelRadantal"), QStringLiteral("x"));
 }
 
 TEST_F(MainWindowTest, ClearingAllMarksEmptiesTheGrid)
@@ -278,11 +214,11 @@ TEST_F(MainWindowTest, ClearingAllMarksEmptiesTheGrid)
     Mark(2, GroupD, 5);
     ClearAllMarks();
     for (const char* name : {"R1101", "R6101", "R2405"}) {
-        EXPECT_EQ(Label(name)->text(), QString()) << name;
-        EXPECT_EQ(BackgroundOf(Label(name)), QColor(Qt::white)) << name;
+        EXPECT_EQ(Text(name), QString()) << name;
+        EXPECT_EQ(BackgroundOf(Find(name)), QColor(Qt::white)) << name;
     }
-    EXPECT_EQ(Label("Antalkusar")->text(), QStringLiteral("0"));
-    EXPECT_EQ(Label("Label2")->text(), QStringLiteral("hästar"));
+    EXPECT_EQ(Text("Antalkusar"), QStringLiteral("0"));
+    EXPECT_EQ(Text("Label2"), QStringLiteral("hästar"));
     EXPECT_EQ(ListCell(1, 0), QString());
 }
 

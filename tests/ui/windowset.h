@@ -1,0 +1,130 @@
+#pragma once
+// The fixture of the main window's tests. The 64 windows are created once for all tests; each
+// test starts from the tables' defaults, the main window painted from them and no other
+// window open. The helpers reach the main window's controls by object name and drive them
+// with the mouse.
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColor>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QString>
+#include <QTableWidget>
+
+#include "conditions/abcdlist.h"
+#include "core/forms.h"
+#include "core/huvf.h"
+#include "core/variabl.h"
+#include "platform/dialogs.h"
+
+class WindowSetTest : public ::testing::Test {
+protected:
+    // The marking colours of groups A and C.
+    static inline const QColor Magenta{255, 0, 255};
+    static inline const QColor Aqua{0, 255, 255};
+
+    static void SetUpTestSuite()
+    {
+        if (V65x)
+            return;
+        InitializeGlobals();
+        CreateAllForms();
+    }
+
+    void SetUp() override { StartClean(); }
+
+    void TearDown() override { TestDialogs() = DialogSeam(); }
+
+    // The tables at their defaults, the window painted from them, no other window open.
+    static void StartClean()
+    {
+        ResetGlobals();
+        InitAbcdList();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != V65x)
+                window->hide();
+        for (QCheckBox* box : {V65x->VlkstartnrJA, V65x->VlkvinstchJA, V65x->CBUtdelning, V65x->Vlkovrigt}) {
+            const QSignalBlocker blocker(box);
+            box->setChecked(false);
+        }
+        for (QLineEdit* edit : {V65x->Namn, V65x->Datum})
+            edit->clear();
+        SetBackground(V65x->Signalhest, LimeColour);
+        SetBackground(V65x->Signalstreck, LimeColour);
+        SetBackground(V65x->Signalodds, RedColour);
+        V65x->LReducgrad->show();
+        V65x->RullistV->setValue(1);
+        V65x->PaintAll();
+        TestDialogs().Reset();
+    }
+
+    // The main window's control of that object name; a missing one fails the test.
+    template <typename T = QLabel>
+    static T* Find(const char* name)
+    {
+        T* control = V65x->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    static QString Text(const char* name) { return Find(name)->text(); }
+
+    // Clicks the button of that name as code does.
+    static void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+
+    static void SendMouse(QWidget* target, QEvent::Type type, QPoint at,
+                          Qt::MouseButton button = Qt::LeftButton)
+    {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, at, target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    }
+
+    static void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        SendMouse(control, QEvent::MouseButtonPress, {3, 3}, button);
+    }
+
+    // A press and a release with the left button at that point.
+    static void MouseClick(QWidget* target, QPoint at = {3, 3})
+    {
+        SendMouse(target, QEvent::MouseButtonPress, at);
+        SendMouse(target, QEvent::MouseButtonRelease, at);
+    }
+
+    // Presses the marking cell of race, group 1-4 and start number: R + race + group + start
+    // number in two digits.
+    static void Mark(int race, int group, int horse, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QString cell =
+            QStringLiteral("R%1%2%3").arg(race).arg(group).arg(horse, 2, 10, QLatin1Char('0'));
+        Press(Find(cell.toLatin1()), button);
+    }
+
+    static void MarkOneAHorsePerRace()
+    {
+        for (int race = 1; race <= 6; ++race)
+            Mark(race, GroupA, 1);
+    }
+
+    // The text of a cell of the ABCD list, rows counted from 1.
+    static QString ListCell(int listRow, int column)
+    {
+        return V65x->ABClista->item(listRow - 1, column)->text();
+    }
+
+    static void ExpectLook(const char* name, const QColor& background, const QColor& text)
+    {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(BackgroundOf(Find(name)), background);
+        EXPECT_EQ(TextColourOf(Find(name)), text);
+    }
+};
