@@ -3,6 +3,7 @@
 #include "conditions/stale.h"
 #include "core/notify.h"
 #include "core/patterns.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -54,16 +55,6 @@ void InitAbcdList()
     }
 }
 
-int RoundedPercent(long long kept, long long total)
-{
-    const long long scaled = 100 * kept;
-    long long percent = scaled / total;
-    const long long twiceRest = 2 * (scaled % total);
-    if (twiceRest > total || (twiceRest == total && percent % 2 != 0))
-        ++percent;
-    return static_cast<int>(percent);
-}
-
 QString CompositionPercentText(int percent)
 {
     if (percent >= 100)
@@ -97,7 +88,7 @@ void RefreshAbcdListRows()
         const long long kept = total - removed[c];
         rowsAfter -= removed[c];
         CompositionRowsKept[c] = static_cast<int32>(kept);
-        CompositionPercentTexts[c] = CompositionPercentText(RoundedPercent(kept, total));
+        CompositionPercentTexts[c] = CompositionPercentText(static_cast<int>(PercentHalfEven(kept, total)));
         CompositionOfListRow[row] = static_cast<byte>(c);
         AbcdListCells[row][ColText] = CompositionTexts[c];
         AbcdListCells[row][ColRows] = CompositionRowsText(total);

@@ -31,8 +31,6 @@ enum class AbcdListClick {
 
 void InitAbcdList();
 
-// kept / total in whole per cent, rounded half to even (total > 0).
-int RoundedPercent(long long kept, long long total);
 // " 100 %", "  37 %", "   0 %": six characters for 0-100.
 QString CompositionPercentText(int percent);
 // A row count right-aligned in nine characters.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "conditions/couponmerge.h"
+#include "conditions/horsepercent.h"
 #include "core/patterns.h"
 #include "platform/numbers.h"
 
@@ -579,19 +580,6 @@ void CountRowsPerHorse(int32 couponCount)
                 RowsPerHorseUnreduced[HorseIndex(r, std::countr_zero(rest) + 1)] += share;
         }
     }
-}
-
-void ComputeUnreducedPercent()
-{
-    for (int r = 1; r <= RaceSlots; ++r) {
-        std::int64_t raceRows = 0;
-        for (int h = 1; h <= StartNumbers; ++h)
-            raceRows += RowsPerHorseUnreduced[HorseIndex(r, h)];
-        for (int h = 1; h <= StartNumbers; ++h)
-            UnreducedPercent[HorseIndex(r, h)] =
-                static_cast<int32>(PercentHalfEven(RowsPerHorseUnreduced[HorseIndex(r, h)], raceRows));
-    }
-    UnreducedPercentValid = 1;
 }
 
 void PublishSystem(const std::vector<CouponMasks>& coupons, const SlotOrder& order, int32 rows,

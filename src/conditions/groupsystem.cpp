@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "conditions/abcdlist.h"
+#include "conditions/horsepercent.h"
 #include "core/patterns.h"
 
 namespace {
@@ -198,20 +198,6 @@ void CountCouponAndHorseRows(std::vector<SlotCoupon>& coupons)
             }
         }
     }
-}
-
-void ComputeUnreducedPercent()
-{
-    for (int r = 1; r <= RaceSlots; ++r) {
-        std::int64_t raceRows = 0;
-        for (int h = 1; h <= StartNumbers; ++h)
-            raceRows += RowsPerHorseUnreduced[HorseIndex(r, h)];
-        for (int h = 1; h <= StartNumbers; ++h) {
-            const int i = HorseIndex(r, h);
-            UnreducedPercent[i] = raceRows > 0 ? RoundedPercent(RowsPerHorseUnreduced[i], raceRows) : 0;
-        }
-    }
-    UnreducedPercentValid = 1;
 }
 
 // Exchange sort, descending by rows; not stable, and the coupon numbers depend on it.

@@ -8,7 +8,6 @@
 #include <QStyle>
 #include <QUrl>
 
-#include "core/huvf.h"
 
 namespace {
 
@@ -62,7 +61,7 @@ TAboutC::TAboutC() : HelpWindow(Frame)
     panel->setGeometry(8, 8, 319, 177);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    SetBackground(panel, Silver);
+    SetBackground(panel, SilverColour);
 
     auto* icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));

@@ -3,7 +3,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "core/huvf.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/colours.h"
 #include "platform/form.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 inline const QColor Cream{255, 251, 240};
-inline const QColor Silver{192, 192, 192};
 
 enum class Opening { Modal, Modeless };
 

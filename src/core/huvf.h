@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "core/marking.h"
+#include "platform/colours.h"
 #include "platform/form.h"
 
 class QCheckBox;
@@ -32,23 +33,10 @@ class QScrollBar;
 class QTableWidget;
 class QWidget;
 
-// Colours of the window besides the group colours (core/marking.h).
-inline const QColor LimeColour{0, 255, 0};
-inline const QColor RedColour{255, 0, 0};
-inline const QColor SilverColour{192, 192, 192};
-inline const QColor YellowColour{255, 255, 0};
-inline const QColor BlueColour{0, 0, 255};
-
 inline QColor ToQColor(Rgb rgb)
 {
     return {rgb.red, rgb.green, rgb.blue};
 }
-
-// Background (fill) and text colour of a label, panel or shape, through its palette.
-void SetBackground(QWidget* control, const QColor& colour);
-void SetTextColour(QWidget* control, const QColor& colour);
-QColor BackgroundOf(const QWidget* control);
-QColor TextColourOf(const QWidget* control);
 
 // A file dialog of the window: one filter; Execute returns the chosen name, empty when
 // cancelled.

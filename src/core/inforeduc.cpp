@@ -2,7 +2,7 @@
 
 namespace {
 
-const HelpWindowFrame Frame{"Reducinfo", "Om reducering", QSize(429, 370), Silver, Opening::Modal};
+const HelpWindowFrame Frame{"Reducinfo", "Om reducering", QSize(429, 370), SilverColour, Opening::Modal};
 
 const QStringList HelpLines = {
     QStringLiteral("OM REDUCERING"),

@@ -2,7 +2,7 @@
 
 namespace {
 
-const HelpWindowFrame Frame{"txtInfo", "Information om textfilen", QSize(334, 303), Silver, Opening::Modal};
+const HelpWindowFrame Frame{"txtInfo", "Information om textfilen", QSize(334, 303), SilverColour, Opening::Modal};
 
 const QStringList HelpLines = {
     QStringLiteral("TEXTFILEN"),

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "conditions/abcdlist.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ KeptCouponTotals RecomputeCouponSelection()
     // Cleared again when every row is kept, so that a print-out after "Ta bort all
     // reducering" no longer reports a reduction.
     CouponsReduced = RowsKept < RowsConstructed ? 1 : 0;
-    ReductionPercent =
-        RowsConstructed > 0 ? RoundedPercent(std::int64_t{RowsConstructed} - RowsKept, RowsConstructed) : 0;
+    ReductionPercent = static_cast<int32>(PercentHalfEven(std::int64_t{RowsConstructed} - RowsKept, RowsConstructed));
     PriceRows = RowsKept;
 
     KeptCouponTotals totals;

@@ -12,6 +12,7 @@
 #include "core/patterns.h"
 #include "core/recount.h"
 #include "core/variabl.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ TEST_F(AbcdList, PercentAndRowTexts)
         {9, 10, "  90 %"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CompositionPercentText(RoundedPercent(c.kept, c.total)), c.text)
+        EXPECT_EQ(CompositionPercentText(static_cast<int>(PercentHalfEven(c.kept, c.total))), c.text)
             << c.kept << "/" << c.total;
     EXPECT_EQ(CompositionRowsText(5), "        5");
     EXPECT_EQ(CompositionRowsText(1234567), "  1234567");
