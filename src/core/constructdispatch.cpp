@@ -121,7 +121,7 @@ void ShowEngineOutcome(const ConstructionResult& result)
     V65x->PaintResultLabels();
 }
 
-// Rows built by the engine; returns the message to show afterwards, if any.
+// Rows built by the engine; returns the error message to show afterwards, if any.
 QString ConstructRowSystem()
 {
     GroupSystemBuilt = 0;
@@ -195,7 +195,7 @@ void ConstructSystem()
         message = AnySwitchTicked(MainWindowSwitches()) ? ConstructRowSystem() : ConstructGroupSystem();
     }
     if (!message.isEmpty())
-        ShowMessage(message);
+        ShowErrorMessage(message);
 }
 
 ConstructionResult RunConstructionEngine()

@@ -182,6 +182,7 @@ TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
 {
     setObjectName(QStringLiteral("V65x"));
     MainFormWidget() = this;
+    CentreOnScreenWhenFirstShown();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildClientArea();

@@ -8,12 +8,14 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
+#include "core/forms.h"
 #include "core/huvf.h"
 #include "core/marking.h"
 #include "core/notify.h"
 #include "core/recount.h"
 #include "core/variabl.h"
 #include "marks/markcolours.h"
+#include "reduction/reducu.h"
 
 namespace {
 
@@ -58,6 +60,12 @@ void TV65x::SubscribeToChanges()
             return;
         ClearAllGroupColours();
         ClearWinnerCountLabels();
+    });
+    // Every recount closes the varying-reduction window, so that it never shows a reduction
+    // of marks that have changed.
+    SubscribeReduceViewReset([](bool) {
+        if (ReduceraF && ReduceraF->isVisible())
+            ReduceraF->close();
     });
     SubscribeResultsStale(repaint(&TV65x::PaintResultLabels));
     SubscribeRecounted(repaint(&TV65x::PaintRecount));

@@ -20,6 +20,16 @@ void ShowMessage(const QString& text)
     QMessageBox::information(nullptr, ApplicationTitle, text, QMessageBox::Ok);
 }
 
+void ShowErrorMessage(const QString& text)
+{
+    DialogSeam& seam = TestDialogs();
+    if (seam.active) {
+        seam.errors << text;
+        return;
+    }
+    QMessageBox::critical(nullptr, ApplicationTitle, text, QMessageBox::Ok);
+}
+
 bool AskYesNo(const QString& text)
 {
     DialogSeam& seam = TestDialogs();

@@ -13,6 +13,8 @@ inline const QString ApplicationTitle = QStringLiteral("Vimsta för V65-V64, ver
 
 // A plain notice with only an OK button.
 void ShowMessage(const QString& text);
+// An error message: the error icon and only an OK button.
+void ShowErrorMessage(const QString& text);
 // A Yes/No question; true on Yes.
 bool AskYesNo(const QString& text);
 // The platform's open and save dialogs with one filter ("Vimsta V6 (*.SV6)|*.SV6" style or
@@ -30,6 +32,7 @@ struct DialogSeam {
     std::deque<bool> answers;
     std::deque<QString> fileNames;
     QStringList messages;
+    QStringList errors;  // texts of error messages
     QStringList questions;
     QStringList modalWindows;  // object names or class names of windows shown modally
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "platform/dialogs.h"
 
@@ -53,11 +54,17 @@ void VForm::showEvent(QShowEvent* e)
         shownOnce_ = true;
         const QWidget* main = MainFormWidget();
         const QScreen* screen = QGuiApplication::primaryScreen();
-        if (centreOverMain_ && main && main != this && screen)
+        if (centreOnScreen_ && screen)
+            move(CentredOver(QRect(QPoint(0, 0), screen->size()), frameGeometry().size(),
+                             screen->virtualGeometry()));
+        else if (centreOverMain_ && main && main != this && screen)
             move(CentredOver(main->frameGeometry(), frameGeometry().size(), screen->availableGeometry()));
     }
     QDialog::showEvent(e);
-    FormShow();
+    // A window restored from the task bar gets a show event from the window system; that
+    // is not a showing of the window.
+    if (!e->spontaneous())
+        FormShow();
 }
 
 void VForm::keyPressEvent(QKeyEvent* e)

@@ -22,13 +22,16 @@ public:
 protected:
     // Runs each time the window becomes the active window.
     virtual void FormActivate() {}
-    // Runs each time the window is shown.
+    // Runs each time the program shows the window; not when it is restored after being
+    // minimised.
     virtual void FormShow() {}
 
     // Moves the window on creation as the placement rules say for wide screens.
     void ShiftOnCreate(WideScreenShift shift);
     // Centres the window over the main window when it is first shown.
     void CentreOverMainWhenFirstShown() { centreOverMain_ = true; }
+    // Centres the window on the screen when it is first shown (the main window).
+    void CentreOnScreenWhenFirstShown() { centreOnScreen_ = true; }
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -36,6 +39,7 @@ protected:
 
 private:
     bool centreOverMain_ = false;
+    bool centreOnScreen_ = false;
     bool shownOnce_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -87,7 +88,7 @@ bool CodeHoldsGroup(int code, int group)
     return code >= 1 && code <= 15 && (Masks[code] & (1 << (group - 1))) != 0;
 }
 
-using Row = std::array<int, RaceSlots + 1>;                   // start number per race slot
+using Row = std::array<int, RaceSlots + 1>;                      // start number per race slot
 using RaceHorses = std::array<std::vector<int>, RaceSlots + 1>;  // start numbers per race slot
 
 // Calls visit for every row that combines one horse per race slot from horses[r].
@@ -176,6 +177,107 @@ bool Mergeable(int a, int b)
         }
     }
     return differing == 1 && disjoint;
+}
+
+// The builder's coupons exactly as told, with group sets as letters: race order, initial
+// order by the odometer reading, passes 7..1 and 0 comparing every coupon with every later
+// one, back to race slots, and the exchange sort by rows.
+std::vector<std::pair<RaceCodes, int32>> ReferenceGroupCoupons()
+{
+    static const char* const Sets[16] = {"",   "A",  "B",  "C",   "D",   "AB",  "AC",  "AD",
+                                         "BC", "BD", "CD", "ABC", "ABD", "ACD", "BCD", "ABCD"};
+    auto codeOf = [](const std::string& set) {
+        for (int code = 1; code <= 15; ++code)
+            if (set == Sets[code])
+                return code;
+        return 0;
+    };
+    auto unite = [&](int a, int b) {
+        std::string set;
+        for (char g : std::string("ABCD"))
+            if (std::string(Sets[a]).find(g) != std::string::npos ||
+                std::string(Sets[b]).find(g) != std::string::npos)
+                set += g;
+        return codeOf(set);
+    };
+
+    std::array<int, RaceSlots + 1> groups{}, order{};
+    std::array<bool, RaceSlots + 1> taken{};
+    for (int r = 1; r <= RaceSlots; ++r)
+        for (int g = 1; g <= 4; ++g)
+            groups[r] += HorseGroups[r][g][0] > 0;
+    for (int m = 1; m <= RaceSlots; ++m) {
+        int best = 0;
+        for (int r = 1; r <= RaceSlots; ++r)
+            if (!taken[r] && (best == 0 || groups[r] < groups[best]))
+                best = r;
+        order[m] = best;
+        taken[best] = true;
+    }
+
+    std::vector<std::pair<int, RaceCodes>> initial;  // reading, codes by position
+    for (int p = 1; p <= PatternCount; ++p) {
+        if (!PatternAllowed(p))
+            continue;
+        RaceCodes codes{};
+        int reading = 0;
+        for (int m = 1; m <= RaceSlots; ++m) {
+            codes[m] = AbcdPatternPlanes[order[m]][p];
+            reading = reading * 4 + codes[m] - 1;
+        }
+        initial.emplace_back(reading, codes);
+    }
+    std::sort(initial.begin(), initial.end());
+    std::vector<RaceCodes> coupons;
+    for (const auto& [reading, codes] : initial)
+        coupons.push_back(codes);
+
+    for (int p = 7;; p = p > 0 ? p - 1 : 0) {
+        std::vector<bool> exists(coupons.size(), true);
+        bool merged = false;
+        for (std::size_t q = 0; q + 1 < coupons.size(); ++q)
+            for (std::size_t l = q + 1; l < coupons.size(); ++l) {
+                if (!exists[q] || !exists[l])
+                    continue;
+                int differing = 0, d = 0;
+                for (int m = 1; m <= RaceSlots; ++m)
+                    if (coupons[q][m] != coupons[l][m]) {
+                        ++differing;
+                        d = m;
+                    }
+                if (differing == 1 && (d == p || p == 0)) {
+                    coupons[q][d] = unite(coupons[q][d], coupons[l][d]);
+                    exists[l] = false;
+                    merged = true;
+                }
+            }
+        std::vector<RaceCodes> left;
+        for (std::size_t k = 0; k < coupons.size(); ++k)
+            if (exists[k])
+                left.push_back(coupons[k]);
+        coupons = left;
+        if (p == 0 && !merged)
+            break;
+    }
+
+    std::vector<std::pair<RaceCodes, int32>> result;
+    for (const RaceCodes& byPosition : coupons) {
+        RaceCodes codes{};
+        int32 rows = 1;
+        for (int m = 1; m <= RaceSlots; ++m) {
+            codes[order[m]] = byPosition[m];
+            int width = 0;
+            for (char g : std::string(Sets[byPosition[m]]))
+                width += HorseGroups[order[m]][g - 'A' + 1][0];
+            rows *= width;
+        }
+        result.emplace_back(codes, rows);
+    }
+    for (std::size_t i = 0; i + 1 < result.size(); ++i)
+        for (std::size_t j = i + 1; j < result.size(); ++j)
+            if (result[j].second > result[i].second)
+                std::swap(result[i], result[j]);
+    return result;
 }
 
 }  // namespace
@@ -422,6 +524,31 @@ TEST(GroupSystemBuilder, RandomMarksCoverTheAllowedRowsOnce)
                 ASSERT_FALSE(Mergeable(a, b)) << a << " " << b;
         if (CouponCount > 0) {
             EXPECT_EQ(RowsKept, RowsAfterGroupConditions);
+        }
+    }
+}
+
+// Random marks and random group conditions: the coupons, their numbers and their rows are
+// those of the builder as told.
+TEST(GroupSystemBuilder, RandomMarksGiveTheToldCouponsInTheToldOrder)
+{
+    std::mt19937 random(77);
+    for (int round = 0; round < 60; ++round) {
+        std::array<std::string, 6> races;
+        for (std::string& race : races) {
+            const int horses = 1 + static_cast<int>(random() % 5);
+            for (int h = 0; h < horses; ++h)
+                race += static_cast<char>('A' + random() % 4);
+        }
+        MarkRaces(races);
+        const unsigned keep = 1 + random() % 3;
+        AllowOnly([&](const Groups&) { return random() % 4 < keep; });
+        SplitGroupSystemIntoCoupons();
+        const auto expected = ReferenceGroupCoupons();
+        ASSERT_EQ(CouponCount, static_cast<int32>(expected.size())) << "round " << round;
+        for (int k = 1; k <= CouponCount; ++k) {
+            EXPECT_EQ(CouponCodes(k), expected[k - 1].first) << "round " << round << " coupon " << k;
+            EXPECT_EQ(CouponRowCounts[k], expected[k - 1].second) << "round " << round << " coupon " << k;
         }
     }
 }

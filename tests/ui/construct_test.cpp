@@ -107,6 +107,7 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
             ExpectOverlayHidden();
         }
         EXPECT_TRUE(TestDialogs().messages.isEmpty());
+        EXPECT_TRUE(TestDialogs().errors.isEmpty());
     }
 }
 
@@ -147,7 +148,8 @@ TEST_F(ConstructTest, TooManyCouponsIsReportedAndShowsNoSystem)
     ResultLabels.PriceVisible = true;  // the price of an earlier system
     V65x->PaintResultLabels();
     Construct();
-    EXPECT_EQ(TestDialogs().messages, QStringList{"Över 5 500 kuponger.  AVBRYT!"});
+    EXPECT_EQ(TestDialogs().errors, QStringList{"Över 5 500 kuponger.  AVBRYT!"});
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
     ExpectNoSystemShown();
     EXPECT_EQ(GroupSystemBuilt, 0);
     ExpectOverlayHidden();

@@ -6,10 +6,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,6 +23,8 @@
 #include "core/huvf.h"
 #include "core/variabl.h"
 #include "platform/dialogs.h"
+#include "platform/placement.h"
+#include "reduction/reducu.h"
 #include "windowset.h"
 
 namespace {
@@ -99,6 +103,41 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
             << name;
 }
 
+// Scroll bars only below 800 x 600; centred on the screen at the first showing, halves
+// rounded toward zero and never left of or above the desktop; later showings keep the place.
+// Other windows shift on a screen wider than 800, the new place rounded half to even.
+TEST_F(MainWindowTest, PlacementOnTheScreen)
+{
+    EXPECT_EQ(ShiftedForScreen({100, 50}, {800, 1200}, WideScreenShift::Standard), QPoint(100, 50));
+    EXPECT_EQ(ShiftedForScreen({100, 50}, {1025, 768}, WideScreenShift::Standard), QPoint(212, 134));
+    EXPECT_EQ(ShiftedForScreen({101, 50}, {1025, 768}, WideScreenShift::HeightBased), QPoint(214, 134));
+    EXPECT_EQ(ShiftedForScreen({101, 50}, {1025, 768}, WideScreenShift::None), QPoint(101, 50));
+    EXPECT_FALSE(NeedsHorizontalScrollBar({800, 480}));
+    EXPECT_TRUE(NeedsHorizontalScrollBar({799, 1024}));
+    EXPECT_FALSE(NeedsVerticalScrollBar({640, 600}));
+    EXPECT_TRUE(NeedsVerticalScrollBar({1024, 599}));
+    const QRect desktop(0, 0, 2000, 2000);
+    EXPECT_EQ(CentredOver({0, 0, 801, 601}, {768, 568}, desktop), QPoint(16, 16));
+    EXPECT_EQ(CentredOver({0, 0, 700, 500}, {768, 568}, desktop), QPoint(0, 0));
+
+    auto window = std::make_unique<TV65x>();
+    const auto restore = qScopeGuard([&] {
+        window.reset();
+        MainFormWidget() = V65x;
+    });
+    window->UpdateCheckOnShow = false;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    window->move(3, 4);  // a position before the first showing does not count
+    window->Show();
+    const QSize outer = window->frameGeometry().size();
+    EXPECT_EQ(window->pos(),
+              QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+    window->hide();
+    window->move(5, 7);
+    window->Show();
+    EXPECT_EQ(window->pos(), QPoint(5, 7));
+}
+
 TEST_F(MainWindowTest, ClickingCellsMarksMovesAndRemovesHorses)
 {
     Mark(1, GroupA, 7);
@@ -170,8 +209,10 @@ TEST_F(MainWindowTest, AnyMarkingChangeShowsTheResultsStale)
                     true};
     V65x->PaintResultLabels();
     ASSERT_FALSE(V65x->Prisrader->isHidden());
+    ReduceraF->Show();
 
     Mark(4, GroupA, 9);
+    EXPECT_TRUE(ReduceraF->isHidden()) << "the recount closes the varying-reduction window";
     for (const char* name : {"LabelRadantal", "LabelKup", "LRaderoreduc"})
         EXPECT_EQ(Text(name), QStringLiteral("x")) << name;
     EXPECT_EQ(Text("LReducgrad"), QStringLiteral("0 %"));

@@ -94,6 +94,26 @@ TEST_F(Printing, NLinesFillOnePageAndOneMoreStartsASecond)
     }
 }
 
+// The line height comes from the font that is printed, not from a larger font that another
+// print-out left on the shared canvas; the printed font then stays on the canvas.
+TEST_F(Printing, LineHeightComesFromThePrintedFontNotTheOneLeftOnTheCanvas)
+{
+    TInformation window;
+    auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Info"));
+    const PageMetrics page = PrinterPage();
+    const int n20 = LayOutTextPages(page, 20, 20).linesPerPage;
+    ASSERT_GT(n20, 1);
+    ASSERT_GT(LayOutTextPages(page, PointSizeOf(window.PrintFont()), 20).linesPerPage, n20 + 1);
+    QStringList text;
+    for (int i = 1; i <= n20 + 1; ++i)
+        text << QStringLiteral("Rad %1").arg(i);
+    memo->setPlainText(text.join(QLatin1Char('\n')));
+
+    SetPrinterFont(QFont(QStringLiteral("Liberation Mono"), 20));
+    EXPECT_EQ(window.PrintText(), 1);
+    EXPECT_EQ(PrinterFont(), window.PrintFont());
+}
+
 TEST_F(Printing, EveryLineOfTheGuideFitsBetweenTheMarginsInTheFirstFont)
 {
     TInformation window;

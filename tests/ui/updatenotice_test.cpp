@@ -13,6 +13,7 @@
 #include "core/updatenotice.h"
 #include "core/variabl.h"
 #include "platform/dialogs.h"
+#include "platform/form.h"
 
 namespace {
 
@@ -224,4 +225,33 @@ TEST_F(UpdateNotice, MainWindowLabelAndMessageBox)
         EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19.0")});
     }
     TestDialogs() = DialogSeam();
+}
+
+namespace {
+
+// Counts the showings that run the show handler, where the main window starts its check.
+class ShowCountingForm : public VForm {
+public:
+    ShowCountingForm() : VForm(QStringLiteral("Prov"), QSize(200, 100)) {}
+    int shows = 0;
+
+protected:
+    void FormShow() override { ++shows; }
+};
+
+}  // namespace
+
+// The check runs once per run: restoring the minimised main window is no new showing.
+TEST(ShowHandler, RunsWhenTheWindowIsShownNotWhenItIsRestored)
+{
+    ShowCountingForm form;
+    form.Show();
+    EXPECT_EQ(form.shows, 1);
+    form.showMinimized();
+    form.showNormal();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.shows, 1);
+    form.hide();
+    form.Show();
+    EXPECT_EQ(form.shows, 2);
 }
