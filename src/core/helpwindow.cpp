@@ -40,15 +40,15 @@ QPlainTextEdit* HelpWindow::AddMemo(const char* objectName, const QStringList& l
     return memo;
 }
 
-std::vector<QPushButton*> HelpWindow::AddButtons(std::initializer_list<ButtonSpec> buttons)
+std::vector<QPushButton*> HelpWindow::AddButtons(std::initializer_list<HelpButton> buttons)
 {
     std::vector<QPushButton*> made;
     const int count = static_cast<int>(buttons.size());
     int left = width() - Gap - count * ButtonSize.width() - (count - 1) * Gap;
     const int top = height() - Gap - ButtonSize.height();
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
+    for (const HelpButton& entry : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromLatin1(entry.objectName));
         button->setGeometry(QRect(QPoint(left, top), ButtonSize));
         button->setAutoDefault(false);
         made.push_back(button);

@@ -33,7 +33,7 @@ struct MemoStyle {
     QFont font = QFont();
 };
 
-struct ButtonSpec {
+struct HelpButton {
     const char* objectName;
     const char* caption;  // UTF-8
 };
@@ -53,7 +53,7 @@ protected:
     // A memo over the client area above the button row, holding lines.
     QPlainTextEdit* AddMemo(const char* objectName, const QStringList& lines, const MemoStyle& style);
     // Buttons side by side at the bottom right, in the given order from left to right.
-    std::vector<QPushButton*> AddButtons(std::initializer_list<ButtonSpec> buttons);
+    std::vector<QPushButton*> AddButtons(std::initializer_list<HelpButton> buttons);
     // The whole of a plain help window: the memo Memo1 with lines, and Button1, which closes.
     void AddTextAndCloseButton(const QStringList& lines, const MemoStyle& style, const char* closeCaption);
 
