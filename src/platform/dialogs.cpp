@@ -10,24 +10,29 @@ DialogSeam& TestDialogs()
     return seam;
 }
 
-void ShowMessage(const QString& text)
+namespace {
+
+// A notice with only an OK button and the application title, or its record in the seam.
+void ShowNotice(const QString& text, QMessageBox::Icon icon, QStringList& record)
 {
-    DialogSeam& seam = TestDialogs();
-    if (seam.active) {
-        seam.messages << text;
+    if (TestDialogs().active) {
+        record << text;
         return;
     }
-    QMessageBox::information(nullptr, ApplicationTitle, text, QMessageBox::Ok);
+    QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace
+
+void ShowMessage(const QString& text)
+{
+    ShowNotice(text, QMessageBox::Information, TestDialogs().messages);
 }
 
 void ShowErrorMessage(const QString& text)
 {
-    DialogSeam& seam = TestDialogs();
-    if (seam.active) {
-        seam.errors << text;
-        return;
-    }
-    QMessageBox::critical(nullptr, ApplicationTitle, text, QMessageBox::Ok);
+    ShowNotice(text, QMessageBox::Critical, TestDialogs().errors);
 }
 
 bool AskYesNo(const QString& text)
