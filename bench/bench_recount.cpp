@@ -8,9 +8,9 @@
 #include "conditions/groupconditions.h"
 #include "conditions/stale.h"
 #include "core/marking.h"
-#include "core/notify.h"
+#include "model/notify.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QFont>
 #include <QPointer>
-#include <QStyleFactory>
 #include <QWidget>
 
-#include "core/forms.h"
-#include "core/huvf.h"
-#include "core/notify.h"
-#include "core/variabl.h"
+#include "platform/ui/kit.h"
+#include "app/forms.h"
+#include "core/ui/huvf.h"
+#include "model/notify.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -47,8 +47,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     InitializeGlobals();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    ApplyProgramLook();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,8 +1,8 @@
 #include "conditions/abcdlist.h"
 
 #include "conditions/stale.h"
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -121,7 +121,7 @@ AbcdListClick ToggleAbcdListEntry()
     SetCompositionNej(c, CompositionNej[c] == 0);
     ApplyCompositionNejToPatterns();
     RefreshAbcdListRows();
-    NotifyConditionsChanged();
+    Events::ConditionsChanged.Emit();
     return sound ? AbcdListClick::Toggled : AbcdListClick::ToggledWithAlarm;
 }
 
@@ -134,8 +134,8 @@ void SetAllAbcdListNej()
     ApplyCompositionNejToPatterns();
     RefreshAbcdListRows();
     ResultLabels.Radantal = QString::number(RowsKept);
-    NotifyResultsStale();
-    NotifyConditionsChanged();
+    Events::ResultsStale.Emit();
+    Events::ConditionsChanged.Emit();
 }
 
 QString NejPanelText()

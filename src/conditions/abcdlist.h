@@ -5,8 +5,8 @@
 //
 // The list's cells live in AbcdListCells (core/variabl.h), [row 0..120][column 0..2]: row 0
 // the head; then column 0 the composition, 1 its rows, 2 the per cent left or "  Nej ".
-// The main window paints the grid from them after NotifyRecounted() and
-// NotifyConditionsChanged(), and NejPanel from NejPanelText().
+// The main window paints the grid from them after Events::CountsRecomputed.Emit() and
+// Events::ConditionsChanged.Emit(), and NejPanel from NejPanelText().
 //
 //   InitAbcdList()         once at start: the head, the composition texts, " 100 %" texts.
 //   RefreshAbcdListRows()  recounts the removed rows per composition from the pattern
@@ -16,7 +16,7 @@
 
 #include <QString>
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 inline const QString AbcdListAllNejQuestion = QStringLiteral("Ska vi sätta \"Nej\" på allt i listan?");
 inline const QString AbcdListAlarmText = QStringLiteral("Något är fel. Avsluta!");

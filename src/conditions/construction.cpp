@@ -6,7 +6,7 @@
 
 #include "conditions/couponmerge.h"
 #include "conditions/horsepercent.h"
-#include "core/patterns.h"
+#include "model/patterns.h"
 #include "platform/numbers.h"
 
 // The walk. Only the set of kept rows matters (the coupons are made from the rows in

@@ -9,7 +9,7 @@
 #include "conditions/couponmerge.h"
 #include "conditions/price.h"
 #include "conditions/rowconditions.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 #include "reduction/keptcoupons.h"
 
 // What the window shows while a construction runs. Every member may be left empty.

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 // Position 1..7 -> race slot (index 0 unused).
 using SlotOrder = std::array<int, RaceSlots + 1>;

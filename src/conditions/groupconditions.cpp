@@ -2,9 +2,9 @@
 
 #include "conditions/abcdlist.h"
 #include "conditions/stale.h"
-#include "core/notify.h"
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/notify.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void EvaluateAbcdConditions()
         inUse += InUse(c) ? 1 : 0;
     GroupCondCount = static_cast<byte>(inUse);
     RefreshAbcdListRows();
-    NotifyConditionsChanged();
+    Events::ConditionsChanged.Emit();
 }
 
 void UpdateGroupConditionReach(int condition)

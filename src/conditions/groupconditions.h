@@ -17,7 +17,7 @@
 //   GroupConditionCountText()       Labelantalvlk: "Villkor, n st".
 //
 // Both toggles mark the results stale, re-evaluate plane 12 and the ABCD list, and call
-// NotifyConditionsChanged().
+// Events::ConditionsChanged.Emit().
 
 #include <QString>
 

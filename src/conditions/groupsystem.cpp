@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "conditions/horsepercent.h"
-#include "core/patterns.h"
+#include "model/patterns.h"
 
 namespace {
 

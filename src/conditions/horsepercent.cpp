@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 #include "platform/numbers.h"
 
 void ComputeUnreducedPercent()

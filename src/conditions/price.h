@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 // The fee in kronor of one coupon with the given number of rows.
 int CouponFeeForRows(int32 rows);

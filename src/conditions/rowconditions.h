@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "conditions/pointsconditions.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 // The four condition switches of the main window.
 struct ConstructionSwitches {

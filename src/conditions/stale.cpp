@@ -1,7 +1,7 @@
 #include "conditions/stale.h"
 
-#include "core/notify.h"
-#include "core/variabl.h"
+#include "model/notify.h"
+#include "model/variabl.h"
 
 void ResetResultLabels()
 {
@@ -29,7 +29,7 @@ bool MarkRowsStale(const StaleResetOptions& options)
     if (options.clearRowTotals)
         RowsKept = RowsConstructed = 0;
     SystemSaved = 0;
-    NotifyResultsStale();
+    Events::ResultsStale.Emit();
     return true;
 }
 

@@ -19,10 +19,10 @@
 // their own row counts.
 //
 // The texts of the result labels live in ResultLabels (core/variabl.h). Every reset that runs calls
-// NotifyResultsStale(); the main window repaints the labels from ResultLabels then. The
+// Events::ResultsStale.Emit(); the main window repaints the labels from ResultLabels then. The
 // builders write their counts into ResultLabels too.
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 struct StaleResetOptions {
     bool onceGuard;           // do nothing while ResultsStaleShown is 1, then set it

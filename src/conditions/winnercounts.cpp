@@ -2,16 +2,11 @@
 
 #include "conditions/abcdlist.h"
 #include "conditions/stale.h"
-#include "core/notify.h"
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/notify.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
-
-bool IsGroup(int group)
-{
-    return group >= GroupA && group <= GroupD;
-}
 
 bool IsCount(int count)
 {
@@ -43,7 +38,7 @@ void EvaluateAbcdWinnerCondition()
     MarkRowsStale(StaleMain);
     RecomputeWinnerCountPlane();
     RefreshAbcdListRows();
-    NotifyConditionsChanged();
+    Events::ConditionsChanged.Emit();
 }
 
 bool WinnerCountsAllow(int nA, int nB, int nC, int nD)

@@ -13,14 +13,11 @@
 //                                WinnerCountLocked (impossible: white, silver text) and
 //                                WinnerCountAllowed (allowed: lime; forbidden: red).
 //
-// Every evaluation calls NotifyConditionsChanged().
+// Every evaluation calls Events::ConditionsChanged.Emit().
 
 #include <QString>
 
-constexpr int GroupA = 1;
-constexpr int GroupB = 2;
-constexpr int GroupC = 3;
-constexpr int GroupD = 4;
+#include "model/domain.h"
 
 // How a count label of a condition looks: impossible with the marks (white, silver text),
 // allowed (green, black text) or forbidden (red, black text).

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void ClearAllMarks()
     SingleRowCount = 0;
     std::fill(std::begin(ReserveOrderReset) + 1, std::end(ReserveOrderReset), flag{1});
     ClearStartNrConditions();
-    NotifyMarksCleared();
+    Events::MarksCleared.Emit();
 }
 
 void ClearAllGroupConditions()
@@ -59,7 +59,7 @@ void ClearAllGroupConditions()
     FillBytes(GroupCondUnreachableHits, 1);
     GroupCondCount = 0;
     RecomputeAfterMarking();
-    NotifyConditionsChanged();
+    Events::ConditionsChanged.Emit();
 }
 
 void ClearAllAbcdListNej()
@@ -68,5 +68,5 @@ void ClearAllAbcdListNej()
     SetPlane(PlaneCompositionList, 1);
     NejCount = 0;
     RecomputeAfterMarking();
-    NotifyConditionsChanged();
+    Events::ConditionsChanged.Emit();
 }

@@ -5,9 +5,9 @@
 //
 //   ClearAllMarks()           every mark of races 1-6 (race slot 7 keeps its horse 1 in A),
 //                             the winner counts, the result counts and the start-number
-//                             conditions; ends with NotifyMarksCleared().
-//   ClearAllGroupConditions() all 100 ABCD group conditions; NotifyConditionsChanged().
-//   ClearAllAbcdListNej()     every "Nej" of the ABCD list; NotifyConditionsChanged().
+//                             conditions; ends with Events::MarksCleared.Emit().
+//   ClearAllGroupConditions() all 100 ABCD group conditions; Events::ConditionsChanged.Emit().
+//   ClearAllAbcdListNej()     every "Nej" of the ABCD list; Events::ConditionsChanged.Emit().
 
 #include <QString>
 

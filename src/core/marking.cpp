@@ -1,27 +1,11 @@
 #include "core/marking.h"
 
-#include "core/notify.h"
+#include "model/notify.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 
-constexpr Rgb GroupColours[5] = {White, {255, 0, 255}, {255, 255, 0}, {0, 255, 255}, {192, 192, 192}};
-
-bool IsRace(int race)
-{
-    return race >= 1 && race <= RaceSlots;
-}
-
-bool IsHorse(int horse)
-{
-    return horse >= 1 && horse <= StartNumbers;
-}
-
-bool IsGroup(int group)
-{
-    return group >= 1 && group <= 4;
-}
 
 void MoveHorse(THorseGroupRecord& marks, int horse, int group)
 {
@@ -49,7 +33,7 @@ bool ToggleGroupMark(int race)
         return false;
     ReserveOrderReset[race] = 1;
     MoveHorse(HorseGroups[race], horse, group);
-    NotifyMarksChanged(race, horse);
+    Events::HorseMarked.Emit(race, horse);
     RecomputeAfterMarking();
     return true;
 }

@@ -5,9 +5,9 @@
 //
 // The horse moves into the clicked group, or loses its mark when it already is in that
 // group. The procedure keeps HorseGroups consistent, asks the reserve window to rebuild the
-// race's default order (ReserveOrderReset), calls NotifyMarksChanged(race, horse) so that
+// race's default order (ReserveOrderReset), calls Events::HorseMarked.Emit(race, horse) so that
 // the four windows that show marks repaint that horse, and runs RecomputeAfterMarking
-// (core/recount.h), which ends with NotifyRecounted().
+// (core/recount.h), which ends with Events::CountsRecomputed.Emit().
 //
 // What the windows paint for a horse:
 //   main window cell [race][group][horse]   MarkCellCaption(), background GroupColour() of
@@ -19,13 +19,8 @@
 
 #include <QString>
 
-struct Rgb {
-    int red, green, blue;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
+#include "model/colours.h"
 
-inline constexpr Rgb White{255, 255, 255};
-inline constexpr Rgb PaleCream{255, 255, 232};
 
 constexpr int MarkCode(int group, int startNr)
 {

@@ -3,9 +3,9 @@
 #include "conditions/abcdlist.h"
 #include "conditions/stale.h"
 #include "conditions/winnercounts.h"
-#include "core/notify.h"
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/notify.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void LockImpossibleWinnerCounts()
 
 void RecomputeAfterMarking()
 {
-    NotifyChanceResultsCleared();
+    Events::ChanceInputsChanged.Emit();
     ReallowZeroWinnersOfEmptyGroups();
     ResetReduceView();
     MarkRowsStale(StaleAfterMarking);
@@ -91,7 +91,7 @@ void RecomputeAfterMarking()
         ReserveSignalShown = true;
     LockImpossibleWinnerCounts();
     FillAbcdListGrid();
-    NotifyRecounted();
+    Events::CountsRecomputed.Emit();
 }
 
 void FillAbcdListGrid()
@@ -118,7 +118,7 @@ void FillAbcdListGrid()
 
 void ResetReduceView()
 {
-    NotifyReduceViewReset(UnreducedPercentValid == 1);
+    Events::ReductionInputsChanged.Emit(UnreducedPercentValid == 1);
     UnreducedPercentValid = 0;
 }
 

@@ -2,7 +2,7 @@
 // Recount after marking: after every change of the marks the size of the unreduced system
 // and everything derived from the marks is recomputed at once.
 //
-//   RecomputeAfterMarking()   the whole recount; ends with NotifyRecounted().
+//   RecomputeAfterMarking()   the whole recount; ends with Events::CountsRecomputed.Emit().
 //   ShowMarkedHorseCount()    what Antalkusar and Label2 show (marked horses of races 1-6).
 //   UnreducedRowCountText()   what Maxrader shows ("Rader inom ramen", "Ram:").
 //   RowsAfterConditionsText() what Lantalraderutan shows ("Rader utan tilläggsvillkor").

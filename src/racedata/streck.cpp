@@ -1,6 +1,6 @@
 #include "racedata/streck.h"
 
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 bool StreckInEveryRace()
 {

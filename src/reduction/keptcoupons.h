@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "conditions/price.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 // The count labels of the manual coupon-reduction window.
 struct CouponReductionTexts {

@@ -1,6 +1,6 @@
 #include "sysfile/systemfile.h"
 
-#include "platform/dialogs.h"
+#include "platform/ui/dialogs.h"
 
 bool WriteSystemFile()
 {

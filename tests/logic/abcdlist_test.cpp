@@ -8,10 +8,10 @@
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/marking.h"
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -191,7 +191,7 @@ TEST_F(AbcdList, NejOnAllLeavesNoCountStale)
     ClickList(0, 5);
     ASSERT_EQ(NejCount, 3);
     int notified = 0;
-    SubscribeConditionsChanged([&] { ++notified; });
+    Events::ConditionsChanged.Subscribe(nullptr, [&] { ++notified; });
     SetAllAbcdListNej();
     EXPECT_EQ(NejCount, listed);
     EXPECT_EQ(NejPanelText(), QString::number(listed) + " Nej");

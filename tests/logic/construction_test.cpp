@@ -10,8 +10,8 @@
 #include "conditions/couponmerge.h"
 #include "conditions/rowconditions.h"
 #include "core/marking.h"
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 TEST(Globals, DummyRaceIsTheOnlyMark)
 {

@@ -8,10 +8,10 @@
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/marking.h"
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -280,7 +280,7 @@ TEST_F(GroupConditions, ClearAll)
     ASSERT_EQ(GroupCondCount, 2);
     ResultLabels = {"64", "64", "1", "0 %", true};
     int notified = 0;
-    SubscribeConditionsChanged([&] { ++notified; });
+    Events::ConditionsChanged.Subscribe(nullptr, [&] { ++notified; });
 
     ClearAllGroupConditions();
     EXPECT_EQ(GroupCondCount, 0);

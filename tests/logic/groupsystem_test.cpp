@@ -11,8 +11,8 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupsystem.h"
 #include "core/marking.h"
-#include "core/patterns.h"
-#include "core/variabl.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 

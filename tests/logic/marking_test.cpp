@@ -9,10 +9,10 @@
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/marking.h"
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -34,10 +34,10 @@ protected:
         ResetGlobals();
         ClearObservers();
         InitAbcdList();
-        SubscribeMarksChanged([this](int race, int horse) { changed.push_back({race, 0, horse}); });
-        SubscribeRecounted([this] { ++recounts; });
-        SubscribeReduceViewReset([this](bool zero) { reduceResets.push_back(zero); });
-        SubscribeMarksCleared([this] { ++clears; });
+        Events::HorseMarked.Subscribe(nullptr, [this](int race, int horse) { changed.push_back({race, 0, horse}); });
+        Events::CountsRecomputed.Subscribe(nullptr, [this] { ++recounts; });
+        Events::ReductionInputsChanged.Subscribe(nullptr, [this](bool zero) { reduceResets.push_back(zero); });
+        Events::MarksCleared.Subscribe(nullptr, [this] { ++clears; });
     }
 
     static bool Click(int race, int group, int horse)
@@ -286,7 +286,7 @@ TEST_F(Marking, StaleResetCopies)
         SCOPED_TRACE(c.what);
         Reset();
         int notified = 0;
-        SubscribeResultsStale([&] { ++notified; });
+        Events::ResultsStale.Subscribe(nullptr, [&] { ++notified; });
         SetBuiltState();
         EXPECT_TRUE(MarkRowsStale(c.options));
         EXPECT_EQ(ResultLabels.Radantal, "x");
@@ -306,7 +306,7 @@ TEST_F(Marking, StaleResetCopies)
 TEST_F(Marking, GuardedResetRunsOncePerArming)
 {
     int notified = 0;
-    SubscribeResultsStale([&] { ++notified; });
+    Events::ResultsStale.Subscribe(nullptr, [&] { ++notified; });
     EXPECT_TRUE(MarkRowsStale());
     SetBuiltState();
     EXPECT_FALSE(MarkRowsStale()) << "second change before the window re-arms the guard";

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "conditions/price.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 #include "reduction/keptcoupons.h"
 
 namespace {

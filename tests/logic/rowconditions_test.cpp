@@ -2,7 +2,7 @@
 
 #include "conditions/pointsconditions.h"
 #include "conditions/rowconditions.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 

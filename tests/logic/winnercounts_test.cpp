@@ -7,10 +7,10 @@
 #include "conditions/stale.h"
 #include "conditions/winnercounts.h"
 #include "core/marking.h"
-#include "core/notify.h"
-#include "core/patterns.h"
+#include "model/notify.h"
+#include "model/patterns.h"
 #include "core/recount.h"
-#include "core/variabl.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ protected:
         ResetGlobals();
         ClearObservers();
         InitAbcdList();
-        SubscribeConditionsChanged([this] { ++evaluations; });
+        Events::ConditionsChanged.Subscribe(nullptr, [this] { ++evaluations; });
     }
     static void Click(int race, int group, int horse)
     {

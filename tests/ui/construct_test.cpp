@@ -12,11 +12,11 @@
 #include "conditions/construction.h"
 #include "conditions/price.h"
 #include "conditions/winnercounts.h"
-#include "core/forms.h"
-#include "core/huvf.h"
+#include "app/forms.h"
+#include "core/ui/huvf.h"
 #include "core/marking.h"
-#include "core/variabl.h"
-#include "platform/dialogs.h"
+#include "model/variabl.h"
+#include "platform/ui/dialogs.h"
 #include "windowset.h"
 
 namespace {

@@ -6,16 +6,16 @@
 #include <functional>
 #include <memory>
 
-#include "core/aboutb.h"
-#include "core/info.h"
-#include "core/infoch.h"
-#include "core/infoomreduc.h"
-#include "core/inforeduc.h"
-#include "core/rettainfo.h"
-#include "core/textinfo.h"
-#include "core/utdelningsintervall.h"
-#include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "core/ui/aboutb.h"
+#include "core/ui/info.h"
+#include "core/ui/infoch.h"
+#include "core/ui/infoomreduc.h"
+#include "core/ui/inforeduc.h"
+#include "core/ui/rettainfo.h"
+#include "core/ui/textinfo.h"
+#include "core/ui/utdelningsintervall.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/printer.h"
 
 namespace {
 
@@ -35,16 +35,16 @@ const WindowCase Windows[] = {
      "TInformation",
      "Komma igång",
      {461, 452},
-     Cream,
+     ToQColor(Cream),
      true,
      "Button1",
      "Tillbaka"},
-    {[] { return new TAboutC; }, "TAboutC", "Vimsta ", {335, 230}, Cream, false, "OKButton", "OK"},
+    {[] { return new TAboutC; }, "TAboutC", "Vimsta ", {335, 230}, ToQColor(Cream), false, "OKButton", "OK"},
     {[] { return new TRettningsinfo; },
      "TRettningsinfo",
      "Rättningsdelen",
      {417, 427},
-     Cream,
+     ToQColor(Cream),
      true,
      "Button1",
      "Tillbaka"},
@@ -60,7 +60,7 @@ const WindowCase Windows[] = {
      "TInfoChans",
      "Information till chansvärdering, poäng och streckfördelning",
      {518, 457},
-     Cream,
+     ToQColor(Cream),
      false,
      "Button1",
      "Tillbaka"},
@@ -76,7 +76,7 @@ const WindowCase Windows[] = {
      "TInfoutdelning",
      "Utdelningsintervall",
      {518, 457},
-     Cream,
+     ToQColor(Cream),
      false,
      "Button1",
      "Tillbaka"},
@@ -84,7 +84,7 @@ const WindowCase Windows[] = {
      "TInforeducering",
      "Reducering med enkelrader",
      {419, 566},
-     Cream,
+     ToQColor(Cream),
      true,
      "Button1",
      "Stäng"},

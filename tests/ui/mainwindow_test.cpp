@@ -19,12 +19,12 @@
 
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
-#include "core/forms.h"
-#include "core/huvf.h"
-#include "core/variabl.h"
-#include "platform/dialogs.h"
-#include "platform/placement.h"
-#include "reduction/reducu.h"
+#include "app/forms.h"
+#include "core/ui/huvf.h"
+#include "model/variabl.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/placement.h"
+#include "reduction/ui/reducu.h"
 #include "windowset.h"
 
 namespace {

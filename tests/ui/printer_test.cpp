@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "core/info.h"
-#include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "core/ui/info.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/printer.h"
 
 namespace {
 

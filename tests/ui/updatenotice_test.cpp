@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <optional>
 
-#include "core/updatenotice.h"
-#include "core/variabl.h"
-#include "platform/dialogs.h"
-#include "platform/form.h"
+#include "core/ui/updatenotice.h"
+#include "model/variabl.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/form.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
-#include "core/forms.h"
-#include "core/huvf.h"
-#include "core/variabl.h"
-#include "platform/dialogs.h"
+#include "app/forms.h"
+#include "core/ui/huvf.h"
+#include "model/variabl.h"
+#include "platform/ui/dialogs.h"
 
 class WindowSetTest : public ::testing::Test {
 protected:

@@ -1,6 +1,0 @@
-#include "conditions/grpvlk.h"
-
-TGruppvillkor::TGruppvillkor() : VForm(QStringLiteral("Gruppvillkor"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Gruppvillkor"));
-}

@@ -1,6 +1,0 @@
-#include "conditions/ordn.h"
-
-TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Ordningsf"));
-}

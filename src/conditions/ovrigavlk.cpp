@@ -1,6 +1,0 @@
-#include "conditions/ovrigavlk.h"
-
-Tovrigavillkor::Tovrigavillkor() : VForm(QStringLiteral("Övriga villkor på startnr"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("ovrigavillkor"));
-}

@@ -1,6 +1,0 @@
-#include "conditions/radvlk.h"
-
-TRadvillkor::TRadvillkor() : VForm(QStringLiteral("Villkor på startnummer"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Radvillkor"));
-}

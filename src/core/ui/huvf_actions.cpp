@@ -1,0 +1,343 @@
+// The main window's actions: loading and saving the system, grading, the varying
+// reduction, the coupon viewers and the other windows it opens, the condition switches,
+// the system name and date, the column signals, the ABCD group-condition panel, the ABCD
+// distribution list, the three clear buttons and "Avbryt".
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "conditions/abcdlist.h"
+#include "conditions/ui/cvillkor.h"
+#include "conditions/groupconditions.h"
+#include "conditions/ui/ovrigavlk.h"
+#include "conditions/ui/radvlk.h"
+#include "conditions/stale.h"
+#include "core/ui/aboutb.h"
+#include "core/clearing.h"
+#include "core/ui/huvf.h"
+#include "core/ui/info.h"
+#include "model/variabl.h"
+#include "racedata/streck.h"
+#include "grading/ui/chanser.h"
+#include "grading/ui/rettar2.h"
+#include "marks/ui/markcolours.h"
+#include "output/ui/atgfilin.h"
+#include "output/ui/fyllakup.h"
+#include "output/ui/reserv.h"
+#include "output/ui/sekup.h"
+#include "output/ui/sekupe.h"
+#include "output/ui/skrivaut.h"
+#include "output/ui/txtfil.h"
+#include "platform/ui/dialogs.h"
+#include "platform/textfile.h"
+#include "racedata/ui/atgdata.h"
+#include "racedata/ui/datavisa.h"
+#include "racedata/ui/startl1.h"
+#include "racedata/ui/startl2.h"
+#include "racedata/ui/startl3.h"
+#include "racedata/ui/startl4.h"
+#include "racedata/ui/startl5.h"
+#include "racedata/ui/startl6.h"
+#include "racedata/ui/startl7.h"
+#include "reduction/ui/infoutdeln.h"
+#include "reduction/ui/reduc.h"
+#include "reduction/ui/reducu.h"
+#include "sysfile/ui/suddafil.h"
+#include "sysfile/systemfile.h"
+#include "views/ui/procenten.h"
+#include "views/ui/seenkelrad.h"
+
+namespace {
+
+// The hourglass while a file is loaded or saved.
+class HourglassCursor {
+public:
+    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+};
+
+enum class Shown { Modeless, Modal };
+
+// The window is looked up when the button is clicked: the main window is created before
+// every other window.
+using WindowOf = VForm* (*)();
+
+void Open(WindowOf window, Shown shown)
+{
+    VForm* form = window();
+    if (shown == Shown::Modal)
+        form->ShowModal();
+    else
+        form->Show();
+}
+
+
+// The text as the code page keeps it: characters it lacks become "?".
+QString InCodePage(const QString& text)
+{
+    return DecodeWindows1252(EncodeWindows1252(text));
+}
+
+}  // namespace
+
+void TV65x::ConnectActions()
+{
+    ConnectWindowOpeners();
+    ConnectConditionSwitches();
+    ConnectAbcdPanels();
+    const auto click = [this](QPushButton* button, void (TV65x::*handler)()) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    click(Button8, &TV65x::Button8Click);
+    click(Button9, &TV65x::Button9Click);
+    click(Button5, &TV65x::Button5Click);
+    click(Bereknaerader, &TV65x::BereknaeraderClick);
+    click(Button4, &TV65x::Button4Click);
+    click(Button29, &TV65x::Button29Click);
+    click(Avbrytknapp, &TV65x::AvbrytknappClick);
+    click(Button10, &TV65x::Button10Click);
+    click(Button1, &TV65x::Button1Click);
+    click(CKnapp, &TV65x::CKnappClick);
+    connect(Namn, &QLineEdit::textChanged, this, &TV65x::NamnChange);
+    connect(Datum, &QLineEdit::textChanged, this, &TV65x::DatumChange);
+    for (QLabel* signal : {Signalhest, Signalstreck, Signalodds})
+        OnMouseDown(signal, [this, signal] { SignalMouseDown(signal); });
+}
+
+void TV65x::ConnectWindowOpeners()
+{
+    struct Opener {
+        QPushButton* button;
+        WindowOf window;
+        Shown shown;
+    };
+    const Opener openers[] = {
+        {Button26, []() -> VForm* { return Data; }, Shown::Modeless},
+        {Button27, []() -> VForm* { return Chans; }, Shown::Modeless},
+        {LATGfil, []() -> VForm* { return ATGFilform; }, Shown::Modeless},
+        {Button28, []() -> VForm* { return Procent; }, Shown::Modeless},
+        {Button2, []() -> VForm* { return Fyllikup; }, Shown::Modal},
+        {Button3, []() -> VForm* { return Skriva; }, Shown::Modal},
+        {Button11, []() -> VForm* { return Textfil; }, Shown::Modeless},
+        {Button13, []() -> VForm* { return Reserver; }, Shown::Modal},
+        {RaceButtons[1], []() -> VForm* { return Startlista1; }, Shown::Modeless},
+        {RaceButtons[2], []() -> VForm* { return Startlista2; }, Shown::Modeless},
+        {RaceButtons[3], []() -> VForm* { return Startlista3; }, Shown::Modeless},
+        {RaceButtons[4], []() -> VForm* { return Startlista4; }, Shown::Modeless},
+        {RaceButtons[5], []() -> VForm* { return Startlista5; }, Shown::Modeless},
+        {RaceButtons[6], []() -> VForm* { return Startlista6; }, Shown::Modeless},
+        {RaceButtons[7], []() -> VForm* { return Startlista7; }, Shown::Modeless},
+        {Button18, []() -> VForm* { return ATG; }, Shown::Modeless},
+        {Button6, []() -> VForm* { return Radera; }, Shown::Modal},
+        {KnReducera, []() -> VForm* { return Reducera; }, Shown::Modal},
+    };
+    for (const Opener& opener : openers)
+        connect(opener.button, &QPushButton::clicked, this,
+                [window = opener.window, shown = opener.shown] { Open(window, shown); });
+}
+
+// Every change of a switch's state, by the user or by code, marks the results stale; the
+// three condition buttons tick their switch before they open the condition's window.
+void TV65x::ConnectConditionSwitches()
+{
+    for (QCheckBox* box : {VlkstartnrJA, VlkvinstchJA, CBUtdelning, Vlkovrigt})
+        connect(box, &QCheckBox::toggled, this, [] { MarkRowsStaleMain(); });
+    struct SwitchOpener {
+        QPushButton* button;
+        QCheckBox* box;
+        WindowOf window;
+    };
+    const SwitchOpener openers[] = {
+        {Button16, VlkstartnrJA, []() -> VForm* { return Radvillkor; }},
+        {Button14, VlkvinstchJA, []() -> VForm* { return Chansvillkor; }},
+        {Button17, Vlkovrigt, []() -> VForm* { return ovrigavillkor; }},
+    };
+    for (const SwitchOpener& opener : openers)
+        connect(opener.button, &QPushButton::clicked, this, [box = opener.box, window = opener.window] {
+            box->setChecked(true);
+            Open(window, Shown::Modeless);
+        });
+}
+
+void TV65x::ConnectAbcdPanels()
+{
+    connect(RullistV, &QScrollBar::valueChanged, this, &TV65x::RullistVChange);
+    for (int column = 1; column <= 4; ++column) {
+        for (int race = 1; race <= RaceSlots; ++race)
+            for (int group = 1; group <= 4; ++group)
+                OnMouseDown(ConditionCells[column][race][group],
+                            [this, column, race, group] { ConditionCellMouseDown(column, race, group); });
+        for (int hits = 0; hits <= 7; ++hits)
+            OnMouseDown(HitCountLabels[column][hits],
+                        [this, column, hits] { HitCountMouseDown(column, hits); });
+    }
+    // A quick second click on the list arrives as a double click and toggles again.
+    connect(ABClista, &QTableWidget::cellPressed, this, &TV65x::ABClistaMouseDown);
+    connect(ABClista, &QTableWidget::cellDoubleClicked, this, &TV65x::ABClistaMouseDown);
+    connect(Allanej, &QPushButton::clicked, this, &TV65x::AllanejClick);
+    connect(Button12, &QPushButton::clicked, this, &TV65x::Button12Click);
+    connect(Button7, &QPushButton::clicked, this, &TV65x::Button7Click);
+}
+
+// A save that did not happen (cancelled, refused or failed) stops the load, so that the
+// unsaved system is not lost.
+void TV65x::Button8Click()
+{
+    if ((CouponsBuilt == 1 || SingleRowsBuilt == 1) && SystemSaved == 0 &&
+        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !WriteSystemFile())
+        return;
+    const HourglassCursor hourglass;
+    ReadSystemFile();
+}
+
+void TV65x::Button9Click()
+{
+    const HourglassCursor hourglass;
+    SaveRoundInFile = 0;
+    RoundDataInFile = 0;
+    WriteSystemFile();
+}
+
+void TV65x::Button5Click()
+{
+    Graded = 0;
+    if (CouponsBuilt == 1 || SingleRowsBuilt == 1)
+        Retta2->Show();
+    else
+        ShowMessage(QStringLiteral("Det finns inget system att rätta."));
+}
+
+void TV65x::BereknaeraderClick()
+{
+    SaveRoundInFile = 0;
+    if (CouponsBuilt == 1 && SystemSaved == 0 &&
+        !AskYesNo(QStringLiteral("Kupongerna raderas. Är det OK?    ")))
+        return;
+    CouponsBuilt = 0;
+    LReducgrad->hide();
+    if (UnreducedRowCount <= 0)
+        ShowMessage(QStringLiteral("Markera först minst en häst i varje avdelning."));
+    else
+        ReduceraF->Show();
+}
+
+// Single rows have their own viewer; coupons open in the viewer of the construction mode,
+// at the first kept coupon, or at none when there is no system.
+void TV65x::Button4Click()
+{
+    if (SingleRowsBuilt == 1) {
+        Seenkelrader->ShowModal();
+        return;
+    }
+    CurrentCouponPos = 1;
+    CurrentCoupon = KeptCouponCount == 0 || CouponsBuilt == 0 ? 0 : KeptCoupons[1];
+    if (GroupSystemBuilt == 1)
+        Kuponger->ShowModal();
+    else
+        KupongerE->ShowModal();
+}
+
+void TV65x::Button29Click()
+{
+    StreckPresent = StreckInEveryRace() ? 1 : 0;
+    if (StreckPresent == 0) {
+        ShowMessage(QStringLiteral("Streckfördelningen saknas."));
+        return;
+    }
+    CBUtdelning->setChecked(true);
+    Infoutd->Show();
+}
+
+// Neither edit marks the system stale or unsaved.
+void TV65x::NamnChange()
+{
+    SystemName = InCodePage(Namn->text());
+}
+
+void TV65x::DatumChange()
+{
+    SystemDate = InCodePage(Datum->text());
+}
+
+void TV65x::SignalMouseDown(QLabel* signal)
+{
+    SetBackground(signal, BackgroundOf(signal) == RedColour ? LimeColour : RedColour);
+}
+
+void TV65x::RullistVChange()
+{
+    ShowAbcdConditionRows();
+}
+
+// Column 1-4 of the panel shows condition p + column - 1, p being RullistV's position.
+void TV65x::ConditionCellMouseDown(int column, int race, int group)
+{
+    ClickedGroupCondCode = group * 10 + race;
+    ToggleAbcdConditionCell(VisibleGroupCondition(RullistV->value(), column));
+}
+
+// A hit count that cannot occur for the condition is left as it is.
+void TV65x::HitCountMouseDown(int column, int hits)
+{
+    ClickedGroupCondCode = hits;
+    ToggleAbcdConditionHitCount(VisibleGroupCondition(RullistV->value(), column));
+}
+
+// The grid's head is its header, so list row n is table row n - 1.
+void TV65x::ABClistaMouseDown(int tableRow, int column)
+{
+    CompositionListCol = column;
+    CompositionListRow = tableRow + 1;
+    if (ToggleAbcdListEntry() == AbcdListClick::ToggledWithAlarm)
+        ShowMessage(AbcdListAlarmText);
+}
+
+void TV65x::AllanejClick()
+{
+    if (AskYesNo(QStringLiteral("Ska vi sätta \"Nej\" på allt i listan?")))
+        SetAllAbcdListNej();
+}
+
+void TV65x::AvbrytknappClick()
+{
+    ReduceAbort = 1;
+}
+
+// The windows clear their group colours and the winner-count labels when the marks are
+// cleared (core/notify.h).
+void TV65x::Button10Click()
+{
+    if (AskYesNo(ClearMarksQuestion))
+        ClearAllMarks();
+}
+
+void TV65x::Button12Click()
+{
+    if (!AskYesNo(ClearGroupConditionsQuestion))
+        return;
+    ClearAllGroupConditions();
+    ClearAbcdConditionCells();
+}
+
+void TV65x::Button7Click()
+{
+    if (AskYesNo(ClearAbcdListNejQuestion))
+        ClearAllAbcdListNej();
+}
+
+void TV65x::Button1Click()
+{
+    Information->Open();
+}
+
+void TV65x::CKnappClick()
+{
+    AboutC->Open();
+}

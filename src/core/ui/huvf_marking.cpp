@@ -1,0 +1,165 @@
+// The main window's marking cells and winner-count labels, and every repaint of the window
+// from the global tables after the logic has notified a change.
+
+#include <QLabel>
+#include <QTableWidget>
+
+#include "conditions/abcdlist.h"
+#include "conditions/groupconditions.h"
+#include "conditions/winnercounts.h"
+#include "core/ui/huvf.h"
+#include "core/marking.h"
+#include "model/notify.h"
+#include "core/recount.h"
+#include "model/variabl.h"
+#include "marks/ui/markcolours.h"
+#include "reduction/ui/reducu.h"
+
+namespace {
+
+void SetText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+}  // namespace
+
+void TV65x::BindMarkingHandlers()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int group = 1; group <= 4; ++group)
+            for (int horse = 1; horse <= StartNumbers; ++horse)
+                OnMouseDown(MarkCells[race][group][horse],
+                            [this, race, group, horse] { MarkCellMouseDown(race, group, horse); });
+    for (int count = 0; count <= 7; ++count)
+        for (int group = GroupA; group <= GroupD; ++group)
+            OnMouseDown(WinnerCountLabels[count][group],
+                        [this, group, count] { WinnerCountMouseDown(group, count); });
+}
+
+void TV65x::SubscribeToChanges()
+{
+    Events::HorseMarked.Subscribe(this, [this](int race, int horse) { PaintHorseCells(race, horse); });
+    Events::MarksCleared.Subscribe(this, [this] {
+        ClearAllGroupColours();
+        ClearWinnerCountLabels();
+    });
+    // Every recount closes the varying-reduction window, so that it never shows a reduction
+    // of marks that have changed.
+    Events::ReductionInputsChanged.Subscribe(this, [](bool) {
+        if (ReduceraF && ReduceraF->isVisible())
+            ReduceraF->close();
+    });
+    Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
+    Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
+    Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+}
+
+void TV65x::MarkCellMouseDown(int race, int group, int horse)
+{
+    ClickedMarkCode = MarkCode(group, horse);
+    ToggleGroupMark(race);
+}
+
+void TV65x::WinnerCountMouseDown(int group, int count)
+{
+    ClickWinnerCount(group, count);
+}
+
+void TV65x::PaintHorseCells(int race, int horse)
+{
+    if (race < 1 || race > RaceSlots || horse < 1 || horse > StartNumbers)
+        return;
+    for (int group = 1; group <= 4; ++group) {
+        QLabel* cell = MarkCells[race][group][horse];
+        const QString caption = MarkCellCaption(race, group, horse);
+        SetText(cell, caption);
+        SetBackground(cell, caption.isEmpty() ? QColor(Qt::white) : ToQColor(GroupColour(group)));
+    }
+}
+
+void TV65x::PaintMarkingGrid()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int horse = 1; horse <= StartNumbers; ++horse)
+            PaintHorseCells(race, horse);
+}
+
+void TV65x::PaintResultLabels()
+{
+    SetText(LabelRadantal, ResultLabels.Radantal);
+    SetText(LRaderoreduc, ResultLabels.Raderoreduc);
+    SetText(LabelKup, ResultLabels.Kup);
+    SetText(LReducgrad, ResultLabels.Reducgrad);
+    SetText(Prisrader, ResultLabels.Prisrader);
+    SetText(Prisavg, ResultLabels.Prisavg);
+    SetText(Pristot, ResultLabels.Pristot);
+    for (QLabel* price : {Prisrader, Prisavg, Pristot})
+        price->setVisible(ResultLabels.PriceVisible);
+}
+
+void TV65x::PaintRowCounts()
+{
+    SetText(Maxrader, UnreducedRowCountText());
+    SetText(Lantalraderutan, RowsAfterConditionsText());
+}
+
+void TV65x::PaintMarkedHorseCount()
+{
+    const MarkedHorseCountText text = ShowMarkedHorseCount();
+    SetText(Antalkusar, text.count);
+    SetText(Label2, text.unit);
+}
+
+void TV65x::PaintReserveSignal()
+{
+    LabelRes->setVisible(!ReserveSignalShown);
+    ResF->setVisible(ReserveSignalShown);
+}
+
+void TV65x::PaintRecount()
+{
+    PaintRowCounts();
+    PaintMarkedHorseCount();
+    PaintReserveSignal();
+    PaintWinnerCountLabels();
+    PaintAbcdList();
+}
+
+void TV65x::PaintConditionDisplays()
+{
+    SetText(Lantalraderutan, RowsAfterConditionsText());
+    PaintWinnerCountLabels();
+    PaintAbcdList();
+    SetText(NejPanel, NejPanelText());
+    SetText(Labelantalvlk, GroupConditionCountText());
+    ShowAbcdConditionRows();
+}
+
+void TV65x::PaintWinnerCountLabels()
+{
+    for (int count = 0; count <= 7; ++count)
+        for (int group = GroupA; group <= GroupD; ++group)
+            PaintCountLook(WinnerCountLabels[count][group], WinnerCountLabel(count, group).look);
+}
+
+void TV65x::PaintAbcdList()
+{
+    for (int column = 0; column < 3; ++column) {
+        ABClista->horizontalHeaderItem(column)->setText(AbcdListCells[0][column]);
+        for (int row = 1; row <= CompositionCount; ++row) {
+            QTableWidgetItem* item = ABClista->item(row - 1, column);
+            if (item->text() != AbcdListCells[row][column])
+                item->setText(AbcdListCells[row][column]);
+        }
+    }
+}
+
+void TV65x::PaintAll()
+{
+    PaintMarkingGrid();
+    PaintResultLabels();
+    PaintRecount();
+    PaintConditionDisplays();
+}

@@ -1,6 +1,0 @@
-#include "grading/ekonomiu.h"
-
-TEkonomi::TEkonomi() : VForm(QStringLiteral("Ekonomi"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Ekonomi"));
-}

@@ -1,6 +1,0 @@
-#include "grading/nestaavd.h"
-
-TNesta::TNesta() : VForm(QStringLiteral("Nästa avdelning"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Nesta"));
-}

@@ -1,6 +1,0 @@
-#include "grading/rettar2.h"
-
-TRetta2::TRetta2() : VForm(QStringLiteral("Rätta"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Retta2"));
-}

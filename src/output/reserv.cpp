@@ -1,6 +1,0 @@
-#include "output/reserv.h"
-
-TReserver::TReserver() : VForm(QStringLiteral("Reserver"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Reserver"));
-}

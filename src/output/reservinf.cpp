@@ -1,6 +1,0 @@
-#include "output/reservinf.h"
-
-TReservinfo::TReservinfo() : VForm(QStringLiteral("Information om reserver"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Reservinfo"));
-}

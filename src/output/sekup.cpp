@@ -1,6 +1,0 @@
-#include "output/sekup.h"
-
-TKuponger::TKuponger() : VForm(QStringLiteral("Se kupongerna"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Kuponger"));
-}

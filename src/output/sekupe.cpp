@@ -1,6 +1,0 @@
-#include "output/sekupe.h"
-
-TKupongerE::TKupongerE() : VForm(QStringLiteral("Se kupongerna"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("KupongerE"));
-}

@@ -1,6 +1,0 @@
-#include "output/skrivaut.h"
-
-TSkriva::TSkriva() : VForm(QStringLiteral("Skriva ut systemet på papper"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Skriva"));
-}

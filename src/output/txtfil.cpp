@@ -1,6 +1,0 @@
-#include "output/txtfil.h"
-
-TTextfil::TTextfil() : VForm(QStringLiteral("Textfil"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Textfil"));
-}

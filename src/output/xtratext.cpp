@@ -1,6 +1,0 @@
-#include "output/xtratext.h"
-
-TEgentext::TEgentext() : VForm(QStringLiteral("Egen text"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Egentext"));
-}

@@ -1,0 +1,103 @@
+#include "platform/ui/dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+DialogSeam& TestDialogs()
+{
+    static DialogSeam seam;
+    return seam;
+}
+
+namespace {
+
+// A notice with only an OK button and the application title, or its record in the seam.
+void ShowNotice(const QString& text, QMessageBox::Icon icon, QStringList& record)
+{
+    if (TestDialogs().active) {
+        record << text;
+        return;
+    }
+    QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace
+
+void ShowMessage(const QString& text)
+{
+    ShowNotice(text, QMessageBox::Information, TestDialogs().messages);
+}
+
+void ShowErrorMessage(const QString& text)
+{
+    ShowNotice(text, QMessageBox::Critical, TestDialogs().errors);
+}
+
+bool AskYesNo(const QString& text)
+{
+    DialogSeam& seam = TestDialogs();
+    if (seam.active) {
+        seam.questions << text;
+        if (seam.answers.empty())
+            return false;
+        const bool yes = seam.answers.front();
+        seam.answers.pop_front();
+        return yes;
+    }
+    return QMessageBox::question(nullptr, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+namespace {
+
+// Turns a "Text (*.ext)|*.ext" filter into Qt's "Text (*.ext)".
+QString QtFilter(const QString& filter)
+{
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    return bar < 0 ? filter : filter.left(bar);
+}
+
+QString NextSeamFileName()
+{
+    DialogSeam& seam = TestDialogs();
+    if (seam.fileNames.empty())
+        return QString();
+    const QString name = seam.fileNames.front();
+    seam.fileNames.pop_front();
+    return name;
+}
+
+}  // namespace
+
+QString ChooseOpenFileName(QWidget* parent, const QString& filter)
+{
+    if (TestDialogs().active)
+        return NextSeamFileName();
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFilter(filter));
+}
+
+QString ChooseSaveFileName(QWidget* parent, const QString& filter)
+{
+    if (TestDialogs().active)
+        return NextSeamFileName();
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), QtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void ShowModal(QWidget* window)
+{
+    DialogSeam& seam = TestDialogs();
+    if (seam.active) {
+        seam.modalWindows << window->metaObject()->className();
+        window->show();
+        return;
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->exec();
+        return;
+    }
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Message boxes and file dialogs of the program, with a seam through which tests answer
+// them without a person.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+class QWidget;
+
+// Caption of every plain notice; questions carry the platform's own caption.
+inline const QString ApplicationTitle = QStringLiteral("Vimsta för V65-V64, version 13");
+
+// A plain notice with only an OK button.
+void ShowMessage(const QString& text);
+// An error message: the error icon and only an OK button.
+void ShowErrorMessage(const QString& text);
+// A Yes/No question; true on Yes.
+bool AskYesNo(const QString& text);
+// The platform's open and save dialogs with one filter ("Vimsta V6 (*.SV6)|*.SV6" style or
+// Qt style). Empty when cancelled. The callers force extensions and ask before overwriting.
+QString ChooseOpenFileName(QWidget* parent, const QString& filter);
+QString ChooseSaveFileName(QWidget* parent, const QString& filter);
+// A file dialog of a window: one filter; Execute returns the chosen name, empty when cancelled.
+struct TFileDialog {
+    QString Filter;
+    bool Save;
+    QString Execute(QWidget* parent) const
+    {
+        return Save ? ChooseSaveFileName(parent, Filter) : ChooseOpenFileName(parent, Filter);
+    }
+};
+// Shows a window modally; returns when it is closed.
+void ShowModal(QWidget* window);
+
+// While active, no dialog is shown: notices and questions are recorded, questions take the
+// next queued answer (No when none is queued), file dialogs the next queued name (cancel when
+// none), and modal windows are shown modeless and the call returns at once.
+struct DialogSeam {
+    bool active = false;
+    std::deque<bool> answers;
+    std::deque<QString> fileNames;
+    QStringList messages;
+    QStringList errors;  // texts of error messages
+    QStringList questions;
+    QStringList modalWindows;  // object names or class names of windows shown modally
+
+    void Reset()
+    {
+        *this = DialogSeam();
+        active = true;
+    }
+};
+DialogSeam& TestDialogs();

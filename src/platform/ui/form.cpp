@@ -1,0 +1,78 @@
+#include "platform/ui/form.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "platform/ui/dialogs.h"
+
+QWidget*& MainFormWidget()
+{
+    static QWidget* main = nullptr;
+    return main;
+}
+
+VForm::VForm(const QString& caption, QSize clientSize, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void VForm::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void VForm::ShowModal()
+{
+    ::ShowModal(this);
+}
+
+void VForm::ShiftOnCreate(WideScreenShift shift)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    move(ShiftedForScreen(pos(), screen->size(), shift));
+}
+
+bool VForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(e);
+}
+
+void VForm::showEvent(QShowEvent* e)
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        const QWidget* main = MainFormWidget();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (centreOnScreen_ && screen)
+            move(CentredOver(QRect(QPoint(0, 0), screen->size()), frameGeometry().size(),
+                             screen->virtualGeometry()));
+        else if (centreOverMain_ && main && main != this && screen)
+            move(CentredOver(main->frameGeometry(), frameGeometry().size(), screen->availableGeometry()));
+    }
+    QDialog::showEvent(e);
+    // A window restored from the task bar gets a show event from the window system; that
+    // is not a showing of the window.
+    if (!e->spontaneous())
+        FormShow();
+}
+
+void VForm::keyPressEvent(QKeyEvent* e)
+{
+    // Escape does not close a window of this program; only its close box or its buttons do.
+    if (e->key() == Qt::Key_Escape) {
+        e->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

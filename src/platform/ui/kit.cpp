@@ -1,0 +1,106 @@
+#include "platform/ui/kit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+
+QFont SansFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QFont MonoFont(int pixels)
+{
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+const QFont& WindowFont()
+{
+    static const QFont font = SansFont(11);
+    return font;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                 const QFont& font, Qt::Alignment align)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setAlignment(align);
+    return label;
+}
+
+QLabel* NewCentredLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                        const QFont& font)
+{
+    return NewLabel(parent, name, caption, rect, font, Qt::AlignCenter);
+}
+
+QLabel* NewBox(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
+               const QColor& background, const QColor& text)
+{
+    QLabel* label = NewCentredLabel(parent, name, caption, rect, font);
+    SetBackground(label, background);
+    SetTextColour(label, text);
+    return label;
+}
+
+QLabel* NewShape(QWidget* parent, const QString& name, QRect rect, const QColor& fill)
+{
+    QLabel* shape = NewBox(parent, name, QString(), rect, WindowFont(), fill);
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    return shape;
+}
+
+QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                       const QFont& font)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect rect)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(rect);
+    box->setFont(SansFont(12));
+    return box;
+}
+
+QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLength)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(rect);
+    edit->setFont(SansFont(12, true));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect)
+{
+    return NewBox(parent, QString(), caption, rect, SansFont(12, true), BlueColour, YellowColour);
+}
+
+void ApplyProgramLook()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+}

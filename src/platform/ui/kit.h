@@ -1,0 +1,70 @@
+#pragma once
+// The one kit every window is built from: fonts, labels, boxes, shapes, buttons, check boxes,
+// edits and headings, each named (objectName) and placed at its absolute geometry, and the
+// table-driven builders for rows of components (member, name, caption, geometry).
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <initializer_list>
+
+#include "platform/ui/colours.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Arial and Tahoma are drawn with Liberation Sans, Courier New with Liberation Mono.
+QFont SansFont(int pixels, bool bold = false);
+QFont MonoFont(int pixels);
+// The windows' default font.
+const QFont& WindowFont();
+
+// The look of the whole program: the Fusion style and the windows' font. Called by the
+// program, the window tests and the benchmarks, so that all of them see the same windows.
+void ApplyProgramLook();
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                 const QFont& font = WindowFont(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+QLabel* NewCentredLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                        const QFont& font = WindowFont());
+// An opaque label in the given colours.
+QLabel* NewBox(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
+               const QColor& background, const QColor& text = Qt::black);
+// A filled rectangle with a thin black border.
+QLabel* NewShape(QWidget* parent, const QString& name, QRect rect, const QColor& fill);
+QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                       const QFont& font = SansFont(12));
+QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
+QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLength);
+// The yellow-on-blue captions over boxes.
+QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect);
+
+// One component of a table of components: the window's member, its name and caption (UTF-8)
+// and its geometry.
+template <typename Form, typename Control>
+struct ControlSpec {
+    Control* Form::*member;
+    const char* name;
+    const char* caption;
+    QRect rect;
+};
+
+template <typename Form>
+void BuildButtons(Form* form, QWidget* parent, std::initializer_list<ControlSpec<Form, QPushButton>> specs,
+                  const QFont& font = SansFont(12))
+{
+    for (const auto& s : specs)
+        form->*s.member = NewButton(parent, QString::fromLatin1(s.name), QString::fromUtf8(s.caption), s.rect, font);
+}
+
+template <typename Form>
+void BuildLabels(Form* form, QWidget* parent, std::initializer_list<ControlSpec<Form, QLabel>> specs,
+                 const QFont& font = WindowFont(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    for (const auto& s : specs)
+        form->*s.member =
+            NewLabel(parent, QString::fromLatin1(s.name), QString::fromUtf8(s.caption), s.rect, font, align);
+}

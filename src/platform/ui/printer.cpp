@@ -1,0 +1,148 @@
+#include "platform/ui/printer.h"
+
+#include <QFontDialog>
+#include <QFontMetricsF>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/ui/dialogs.h"
+
+namespace {
+
+// The canvas font before any print-out or font choice sets one.
+QFont DefaultPrinterFont()
+{
+    return QFont(QStringLiteral("Liberation Sans"), 10);
+}
+
+QFont& CanvasFont()
+{
+    // Kept for the whole run, past the end of the application object.
+    static QFont* font = new QFont(DefaultPrinterFont());
+    return *font;
+}
+
+}  // namespace
+
+QPrinter& SharedPrinter()
+{
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
+
+QFont PrinterFont()
+{
+    return CanvasFont();
+}
+
+void SetPrinterFont(const QFont& font)
+{
+    CanvasFont() = font;
+}
+
+double PointSizeOf(const QFont& font)
+{
+    return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+}
+
+PageMetrics PrinterPage()
+{
+    const QPrinter& printer = SharedPrinter();
+    return PageMetrics{static_cast<double>(printer.width()), static_cast<double>(printer.height()),
+                       static_cast<double>(printer.widthMM()), static_cast<double>(printer.heightMM())};
+}
+
+double PrinterTextWidth(const QFont& font, const QString& text)
+{
+    return QFontMetricsF(font, &SharedPrinter()).horizontalAdvance(text);
+}
+
+bool ChoosePrinter(QWidget* parent)
+{
+    if (TestDialogs().active)
+        return false;
+    QPrintDialog dialog(&SharedPrinter(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::deque<std::optional<QFont>>& TestFontChoices()
+{
+    static std::deque<std::optional<QFont>> choices;
+    return choices;
+}
+
+bool FontDialog::Execute(QWidget* parent)
+{
+    std::optional<QFont> chosen;
+    if (TestDialogs().active) {
+        std::deque<std::optional<QFont>>& choices = TestFontChoices();
+        if (!choices.empty()) {
+            chosen = choices.front();
+            choices.pop_front();
+        }
+    } else {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, font_, parent);
+        if (ok)
+            chosen = font;
+    }
+    if (chosen)
+        font_ = *chosen;
+    return chosen.has_value();
+}
+
+PrintJob::PrintJob(const QString& title)
+{
+    QPrinter& printer = SharedPrinter();
+    printer.setDocName(title);
+    if (!painter_.begin(&printer)) {
+        ShowMessage(QStringLiteral("Skrivaren kunde inte starta utskriften."));
+        return;
+    }
+    painter_.setFont(CanvasFont());
+}
+
+PrintJob::~PrintJob()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PrintJob::NewPage()
+{
+    if (IsActive() && SharedPrinter().newPage())
+        ++pages_;
+}
+
+void PrintJob::SetFont(const QFont& font)
+{
+    SetPrinterFont(font);
+    if (IsActive())
+        painter_.setFont(font);
+}
+
+void PrintJob::SetPenWidth(int pixels)
+{
+    if (!IsActive())
+        return;
+    QPen pen = painter_.pen();
+    pen.setWidth(pixels);
+    painter_.setPen(pen);
+}
+
+void PrintJob::TextOut(double x, double y, const QString& text)
+{
+    if (IsActive())
+        painter_.drawText(QPointF(x, y + QFontMetricsF(painter_.font(), painter_.device()).ascent()), text);
+}
+
+double PrintJob::TextWidth(const QString& text) const
+{
+    return PrinterTextWidth(painter_.isActive() ? painter_.font() : CanvasFont(), text);
+}
+
+void PrintJob::Line(QPointF from, QPointF to)
+{
+    if (IsActive())
+        painter_.drawLine(from, to);
+}

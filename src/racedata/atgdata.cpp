@@ -1,6 +1,0 @@
-#include "racedata/atgdata.h"
-
-TATG::TATG() : VForm(QStringLiteral("Startlistor, streck och odds"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("ATG"));
-}

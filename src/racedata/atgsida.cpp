@@ -1,6 +1,0 @@
-#include "racedata/atgsida.h"
-
-TATGBrowser::TATGBrowser() : VForm(QStringLiteral("Hämta startlistor"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("ATGBrowser"));
-}

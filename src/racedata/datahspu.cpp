@@ -1,6 +1,0 @@
-#include "racedata/datahspu.h"
-
-TDataHSp::TDataHSp() : VForm(QStringLiteral("Data"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("DataHSp"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/datavisa.h"
-
-TData::TData() : VForm(QStringLiteral("Startlistor, streck och odds"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Data"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/hn11.h"
-
-TF11::TF11() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F11"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/hn22.h"
-
-TF22::TF22() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F22"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/hn33.h"
-
-TF33::TF33() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F33"));
-}

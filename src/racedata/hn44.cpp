@@ -1,6 +1,0 @@
-#include "racedata/hn44.h"
-
-TF44::TF44() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F44"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/hn55.h"
-
-TF55::TF55() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F55"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/hn66.h"
-
-TF66::TF66() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F66"));
-}

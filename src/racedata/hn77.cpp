@@ -1,6 +1,0 @@
-#include "racedata/hn77.h"
-
-TF77::TF77() : VForm(QStringLiteral(""), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("F77"));
-}

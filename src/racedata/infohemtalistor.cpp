@@ -1,6 +1,0 @@
-#include "racedata/infohemtalistor.h"
-
-TInfoOmHemtning::TInfoOmHemtning() : VForm(QStringLiteral("Om hämtning av startlistor"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("InfoOmHemtning"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/infostartlistor.h"
-
-TForm2::TForm2() : VForm(QStringLiteral("Inställningar"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Form2"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/kommtxt.h"
-
-TKommentar::TKommentar() : VForm(QStringLiteral("Kommentar"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Kommentar"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/startl5.h"
-
-TStartlista5::TStartlista5() : VForm(QStringLiteral("Avd 5"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Startlista5"));
-}

@@ -1,6 +1,0 @@
-#include "racedata/startlist.h"
-
-TStartlistor::TStartlistor() : VForm(QStringLiteral("Startlistor, streck och odds"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Startlistor"));
-}

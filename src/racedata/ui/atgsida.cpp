@@ -1,0 +1,8 @@
+#include "racedata/ui/atgsida.h"
+
+TATGBrowser::TATGBrowser() : VForm(QStringLiteral("Hämta startlistor"), QSize(400, 300))
+{
+    setObjectName(QStringLiteral("ATGBrowser"));
+}
+
+TATGBrowser* ATGBrowser = nullptr;

@@ -1,6 +1,0 @@
-#include "reduction/infoutdeln.h"
-
-TInfoutd::TInfoutd() : VForm(QStringLiteral("Utdelningsintervall"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Infoutd"));
-}

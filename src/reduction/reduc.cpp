@@ -1,6 +1,0 @@
-#include "reduction/reduc.h"
-
-TReducera::TReducera() : VForm(QStringLiteral("Reducera kuponger"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Reducera"));
-}

@@ -1,6 +1,0 @@
-#include "reduction/reducrader.h"
-
-TReducerader::TReducerader() : VForm(QStringLiteral("Beräkna enkelrader"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Reducerader"));
-}

@@ -1,6 +1,0 @@
-#include "reduction/slumpis.h"
-
-TSlump::TSlump() : VForm(QStringLiteral("Slump"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Slump"));
-}

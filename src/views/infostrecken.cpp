@@ -1,6 +1,0 @@
-#include "views/infostrecken.h"
-
-TInfoStreck::TInfoStreck() : VForm(QStringLiteral("Streck och Streck-100"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("InfoStreck"));
-}

@@ -1,6 +1,0 @@
-#include "views/procenten.h"
-
-TProcent::TProcent() : VForm(QStringLiteral("Streckfördelning"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Procent"));
-}

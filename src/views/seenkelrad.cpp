@@ -1,6 +1,0 @@
-#include "views/seenkelrad.h"
-
-TSeenkelrader::TSeenkelrader() : VForm(QStringLiteral("Enkelrader"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Seenkelrader"));
-}

@@ -1,6 +1,0 @@
-#include "views/streckenreducerat.h"
-
-TStreckreducerat::TStreckreducerat() : VForm(QStringLiteral("Streckfördelningen i det reducerade systemet (procent)"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Streckreducerat"));
-}

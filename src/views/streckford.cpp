@@ -1,6 +1,0 @@
-#include "views/streckford.h"
-
-TStreckf::TStreckf() : VForm(QStringLiteral("Streckfördelning"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("Streckf"));
-}

@@ -1,6 +1,0 @@
-#include "views/streckforeduc.h"
-
-Tstreckoreduc::Tstreckoreduc() : VForm(QStringLiteral("Streckfördelningen i det oreducerade systemet (procent)"), QSize(400, 300))
-{
-    setObjectName(QStringLiteral("streckoreduc"));
-}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/ui/form.h"
+
+class TProcent : public VForm {
+    Q_OBJECT
+public:
+    TProcent();
+};
+
+extern TProcent* Procent;
