@@ -21,13 +21,28 @@ constexpr int GroupC = 3;
 constexpr int GroupD = 4;
 constexpr int GroupCount = 4;
 
-constexpr bool IsRace(int race) { return race >= 1 && race <= RaceSlots; }
-constexpr bool IsPoolRace(int race) { return race >= 1 && race <= PoolRaces; }
-constexpr bool IsHorse(int startNr) { return startNr >= 1 && startNr <= StartNumbers; }
-constexpr bool IsGroup(int group) { return group >= GroupA && group <= GroupD; }
+constexpr bool IsRace(int race)
+{
+    return race >= 1 && race <= RaceSlots;
+}
+constexpr bool IsPoolRace(int race)
+{
+    return race >= 1 && race <= PoolRaces;
+}
+constexpr bool IsHorse(int startNr)
+{
+    return startNr >= 1 && startNr <= StartNumbers;
+}
+constexpr bool IsGroup(int group)
+{
+    return group >= GroupA && group <= GroupD;
+}
 
 // Flat per-horse index (race - 1) * 15 + start number, 1-105.
-constexpr int HorseIndex(int race, int startNr) { return (race - 1) * StartNumbers + startNr; }
+constexpr int HorseIndex(int race, int startNr)
+{
+    return (race - 1) * StartNumbers + startNr;
+}
 
 template <typename T>
 using THorseTable = T[HorseCount + 1];  // [1..105]

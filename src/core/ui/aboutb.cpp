@@ -10,7 +10,6 @@
 
 #include "platform/ui/kit.h"
 
-
 namespace {
 
 const HelpWindowFrame Frame{"AboutC", "Vimsta ", QSize(335, 230), Cream, Opening::Modeless};
@@ -53,9 +52,15 @@ TAboutC::TAboutC() : HelpWindow(Frame)
     icon->setGeometry(12, 12, 64, 64);
     icon->setPixmap(ProgramPicture());
 
-    NewLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Vimsta för V65-V64"), QRect(92, 16, 215, 24), SansFont(18, true))->setWordWrap(true);
-    NewLabel(panel, QStringLiteral("Version"), QStringLiteral("Version 18.1"), QRect(92, 48, 215, 18), SansFont(13))->setWordWrap(true);
-    NewLabel(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright © Vimsta"), QRect(12, 92, 295, 18), SansFont(13))->setWordWrap(true);
+    NewLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Vimsta för V65-V64"),
+             QRect(92, 16, 215, 24), SansFont(18, true))
+        ->setWordWrap(true);
+    NewLabel(panel, QStringLiteral("Version"), QStringLiteral("Version 18.1"), QRect(92, 48, 215, 18),
+             SansFont(13))
+        ->setWordWrap(true);
+    NewLabel(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright © Vimsta"), QRect(12, 92, 295, 18),
+             SansFont(13))
+        ->setWordWrap(true);
     NewLabel(panel, QStringLiteral("Comments"),
              QStringLiteral("Ett program för att göra, reducera och rätta system på V65 och V64.\n") +
                  MakerWebAddress(),

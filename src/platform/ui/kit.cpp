@@ -29,8 +29,8 @@ const QFont& WindowFont()
     return font;
 }
 
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
-                 const QFont& font, Qt::Alignment align)
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
+                 Qt::Alignment align)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);

@@ -57,7 +57,8 @@ void BuildButtons(Form* form, QWidget* parent, std::initializer_list<ControlSpec
                   const QFont& font = SansFont(12))
 {
     for (const auto& s : specs)
-        form->*s.member = NewButton(parent, QString::fromLatin1(s.name), QString::fromUtf8(s.caption), s.rect, font);
+        form->*s.member =
+            NewButton(parent, QString::fromLatin1(s.name), QString::fromUtf8(s.caption), s.rect, font);
 }
 
 template <typename Form>
