@@ -42,9 +42,9 @@ QString Name(const char* prefix, int race, int horse)
     return QString::fromLatin1(prefix) + QString::number(race) + QString::number(horse);
 }
 
-QLabel* NewCell(QWidget* parent, const QString& name, const QString& caption, QRect rect)
+QLabel* NewCell(QWidget* parent, const QString& name, QRect rect)
 {
-    return NewBox(parent, name, caption, rect, SansFont(11), Qt::white);
+    return NewBox(parent, name, QString(), rect, SansFont(11), Qt::white);
 }
 
 // Runs a handler on a mouse press of any button on the watched control.
@@ -108,12 +108,10 @@ void TProcent::BuildRaceColumn(int race, int streckLeft, int shareLeft)
     NewCentredLabel(this, QString(), QString::number(race), {streckLeft, 57, 19, 14}, bold);
     NewCentredLabel(this, QString(), QString::number(race), {shareLeft, 57, 20, 14}, bold);
     for (int horse = 1; horse <= StartNumbers; ++horse) {
-        s[race][horse] =
-            NewCell(this, Name("s", race, horse), QStringLiteral("0"), {streckLeft, RowTop(horse), 19, 14});
-        o[race][horse] =
-            NewCell(this, Name("o", race, horse), NoShareText, {shareLeft, RowTop(horse), 20, 14});
+        s[race][horse] = NewCell(this, Name("s", race, horse), {streckLeft, RowTop(horse), 19, 14});
+        o[race][horse] = NewCell(this, Name("o", race, horse), {shareLeft, RowTop(horse), 20, 14});
     }
-    ss[race] = NewBox(this, QStringLiteral("ss") + QString::number(race), QStringLiteral("  0"),
+    ss[race] = NewBox(this, QStringLiteral("ss") + QString::number(race), QString(),
                       {streckLeft, 301, 19, 14}, SansFont(11), Maroon, Qt::white);
     const QRect covers[3] = {{}, {streckLeft, RowTop(1), 19, 224}, {shareLeft, RowTop(1), 20, 224}};
     for (int column = 1; column <= 2; ++column) {
@@ -174,9 +172,17 @@ void TProcent::SubscribeToMarks()
     Events::GroupsReplaced.Subscribe(this, [this] { PaintGroupMarks(); });
 }
 
-// The lamps, covers and ticks as the window is designed; the cells follow the tables.
+// The lamps, covers, ticks and captions as the window is designed; the cell colours follow
+// the marks.
 void TProcent::ResetToStartState()
 {
+    for (int race = 1; race <= RaceSlots; ++race) {
+        for (int horse = 1; horse <= StartNumbers; ++horse) {
+            s[race][horse]->setText(QStringLiteral("0"));
+            o[race][horse]->setText(NoShareText);
+        }
+        ss[race]->setText(QStringLiteral("  0"));
+    }
     for (int race = 1; race <= PoolRaces; ++race)
         SetBackground(Visa[race], LimeColour);
     for (int race = 1; race <= RaceSlots; ++race)
