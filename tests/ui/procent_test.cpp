@@ -123,6 +123,14 @@ TEST_F(ProcentTest, SharesFollowConstructionAndGoStaleWithTheMarks)
     Mark(3, GroupC, 4);
     Activate(Procent);
     EXPECT_EQ(Procent->o[1][1]->text(), "   0");
+
+    // No to the single-rows question: nothing is built, the last shares show.
+    SingleRowsBuilt = 1;
+    TestDialogs().answers = {false};
+    Procent->Button3->click();
+    EXPECT_EQ(TestDialogs().questions, QStringList{"Enkelraderna raderas. Är det OK?    "});
+    EXPECT_EQ(UnreducedPercentValid, 0);
+    EXPECT_EQ(Procent->o[1][1]->text(), "   7");
 }
 
 TEST_F(ProcentTest, CalculateWithARaceUnmarkedOnlyTellsTheUser)
