@@ -76,6 +76,9 @@ inline Event<> ResultsStale;
 // The marks changed under the reduction window, which closes; the flag tells whether its
 // unreduced percentages were shown.
 inline Event<bool> ReductionInputsChanged;
+// ReductionPoints were replaced as a whole (the unreduced shares handed to the older
+// single-row window as win chances).
+inline Event<> ReductionPointsReplaced;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
 }  // namespace Events

@@ -103,6 +103,7 @@ TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
     BuildOutsideControls();
     BindMarkingHandlers();
     SubscribeToChanges();
+    InstallConstructionRunner();
     ConnectActions();
     ConnectConstructDispatch();
 }

@@ -46,6 +46,9 @@ public:
     // Repaints: each reads the global tables and the logic's display texts.
     void PaintHorseCells(int race, int horse);
     void PaintMarkingGrid();
+    // Every marking cell from the membership flags of HorseGroups, after the marks as a
+    // whole were replaced (marks/groupmarks.h).
+    void PaintGroupMarks();
     void PaintResultLabels();
     void PaintRecount();
     void PaintConditionDisplays();
@@ -197,6 +200,9 @@ private:
     // huvf_marking.cpp
     void BindMarkingHandlers();
     void SubscribeToChanges();
+    // Lets the windows below this one run ConfirmAndConstruct and read the condition
+    // switches (core/constructrequest.h).
+    void InstallConstructionRunner();
     void MarkCellMouseDown(int race, int group, int horse);
     void WinnerCountMouseDown(int group, int count);
     void PaintRowCounts();

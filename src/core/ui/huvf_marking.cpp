@@ -1,6 +1,7 @@
 // The main window's marking cells and winner-count labels, and every repaint of the window
 // from the global tables after the logic has notified a change.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -14,6 +15,9 @@
 #include "model/variabl.h"
 #include "marks/ui/markcolours.h"
 #include "reduction/ui/reducu.h"
+#include "core/constructrequest.h"
+#include "core/ui/constructdispatch.h"
+#include "marks/groupmarks.h"
 
 namespace {
 
@@ -51,9 +55,23 @@ void TV65x::SubscribeToChanges()
         if (ReduceraF && ReduceraF->isVisible())
             ReduceraF->close();
     });
+    Events::GroupsReplaced.Subscribe(this, [this] { PaintGroupMarks(); });
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+}
+
+void TV65x::InstallConstructionRunner()
+{
+    SetConstructionRunner(ConfirmAndConstruct);
+    SetConstructionSwitchesProvider([this] {
+        ConstructionSwitches switches;
+        switches.startNumbers = VlkstartnrJA->isChecked();
+        switches.points = VlkvinstchJA->isChecked();
+        switches.otherNumbers = Vlkovrigt->isChecked();
+        switches.payout = CBUtdelning->isChecked();
+        return switches;
+    });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)
@@ -84,6 +102,18 @@ void TV65x::PaintMarkingGrid()
     for (int race = 1; race <= RaceSlots; ++race)
         for (int horse = 1; horse <= StartNumbers; ++horse)
             PaintHorseCells(race, horse);
+}
+
+void TV65x::PaintGroupMarks()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int group = GroupA; group <= GroupD; ++group)
+            for (int horse = 1; horse <= StartNumbers; ++horse) {
+                QLabel* cell = MarkCells[race][group][horse];
+                const bool painted = IsPaintedInGroup(race, group, horse);
+                SetText(cell, painted ? QString::number(horse) : QString());
+                SetBackground(cell, ToQColor(painted ? GroupColours[group] : White));
+            }
 }
 
 void TV65x::PaintResultLabels()

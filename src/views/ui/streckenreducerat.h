@@ -1,11 +1,21 @@
 #pragma once
+// "Streckfördelningen i det reducerade systemet (procent)": the share of the single rows
+// that hold every horse.
 
-#include "platform/ui/form.h"
+#include "views/ui/oldergrid.h"
 
-class TStreckreducerat : public VForm {
+class QPushButton;
+
+class TStreckreducerat : public TOlderStreckGrid {
     Q_OBJECT
 public:
     TStreckreducerat();
+    void FormCreate() override;
+
+    QPushButton* Button2 = nullptr;  // "Stäng"
+
+protected:
+    void FormActivate() override;
 };
 
 extern TStreckreducerat* Streckreducerat;
