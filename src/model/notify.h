@@ -78,6 +78,8 @@ inline Event<> ResultsStale;
 inline Event<bool> ReductionInputsChanged;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// The reserve rule was written (mode, orders, fixed reserves) and the reserve signal settled.
+inline Event<> ReserveRuleChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).
