@@ -49,7 +49,9 @@ void TCouponViewer::BuildPanel()
                  SansFont(13, true));
     NewCentredLabel(this, QStringLiteral("Label3"), QStringLiteral("Reserv"), {226, 20, 76, 17},
                     SansFont(13, true));
-    const int startWidth = groupViewer_ ? 120 : 166;
+    // The start numbers may run on under the next columns, which lie above them: the texts of
+    // "no coupon" fill the line.
+    constexpr int startWidth = 244;
     for (int race = 1; race <= RaceSlots; ++race) {
         const int top = LineTop(race);
         QWidget* line[] = {
