@@ -81,6 +81,8 @@ inline Event<bool> ReductionInputsChanged;
 inline Event<> ReductionPointsReplaced;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// The reserve rule was written (mode, orders, fixed reserves) and the reserve signal settled.
+inline Event<> ReserveRuleChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

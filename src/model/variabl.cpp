@@ -180,6 +180,12 @@ flag ReserveAux;
 byte FixedReserves[RaceSlots + 1][3];
 TReserveDragState ReserveDragState;
 
+THorseTable<int32> RowsPerHorseKept;
+flag StreckViewUnreduced;
+flag StreckViewCounts;
+flag StreckKeptComputed;
+int32 SingleRowScrollPos;
+
 byte CorrectRow[RaceSlots + 1];
 byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
 byte StartersPerRace[RaceSlots + 1];
@@ -458,6 +464,15 @@ void ResetReservesAndGrading()
     CouponPrintFormOpen = 0;
 }
 
+void ResetCouponAndRowViews()
+{
+    Zero(RowsPerHorseKept);
+    StreckViewUnreduced = 1;
+    StreckViewCounts = 1;
+    StreckKeptComputed = 0;
+    SingleRowScrollPos = 1;
+}
+
 void ResetTexts()
 {
     SystemName = "";
@@ -491,6 +506,7 @@ void ResetGlobals()
     ResetConstructionResults();
     ResetRaceData();
     ResetReservesAndGrading();
+    ResetCouponAndRowViews();
     ResetTexts();
     EnumerateAbcdPatterns();
     MarkDummyRace();

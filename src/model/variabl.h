@@ -261,6 +261,16 @@ struct TReserveDragState {
 };
 extern TReserveDragState ReserveDragState;
 
+// ---- Coupon and row views ----
+// The rows of the kept coupons per horse, counted by the row distribution view, and its view
+// (before or after the coupon reduction, counts or percentages, after counts current).
+extern THorseTable<int32> RowsPerHorseKept;
+extern flag StreckViewUnreduced;
+extern flag StreckViewCounts;
+extern flag StreckKeptComputed;
+// The first single row that the single-row viewer shows.
+extern int32 SingleRowScrollPos;
+
 // ---- Grading and results ----
 extern byte CorrectRow[RaceSlots + 1];
 extern byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];

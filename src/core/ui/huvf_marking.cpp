@@ -8,12 +8,13 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/ui/huvf.h"
 #include "core/marking.h"
-#include "model/notify.h"
 #include "core/recount.h"
-#include "model/variabl.h"
+#include "core/ui/huvf.h"
 #include "marks/ui/markcolours.h"
+#include "model/notify.h"
+#include "model/variabl.h"
+#include "output/reserves.h"
 #include "reduction/ui/reducu.h"
 #include "core/constructrequest.h"
 #include "core/ui/constructdispatch.h"
@@ -45,6 +46,7 @@ void TV65x::BindMarkingHandlers()
 void TV65x::SubscribeToChanges()
 {
     Events::HorseMarked.Subscribe(this, [this](int race, int horse) { PaintHorseCells(race, horse); });
+    Events::ReserveRuleChanged.Subscribe(this, [this] { PaintReserveSignal(); });
     Events::MarksCleared.Subscribe(this, [this] {
         ClearAllGroupColours();
         ClearWinnerCountLabels();
@@ -144,6 +146,7 @@ void TV65x::PaintMarkedHorseCount()
 
 void TV65x::PaintReserveSignal()
 {
+    LabelRes->setText(ReserveModeLetter(ReserveMode));
     LabelRes->setVisible(!ReserveSignalShown);
     ResF->setVisible(ReserveSignalShown);
 }

@@ -1,6 +1,6 @@
 #include "output/ui/sekup.h"
 
-TKuponger::TKuponger() : VForm(QStringLiteral("Se kupongerna"), QSize(400, 300))
+TKuponger::TKuponger() : TCouponViewer(true)
 {
     setObjectName(QStringLiteral("Kuponger"));
 }

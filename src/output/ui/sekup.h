@@ -1,8 +1,9 @@
 #pragma once
+// The viewer of group-system coupons.
 
-#include "platform/ui/form.h"
+#include "output/ui/couponviewer.h"
 
-class TKuponger : public VForm {
+class TKuponger : public TCouponViewer {
     Q_OBJECT
 public:
     TKuponger();

@@ -1,6 +1,6 @@
 #include "output/ui/sekupe.h"
 
-TKupongerE::TKupongerE() : VForm(QStringLiteral("Se kupongerna"), QSize(400, 300))
+TKupongerE::TKupongerE() : TCouponViewer(false)
 {
     setObjectName(QStringLiteral("KupongerE"));
 }

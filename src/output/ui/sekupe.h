@@ -1,8 +1,9 @@
 #pragma once
+// The viewer of coupons built with the row conditions.
 
-#include "platform/ui/form.h"
+#include "output/ui/couponviewer.h"
 
-class TKupongerE : public VForm {
+class TKupongerE : public TCouponViewer {
     Q_OBJECT
 public:
     TKupongerE();
