@@ -54,6 +54,8 @@ void TV65x::SubscribeToChanges()
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+    Events::PointsCondCountChanged.Subscribe(
+        this, [this] { Lvchvlk->setText(QString::number(ActivePointsCondCount)); });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)
