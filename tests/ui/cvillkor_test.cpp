@@ -32,14 +32,12 @@ protected:
         ResultsStaleShown = 0;
     }
 
+    // Shows the window and makes it the active window, as a click on it does.
     static void Open()
     {
         Chansvillkor->Show();
-        QCoreApplication::processEvents();
-        Chansvillkor->ShowPointsConditionHeader();
-        Chansvillkor->ShowPointsCondition();
-        Chansvillkor->ColourPointsEdits();
-        Chansvillkor->UpdatePointsSumBounds();
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(Chansvillkor, &activate);
     }
 };
 
@@ -190,6 +188,48 @@ TEST_F(PointsWindow, ClearAllAsksFirst)
     EXPECT_EQ(V65x->Lvchvlk->text(), QStringLiteral("0"));
 }
 
+TEST_F(PointsWindow, CountsTheRowsUnderTheMainSwitches)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupA, 2);
+    CondPoints[1][1][1] = 10;
+    CondSumMin[1] = 5;
+    CondSumActive[1] = 1;
+    V65x->VlkvinstchJA->setChecked(true);
+    Open();
+    ResultsStaleShown = 1;
+    Chansvillkor->Button3->click();
+    EXPECT_EQ(RowsAccepted, 1);  // only the rows with horse 1 in race 1
+    EXPECT_EQ(BuildCouponsAfterRows, 0);
+    EXPECT_EQ(ResultsStaleShown, 0);
+}
+
+TEST_F(PointsWindow, ActivationAfterALoadShowsConditionOne)
+{
+    Open();
+    Chansvillkor->ScrollBar1->setValue(6);
+    Chansvillkor->hide();
+    CurrentPointsCond = 1;
+    PointsCondReloadPending = 1;
+    Open();
+    EXPECT_EQ(Chansvillkor->ScrollBar1->value(), 1);
+    EXPECT_EQ(PointsCondReloadPending, 0);
+    EXPECT_EQ(Chansvillkor->LVnr->text(), QStringLiteral("Villkor nr 1"));
+}
+
+TEST_F(PointsWindow, StreckInPerCentEmptiesTheName)
+{
+    StreckValues[HorseIndex(6, 2)] = 30;
+    StreckValues[HorseIndex(6, 9)] = 45;
+    PointsCondNames[1] = QStringLiteral("gammalt");
+    Open();
+    Chansvillkor->Button5->click();
+    EXPECT_EQ(CondPoints[6][9][1], 45);
+    EXPECT_EQ(Chansvillkor->LabelS[6]->text(), QStringLiteral("75"));
+    EXPECT_TRUE(Chansvillkor->Edit1->text().isEmpty());
+    EXPECT_TRUE(PointsCondNames[1].str().isEmpty());
+}
+
 class OrderWindow : public WindowSetTest {};
 
 TEST_F(OrderWindow, ListsARaceAndKeepsAValidConditionNumber)
@@ -199,7 +239,8 @@ TEST_F(OrderWindow, ListsARaceAndKeepsAValidConditionNumber)
     for (int h = 1; h <= 4; ++h)
         CondPoints[2][h][4] = static_cast<byte>(points[h - 1]);
     Ordningsf->Show();
-    QCoreApplication::processEvents();
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(Ordningsf, &activate);
     Ordningsf->RaceButtons[2]->click();
     EXPECT_EQ(Ordningsf->rubrik->text(), QStringLiteral("Avd 2"));
     const char* numbers[] = {"4", "1", "3", "2", "5"};
