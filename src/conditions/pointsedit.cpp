@@ -143,6 +143,20 @@ void StorePointsCondName(int c, const QString& name)
     PointsCondNames[c] = name;
 }
 
+bool LimitStoredPoints(int c)
+{
+    bool changed = false;
+    for (int r = 1; r <= RaceSlots; ++r)
+        for (int h = 1; h <= StartNumbers; ++h)
+            if (CondPoints[r][h][c] > MaxPoint) {
+                CondPoints[r][h][c] = MaxPoint;
+                changed = true;
+            }
+    if (changed)
+        MarkRowsStalePoints();
+    return changed;
+}
+
 void ClearAllPointsConditions()
 {
     for (int c = 1; c <= ConditionCount; ++c)

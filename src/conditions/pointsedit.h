@@ -57,6 +57,10 @@ void SetPointsTestActive(int c, bool sumTest, bool on);  // also recounts the ac
 void TogglePointsMode(int c, bool sumTest);
 void StorePointsCondName(int c, const QString& name);  // cut to 40 characters
 
+// Limits every point of c to 0-100 as the window shows it (a system file may hold more); runs
+// the reset when a point changed. True when one did.
+bool LimitStoredPoints(int c);
+
 // Every condition's points, sum bounds, switches, modes and name back to their start values;
 // the product mantissas and exponents stay.
 void ClearAllPointsConditions();

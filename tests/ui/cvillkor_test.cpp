@@ -86,6 +86,11 @@ TEST_F(PointsWindow, BrowsingConditionsChangesNothing)
     EXPECT_EQ(CondSumMax[2], 700);
     EXPECT_EQ(CouponsBuilt, 1);
     EXPECT_EQ(ResultsStaleShown, 0);
+
+    CondPoints[2][2][3] = 150;  // more than a point may be, as a system file may hold it
+    Chansvillkor->ScrollBar1->setValue(3);
+    EXPECT_EQ(CondPoints[2][2][3], 100);
+    EXPECT_EQ(CouponsBuilt, 1);
 }
 
 TEST_F(PointsWindow, SwitchesModesAndBounds)

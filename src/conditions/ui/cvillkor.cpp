@@ -357,6 +357,7 @@ void TChansvillkor::ShowPointsConditionHeader()
 void TChansvillkor::ShowPointsCondition()
 {
     const int c = CurrentPointsCond;
+    LimitStoredPoints(c);
     SEMax->ShowValue(CondSumMax[c]);
     SEMin->ShowValue(CondSumMin[c]);
     for (const bool upper : {true, false}) {

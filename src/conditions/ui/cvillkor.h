@@ -47,8 +47,8 @@ public:
     void FormCreate() override;
     void ResetToStartState() override;
 
-    // Fill the window from the tables of the current condition; they change no table and
-    // mark nothing stale.
+    // Fill the window from the tables of the current condition. They change no table and
+    // mark nothing stale, except that a stored point above 100 is stored as the 100 shown.
     void ShowPointsConditionHeader();
     void ShowPointsCondition();
     void ColourPointsEdits();

@@ -54,8 +54,7 @@ void TV65x::SubscribeToChanges()
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
-    Events::PointsCondCountChanged.Subscribe(
-        this, [this] { Lvchvlk->setText(QString::number(ActivePointsCondCount)); });
+    Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)
@@ -164,4 +163,10 @@ void TV65x::PaintAll()
     PaintResultLabels();
     PaintRecount();
     PaintConditionDisplays();
+    PaintPointsCondCount();
+}
+
+void TV65x::PaintPointsCondCount()
+{
+    Lvchvlk->setText(QString::number(ActivePointsCondCount));
 }
