@@ -174,6 +174,11 @@ TEST_F(PointsWindow, PointsFileRoundTripAndRefusedFiles)
     TestDialogs().fileNames.push_back(saved);
     Chansvillkor->Button6->click();  // asked, answered No: the file stays
     EXPECT_EQ(TestDialogs().questions.value(0), QStringLiteral("Ska filen mitt.str skrivas över?"));
+
+    const QString unwritable = dir.filePath(QStringLiteral("saknad mapp/v.str"));
+    TestDialogs().fileNames.push_back(unwritable);
+    Chansvillkor->Button6->click();
+    EXPECT_EQ(TestDialogs().errors.value(0), QStringLiteral("Filen %1 kunde inte skrivas.").arg(unwritable));
 }
 
 TEST_F(PointsWindow, ClearAllAsksFirst)
