@@ -18,6 +18,8 @@ inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb Magenta{255, 0, 255};
 inline constexpr Rgb Aqua{0, 255, 255};
 inline constexpr Rgb Teal{0, 128, 128};
+// The points-condition window and the points edits of horses outside the system.
+inline constexpr Rgb PointsTeal{0, 170, 170};
 // The unmarked rows of the race-data window and the main window's client area.
 inline constexpr Rgb PaleCream{255, 255, 232};
 // The background of the help and information windows.

@@ -71,6 +71,8 @@ inline Event<> GroupsReplaced;
 inline Event<> CountsRecomputed;
 // A pattern-level condition changed (winner counts, ABCD list, ABCD group conditions).
 inline Event<> ConditionsChanged;
+// The number of active points conditions (ActivePointsCondCount) was shown anew.
+inline Event<> PointsCondCountChanged;
 // A rows-stale reset ran: the result labels of ResultLabels changed.
 inline Event<> ResultsStale;
 // The marks changed under the reduction window, which closes; the flag tells whether its

@@ -92,6 +92,9 @@ QString PointsCondClipboardName;
 flag PointsCondClipboardFilled;
 flag PointsCondReloadPending;
 double EstimatedPayoutLow, EstimatedPayoutHigh;
+flag PointsCondLoading;
+THorseTable<int32> CondUndoPoints;
+QString CondUndoName;
 
 flag NrCountForbidden[StartNumbers + 1][8];
 flag NrSetCondMarks[StartNumbers + 1][NrSetCondCount_ + 1];
@@ -335,6 +338,9 @@ void ResetPointsConditions()
     PointsCondClipboardFilled = PointsCondReloadPending = 0;
     EstimatedPayoutLow = 0.0;
     EstimatedPayoutHigh = 100000000.0;
+    PointsCondLoading = 0;
+    Zero(CondUndoPoints);
+    CondUndoName.clear();
 }
 
 void ResetOtherConditions()
@@ -537,6 +543,7 @@ void FinalizeGlobals()
         return;
     finalized = true;
     ProgramDir.clear();
+    CondUndoName.clear();
     StartNrCondClipboardComment.clear();
     PointsCondClipboardName.clear();
     for (int r = 0; r <= RaceSlots; ++r) {

@@ -148,6 +148,11 @@ extern QString PointsCondClipboardName;
 extern flag PointsCondClipboardFilled;
 extern flag PointsCondReloadPending;
 extern double EstimatedPayoutLow, EstimatedPayoutHigh;
+// Points-condition window: the guard while it shows another condition, and the one-level
+// undo of "100" (the points race-major, [1..105], and the name from before the last "100").
+extern flag PointsCondLoading;
+extern THorseTable<int32> CondUndoPoints;
+extern QString CondUndoName;
 
 // ---- Other number conditions ----
 extern flag NrCountForbidden[StartNumbers + 1][8];  // [start number][count 0..7]

@@ -52,6 +52,8 @@ public:
     void PaintResultLabels();
     void PaintRecount();
     void PaintConditionDisplays();
+    // Lvchvlk: the number of active points conditions.
+    void PaintPointsCondCount();
     void PaintWinnerCountLabels();
     void PaintAbcdList();
     // Everything above, as after a load or a reset of the tables.

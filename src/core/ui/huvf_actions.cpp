@@ -21,6 +21,8 @@
 #include "core/clearing.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
+#include "core/ui/infoch.h"
+#include "core/ui/constructdispatch.h"
 #include "model/variabl.h"
 #include "racedata/streck.h"
 #include "grading/ui/chanser.h"
@@ -141,6 +143,8 @@ void TV65x::ConnectWindowOpeners()
     for (const Opener& opener : openers)
         connect(opener.button, &QPushButton::clicked, this,
                 [window = opener.window, shown = opener.shown] { Open(window, shown); });
+    ShowPointsHelp = [] { Open([]() -> VForm* { return InfoChans; }, Shown::Modeless); };
+    CountRowsUnderMainSwitches = [] { RunConstructionEngine(); };
 }
 
 // Every change of a switch's state, by the user or by code, marks the results stale; the

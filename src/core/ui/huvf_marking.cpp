@@ -61,6 +61,7 @@ void TV65x::SubscribeToChanges()
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+    Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
 }
 
 void TV65x::InstallConstructionRunner()
@@ -195,4 +196,10 @@ void TV65x::PaintAll()
     PaintResultLabels();
     PaintRecount();
     PaintConditionDisplays();
+    PaintPointsCondCount();
+}
+
+void TV65x::PaintPointsCondCount()
+{
+    Lvchvlk->setText(QString::number(ActivePointsCondCount));
 }
