@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "pdftext.h"
 #include "platform/textfile.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printer.h"
@@ -462,6 +463,11 @@ TEST_F(RaceDataWindows, PrintOutGoesToPdfAndRefusesASmallPage)
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("/Type /Page\n"), 1);
+    const QStringList runs = pdftext::TextRuns(pdf);
+    for (const char* text : {"Avd 3 Lopp", " 5", "Streck", "Str100", "1 Häst1", "13 %", "12 %", "38 %"})
+        EXPECT_TRUE(runs.contains(QString::fromUtf8(text)))
+            << text << " in " << runs.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(runs.contains(QStringLiteral("Poäng")));  // the points column is off
     EXPECT_EQ(PrinterFont(), font);
 
     SharedPrinter().setOutputFileName(QString());
