@@ -266,26 +266,26 @@ TEST_F(RaceDataWindows, StartListWindowBeforeAndAfterAStartList)
 TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
 {
     SetBox("CBKusk", false);
-    CBKuskClick(*Data);
+    ApplyDriverSwitch(*Data);
     EXPECT_TRUE(DataPart(QStringLiteral("Ps34"))->isHidden());
     EXPECT_EQ(DataPart(QStringLiteral("H34"))->width(), 116);
     EXPECT_EQ(DataPart(QStringLiteral("H74"))->width(), 70);  // race slot 7 keeps its names
     SetBox("CBKusk", true);
-    CBKuskClick(*Data);
+    ApplyDriverSwitch(*Data);
     EXPECT_FALSE(DataPart(QStringLiteral("Ps34"))->isHidden());
     EXPECT_EQ(DataPart(QStringLiteral("H34"))->width(), 70);
 
     SetBox("CBStreck", false);
-    CBStreckClick(*Data);
+    ApplyStreckSwitch(*Data);
     EXPECT_TRUE(DataPart(QStringLiteral("P715"))->isHidden());
     SetBox("CBPoeng", true);
-    CBPoengClick(*Data);
+    ApplyPointsSwitch(*Data);
     EXPECT_FALSE(DataPart(QStringLiteral("Po11"))->isHidden());
     EXPECT_EQ(DataLabel(QStringLiteral("Po11"))->text(), QStringLiteral("99"));
 
     HorseNames[1][2] = QStringLiteral("2 Tvåan");
     SetBox("CBStart", true);
-    CBStartClick(*Data);
+    ApplyStartNrSwitch(*Data);
     EXPECT_EQ(DataLabel(QStringLiteral("H12"))->text(), QStringLiteral("2 2 Tvåan"));
     EXPECT_EQ(DataLabel(QStringLiteral("H13"))->text(), QStringLiteral("3 "));
 }

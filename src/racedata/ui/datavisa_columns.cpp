@@ -167,8 +167,9 @@ void ConnectDataWindowHandlers(QWidget& data)
     const struct {
         const char* box;
         void (*handler)(QWidget&);
-    } boxes[] = {{"CBKusk", CBKuskClick},   {"CBOdds", CBOddsClick}, {"CBStreck", CBStreckClick},
-                 {"CBPoeng", CBPoengClick}, {"CBRank", CBRankClick}, {"CBStart", CBStartClick}};
+    } boxes[] = {{"CBKusk", ApplyDriverSwitch},   {"CBOdds", ApplyOddsSwitch},
+                 {"CBStreck", ApplyStreckSwitch}, {"CBPoeng", ApplyPointsSwitch},
+                 {"CBRank", ApplyRankSwitch},     {"CBStart", ApplyStartNrSwitch}};
     for (const auto& b : boxes)
         if (QCheckBox* box = Part<QCheckBox>(data, QString::fromLatin1(b.box)))
             QObject::connect(box, &QCheckBox::toggled, &data,
@@ -205,7 +206,7 @@ void ApplyColumnSettingsFile(QWidget& data)
     ShowRankLabels(data, settings.showRank);
 }
 
-void CBKuskClick(QWidget& data)
+void ApplyDriverSwitch(QWidget& data)
 {
     const bool on = Checked(data, "CBKusk", true);
     ShowRowParts(data, "Ps", on, RacesWithDrivers);
@@ -215,27 +216,27 @@ void CBKuskClick(QWidget& data)
                 name->resize(on ? NameWidthWithDriver : NameWidthWithoutDriver, name->height());
 }
 
-void CBOddsClick(QWidget& data)
+void ApplyOddsSwitch(QWidget& data)
 {
     ShowRowParts(data, "O", Checked(data, "CBOdds", false));
 }
 
-void CBStreckClick(QWidget& data)
+void ApplyStreckSwitch(QWidget& data)
 {
     ShowRowParts(data, "P", Checked(data, "CBStreck", true));
 }
 
-void CBPoengClick(QWidget& data)
+void ApplyPointsSwitch(QWidget& data)
 {
     ShowRowParts(data, "Po", Checked(data, "CBPoeng", false));
 }
 
-void CBRankClick(QWidget& data)
+void ApplyRankSwitch(QWidget& data)
 {
     ShowRankLabels(data, Checked(data, "CBRank", true));
 }
 
-void CBStartClick(QWidget& data)
+void ApplyStartNrSwitch(QWidget& data)
 {
     const bool on = Checked(data, "CBStart", false);
     for (int r = 1; r <= RaceSlots; ++r)

@@ -14,13 +14,14 @@ void ConnectDataWindowHandlers(QWidget& data);
 // changes runs its handler. The rank labels follow the file's first line.
 void ApplyColumnSettingsFile(QWidget& data);
 
-// The check boxes' handlers: each sets its labels to its box's state.
-void CBKuskClick(QWidget& data);    // drivers shown, names 70 wide; or hidden, names 116 wide
-void CBOddsClick(QWidget& data);    // odds labels
-void CBStreckClick(QWidget& data);  // streck labels
-void CBPoengClick(QWidget& data);   // points labels
-void CBRankClick(QWidget& data);    // rank labels
-void CBStartClick(QWidget& data);   // start number before every name
+// What the check boxes' click handlers (CBKuskClick, CBOddsClick, CBStreckClick, CBPoengClick,
+// CBRankClick, CBStartClick) do: each sets its labels to its box's state.
+void ApplyDriverSwitch(QWidget& data);   // drivers shown, names 70 wide; or hidden, names 116 wide
+void ApplyOddsSwitch(QWidget& data);     // odds labels
+void ApplyStreckSwitch(QWidget& data);   // streck labels
+void ApplyPointsSwitch(QWidget& data);   // points labels
+void ApplyRankSwitch(QWidget& data);     // rank labels
+void ApplyStartNrSwitch(QWidget& data);  // start number before every name
 
 // Writes every horse's points into its points label.
 void ShowDataWindowPoints(QWidget& data);
