@@ -290,6 +290,27 @@ TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
     EXPECT_EQ(DataLabel(QStringLiteral("H13"))->text(), QStringLiteral("3 "));
 }
 
+TEST_F(RaceDataWindows, HandlersAreConnectedByComponentName)
+{
+    QWidget window;
+    auto* kusk = new QCheckBox(&window);
+    kusk->setObjectName(QStringLiteral("CBKusk"));
+    kusk->setChecked(true);
+    auto* panel = new QWidget(&window);
+    panel->setObjectName(QStringLiteral("Panel11"));
+    QLabel* driver = NewLabel(panel, QStringLiteral("Ps11"), QString(), {83, 1, 35, 13});
+    QPushButton* race4 = NewButton(&window, QStringLiteral("Kavd4"), QStringLiteral("Avd 4"), {0, 0, 43, 16});
+    ConnectDataWindowHandlers(window);
+
+    kusk->click();
+    EXPECT_TRUE(driver->isHidden());
+    race4->click();
+    EXPECT_EQ(RaceWindowOpen[4], 1);
+    race4->click();
+    EXPECT_EQ(RaceWindowOpen[4], 0);
+    EXPECT_FALSE(RacePopup(4)->isVisible());
+}
+
 TEST_F(RaceDataWindows, ColumnSettingsFileSetsTheBoxes)
 {
     ProgramDir = dir_.path() + QLatin1Char('/');
