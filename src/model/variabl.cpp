@@ -173,6 +173,8 @@ THorseTable<int32> DisplayedSlot;
 flag PropositionOpen;
 flag RaceWindowOpen[RaceSlots + 1];
 flag OrderFormFilled;
+// Race data: the print-out
+double RaceDataPrintFontSize;
 
 byte ReserveMode;
 byte ReserveLabelSlot[RaceSlots + 1][StartNumbers + 1];
@@ -427,6 +429,8 @@ void ResetRaceData()
     PropositionOpen = 0;
     Zero(RaceWindowOpen);
     OrderFormFilled = 0;
+    // Race data: the print-out
+    RaceDataPrintFontSize = 0;
 }
 
 void ResetReservesAndGrading()

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF11 : public VForm {
+// The race popup of race 1.
+class TF11 : public TRacePopup {
     Q_OBJECT
 public:
-    TF11();
+    TF11() : TRacePopup(1) {}
 };
 
 extern TF11* F11;

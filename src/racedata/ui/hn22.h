@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF22 : public VForm {
+// The race popup of race 2.
+class TF22 : public TRacePopup {
     Q_OBJECT
 public:
-    TF22();
+    TF22() : TRacePopup(2) {}
 };
 
 extern TF22* F22;

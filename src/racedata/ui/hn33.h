@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF33 : public VForm {
+// The race popup of race 3.
+class TF33 : public TRacePopup {
     Q_OBJECT
 public:
-    TF33();
+    TF33() : TRacePopup(3) {}
 };
 
 extern TF33* F33;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF44 : public VForm {
+// The race popup of race 4.
+class TF44 : public TRacePopup {
     Q_OBJECT
 public:
-    TF44();
+    TF44() : TRacePopup(4) {}
 };
 
 extern TF44* F44;

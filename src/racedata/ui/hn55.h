@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF55 : public VForm {
+// The race popup of race 5.
+class TF55 : public TRacePopup {
     Q_OBJECT
 public:
-    TF55();
+    TF55() : TRacePopup(5) {}
 };
 
 extern TF55* F55;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF66 : public VForm {
+// The race popup of race 6.
+class TF66 : public TRacePopup {
     Q_OBJECT
 public:
-    TF66();
+    TF66() : TRacePopup(6) {}
 };
 
 extern TF66* F66;

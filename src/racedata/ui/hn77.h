@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/racepopup.h"
 
-class TF77 : public VForm {
+// The race popup of race 7.
+class TF77 : public TRacePopup {
     Q_OBJECT
 public:
-    TF77();
+    TF77() : TRacePopup(7) {}
 };
 
 extern TF77* F77;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista1 : public VForm {
+// The start-list window of race 1.
+class TStartlista1 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista1();
+    TStartlista1() : TStartlistaWindow(1) {}
 };
 
 extern TStartlista1* Startlista1;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista2 : public VForm {
+// The start-list window of race 2.
+class TStartlista2 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista2();
+    TStartlista2() : TStartlistaWindow(2) {}
 };
 
 extern TStartlista2* Startlista2;

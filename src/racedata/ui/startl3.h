@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista3 : public VForm {
+// The start-list window of race 3.
+class TStartlista3 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista3();
+    TStartlista3() : TStartlistaWindow(3) {}
 };
 
 extern TStartlista3* Startlista3;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista4 : public VForm {
+// The start-list window of race 4.
+class TStartlista4 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista4();
+    TStartlista4() : TStartlistaWindow(4) {}
 };
 
 extern TStartlista4* Startlista4;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista5 : public VForm {
+// The start-list window of race 5.
+class TStartlista5 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista5();
+    TStartlista5() : TStartlistaWindow(5) {}
 };
 
 extern TStartlista5* Startlista5;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista6 : public VForm {
+// The start-list window of race 6.
+class TStartlista6 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista6();
+    TStartlista6() : TStartlistaWindow(6) {}
 };
 
 extern TStartlista6* Startlista6;

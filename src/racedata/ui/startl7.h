@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ui/form.h"
+#include "racedata/ui/startlistwindow.h"
 
-class TStartlista7 : public VForm {
+// The start-list window of race 7.
+class TStartlista7 : public TStartlistaWindow {
     Q_OBJECT
 public:
-    TStartlista7();
+    TStartlista7() : TStartlistaWindow(7) {}
 };
 
 extern TStartlista7* Startlista7;
