@@ -78,6 +78,13 @@ inline Event<> ResultsStale;
 inline Event<bool> ReductionInputsChanged;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// A varying reduction stored new single rows (their count): the row count, "enkelrader" and
+// the stake in ResultLabels changed.
+inline Event<int> SingleRowsReplaced;
+// The keep flags of the coupons changed: the kept totals and the price in ResultLabels.
+inline Event<> KeptCouponsChanged;
+// SystemStreckPercent was recomputed from the single rows.
+inline Event<> SystemStreckPercentChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).
