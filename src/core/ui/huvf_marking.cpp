@@ -7,12 +7,12 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/ui/huvf.h"
 #include "core/marking.h"
-#include "model/notify.h"
 #include "core/recount.h"
-#include "model/variabl.h"
+#include "core/ui/huvf.h"
 #include "marks/ui/markcolours.h"
+#include "model/notify.h"
+#include "model/variabl.h"
 #include "reduction/ui/reducu.h"
 
 namespace {
@@ -52,6 +52,8 @@ void TV65x::SubscribeToChanges()
             ReduceraF->close();
     });
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
+    Events::SingleRowsReplaced.Subscribe(this, [this](int) { PaintResultLabels(); });
+    Events::KeptCouponsChanged.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
 }
