@@ -123,7 +123,7 @@ void TReduceraF::BuildGrids()
                 cell->setAlignment(Qt::AlignCenter);
             QRect pointsRect = CellRect(PointsColumns, race, h);
             pointsRect.adjust(0, -1, 0, 1);
-            p[race][h] = NewEdit(this, CellName("p", race, h), pointsRect, 3);
+            p[race][h] = NewEdit(this, CellName("p", race, h), pointsRect, 4);
             p[race][h]->setFont(cellFont);
             p[race][h]->setText(race == RaceSlots && h == 1 ? QStringLiteral("   1")
                                                             : QStringLiteral("   0"));
