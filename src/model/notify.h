@@ -85,6 +85,9 @@ inline Event<int> SingleRowsReplaced;
 inline Event<> KeptCouponsChanged;
 // SystemStreckPercent was recomputed from the single rows.
 inline Event<> SystemStreckPercentChanged;
+// StreckPresent was recomputed over races 1-6: the raw streck grids and their sums
+// (StreckRawTexts) are shown afresh.
+inline Event<> StreckPresentRecomputed;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -52,4 +52,5 @@ StreckGridTexts StreckRawTexts()
 void RecomputeStreckPresent()
 {
     StreckPresent = StreckInEveryRace() ? 1 : 0;
+    Events::StreckPresentRecomputed.Emit();
 }

@@ -25,5 +25,6 @@ struct StreckGridTexts {
 // everywhere. A one-character text gets two blanks in front ("7" -> "  7").
 StreckGridTexts StreckRawTexts();
 
-// StreckPresent := 1 when each of races 1-6 has streck, else 0.
+// StreckPresent := 1 when each of races 1-6 has streck, else 0; announced with
+// Events::StreckPresentRecomputed, on which the streck grids repaint.
 void RecomputeStreckPresent();

@@ -386,7 +386,9 @@ void StoreRows(std::vector<std::uint32_t>& rows)
     }
 }
 
-void PublishSingleRows(int32 rows)
+// The single rows and the main window's counts after a run; drawn rows make the system
+// unsaved, so that closing or a construction asks before they are lost.
+void PublishSingleRows(int32 rows, bool rowsDrawn)
 {
     SingleRowTarget = rows;
     SingleRowCount = rows;
@@ -394,6 +396,8 @@ void PublishSingleRows(int32 rows)
     if (rows < 1)
         return;
     CouponsBuilt = 0;
+    if (rowsDrawn)
+        SystemSaved = SingleRowsSaved = 0;
     ResultLabels.Radantal = QString::number(rows);
     ResultLabels.Kup = QStringLiteral("enkelrader");
     ResultLabels.Prisrader = QString::number(rows);
@@ -549,13 +553,14 @@ ReductionResult RunVaryingReduction(const ReductionSettings& settings, const Red
     const Tests tests = PrepareTests(settings);
     const DrawTable draw = BuildDrawTables();
     std::vector<std::uint32_t> rows = StoredSingleRows(settings.extend ? SingleRowCount : 0);
+    const auto rowsBefore = static_cast<int32>(rows.size());
     if (progress.started)
         progress.started();
     result.rows = DrawRows(tests, draw, settings.rowDifference, rows, progress, result.candidates);
     if (progress.finished)
         progress.finished();
     StoreRows(rows);
-    PublishSingleRows(result.rows);
+    PublishSingleRows(result.rows, result.rows > rowsBefore);
     ShowReducedPercentages();
     Events::SingleRowsReplaced.Emit(result.rows);
     return result;

@@ -117,6 +117,7 @@ TEST_F(ReductionTest, OneHorsePerRaceKeepsOneRowUntilStopped)
 {
     MarkHorses(1);
     SingleRowTarget = 2;
+    SystemSaved = SingleRowsSaved = 1;
     const ReductionResult result = RunVaryingReduction(FixedCode(), StopAtFirstReport());
     EXPECT_EQ(result.outcome, ReductionOutcome::RowsDrawn);
     EXPECT_EQ(result.rows, 1);
@@ -124,6 +125,8 @@ TEST_F(ReductionTest, OneHorsePerRaceKeepsOneRowUntilStopped)
     EXPECT_EQ(SingleRowCount, 1);
     EXPECT_EQ(SingleRowTarget, 1);
     EXPECT_EQ(SingleRowsBuilt, 1);
+    EXPECT_EQ(SystemSaved, 0);  // the new rows are not saved
+    EXPECT_EQ(SingleRowsSaved, 0);
     EXPECT_EQ(ResultLabels.Radantal, "1");
     EXPECT_EQ(ResultLabels.Kup, "enkelrader");
     EXPECT_EQ(StoredRows().front(), (Row{0, 1, 1, 1, 1, 1, 1, 1}));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +265,7 @@ void TReduceraF::Subscribe()
     Events::MarksCleared.Subscribe(this, [this] { PaintAllColours(); });
     Events::GroupsReplaced.Subscribe(this, [this] { PaintAllColours(); });
     Events::SystemStreckPercentChanged.Subscribe(this, [this] { PaintReduced(); });
+    Events::StreckPresentRecomputed.Subscribe(this, [this] { PaintStreck(); });
     Events::ReductionInputsChanged.Subscribe(this, [this](bool unreducedShown) {
         hide();
         if (unreducedShown)
@@ -362,7 +364,6 @@ void TReduceraF::FormActivate()
         for (int h = 1; h <= StartNumbers; ++h)
             p[race][h]->setText(QString::number(ReductionPoints[HorseIndex(race, h)]));
     RecomputeStreckPresent();
-    PaintStreck();
     Ecvnr->setValue(1);
     EcvnrChange();
     const auto& services = ReductionMainWindowServices();
@@ -374,9 +375,14 @@ void TReduceraF::FormActivate()
     }
 }
 
+// An edit is left when the focus moves to another control of the window, not when the
+// window itself loses the focus (another window, a message box).
 bool TReduceraF::eventFilter(QObject* watched, QEvent* e)
 {
-    if (e->type() == QEvent::FocusOut) {
+    const auto reason =
+        e->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(e)->reason() : Qt::NoFocusReason;
+    if (e->type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
         if (watched == Editradantal) {
             EditradantalExit();
         } else {
