@@ -300,6 +300,67 @@ TEST_F(ReductionTest, EveryKeptRowPassesEveryTickedRestriction)
             ASSERT_LE(SharedRaces(rows[i], rows[j]), 4);
 }
 
+// Two horses in every race (64 rows): each case excludes some rows, and a run for every
+// other row keeps exactly those.
+TEST_F(ReductionTest, StartNumberAndPayoutRestrictionsExcludeExactlyTheirRows)
+{
+    const Row allOnes{0, 1, 1, 1, 1, 1, 1, 1};
+    const Row allTwos{0, 2, 2, 2, 2, 2, 2, 1};
+    struct Case {
+        const char* name;
+        std::function<void(ReductionSettings&)> prepare;
+        std::vector<Row> excluded;
+    };
+    const std::vector<Case> cases = {
+        {"start numbers: 6 and 0 hits forbidden",
+         [](ReductionSettings& s) {
+             s.restrictions.startNumbers = true;
+             StartNrCondActive[1] = 1;
+             for (int r = 1; r <= 6; ++r)
+                 StartNrCondMarks[r][1][1] = 1;
+             for (int k = 0; k <= 6; ++k)
+                 StartNrCondUnreachableCounts[k][1] = 0;
+             StartNrCondForbiddenCounts[6][1] = StartNrCondForbiddenCounts[0][1] = 1;
+         },
+         {allOnes, allTwos}},
+        {"start numbers: an unreachable count rejects nothing",
+         [](ReductionSettings& s) {
+             s.restrictions.startNumbers = true;
+             StartNrCondActive[1] = 1;
+             for (int r = 1; r <= 6; ++r)
+                 StartNrCondMarks[r][1][1] = 1;
+             for (int k = 0; k <= 6; ++k)
+                 StartNrCondUnreachableCounts[k][1] = 0;
+             StartNrCondForbiddenCounts[6][1] = StartNrCondForbiddenCounts[0][1] = 1;
+             StartNrCondUnreachableCounts[0][1] = 1;
+         },
+         {allOnes}},
+        {"payout minimum of 1 kr",
+         [](ReductionSettings& s) {
+             s.payoutSwitch = true;
+             PayoutMin = 1;
+         },
+         {allOnes}},
+        {"payout switch off", [](ReductionSettings&) { PayoutMin = 1; }, {}},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        MarkHorses(2);
+        for (int r = 1; r <= 6; ++r) {
+            StreckValues[HorseIndex(r, 1)] = 90;
+            StreckValues[HorseIndex(r, 2)] = 10;
+        }
+        StreckPresent = 1;
+        ReductionSettings settings = FixedCode();
+        c.prepare(settings);
+        SingleRowTarget = 64 - static_cast<int32>(c.excluded.size());
+        EXPECT_EQ(RunVaryingReduction(settings).rows, SingleRowTarget) << c.name;
+        const std::vector<Row> rows = StoredRows();
+        for (const Row& row : c.excluded)
+            EXPECT_EQ(std::find(rows.begin(), rows.end(), row), rows.end()) << c.name;
+    }
+}
+
 TEST_F(ReductionTest, AWholeRangeRemoveSetDoesNotStopEveryRow)
 {
     MarkHorses(3);
