@@ -95,7 +95,7 @@ void TReduceraF::BuildGrids()
     for (const Heading& h :
          {Heading{"V64-Procent", &StreckColumns}, Heading{"Oreducerat system [%]", &UnreducedColumns},
           Heading{"Poäng, ange 0 - 100", &PointsColumns}, Heading{"Reducerat system [%]", &ReducedColumns}}) {
-        NewLabel(this, QString(), QString::fromUtf8(h.caption), {h.grid->first, 28, 6 * h.grid->step, 14},
+        NewLabel(this, QString(), QString::fromUtf8(h.caption), {h.grid->first, 28, 142, 14},
                  SansFont(12, true));
         NewLabel(this, QString(), QStringLiteral("Avdelning"), {h.grid->first, 43, 6 * h.grid->step, 14},
                  SansFont(11));
