@@ -182,23 +182,23 @@ void TReduceraF::BuildControls()
     GroupBox3 = new QGroupBox(QStringLiteral("Aktiva begränsningar"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(10, lower, 220, 96);
-    const std::array<std::pair<QCheckBox * TReduceraF::*, const char*>, 6> restrictions = {{
-        {&TReduceraF::CBVinnare, "Vinnare"},
-        {&TReduceraF::CBVillkor, "Villkor"},
-        {&TReduceraF::CBABCD, "ABCD-listan"},
-        {&TReduceraF::CBStartnr, "Startnummer"},
-        {&TReduceraF::CBChans, "Poängvillkor"},
-        {&TReduceraF::CBovrigt, "Övrigt"},
-    }};
-    const std::array<const char*, 6> restrictionNames = {"CBVinnare", "CBVillkor", "CBABCD",
-                                                         "CBStartnr", "CBChans",   "CBovrigt"};
-    for (std::size_t i = 0; i < restrictions.size(); ++i) {
-        const int column = static_cast<int>(i) / 3;
-        const int row = static_cast<int>(i) % 3;
-        this->*restrictions[i].first = NewCheckBox(GroupBox3, QString::fromLatin1(restrictionNames[i]),
-                                                   QString::fromUtf8(restrictions[i].second),
-                                                   {8 + 105 * column, 20 + 24 * row, 105, 20});
-    }
+    struct Restriction {
+        QCheckBox* TReduceraF::*member;
+        const char* name;
+        const char* caption;
+    };
+    const Restriction restrictions[] = {
+        {&TReduceraF::CBVinnare, "CBVinnare", "Vinnare"},
+        {&TReduceraF::CBVillkor, "CBVillkor", "Villkor"},
+        {&TReduceraF::CBABCD, "CBABCD", "ABCD-listan"},
+        {&TReduceraF::CBStartnr, "CBStartnr", "Startnummer"},
+        {&TReduceraF::CBChans, "CBChans", "Poängvillkor"},
+        {&TReduceraF::CBovrigt, "CBovrigt", "Övrigt"},
+    };
+    for (int i = 0; i < 6; ++i)
+        this->*restrictions[i].member = NewCheckBox(GroupBox3, QString::fromLatin1(restrictions[i].name),
+                                                    QString::fromUtf8(restrictions[i].caption),
+                                                    {8 + 105 * (i / 3), 20 + 24 * (i % 3), 105, 20});
     for (QCheckBox* box : {CBVinnare, CBVillkor, CBABCD})
         box->setChecked(true);
 
@@ -529,7 +529,6 @@ void TReduceraF::KonstrueraknappClick()
         const InputBlocker onlyCancel(KnAvbryt);
         result = RunVaryingReduction(ReadSettings(), progress);
     }
-    KnAvbryt->hide();
     if (result.outcome == ReductionOutcome::Refused) {
         ShowMessage(result.message);
         return;
