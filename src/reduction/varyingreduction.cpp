@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "conditions/pointsconditions.h"
+#include "conditions/winnercounts.h"
 #include "model/notify.h"
 #include "model/patterns.h"
 #include "platform/numbers.h"
@@ -113,10 +114,8 @@ bool PatternPasses(const std::array<int, RaceSlots + 1>& groups, const Reduction
     std::array<int, Groups + 1> n{};
     for (int r = 1; r <= RaceSlots; ++r)
         ++n[groups[r]];
-    if (on.winnerCounts)
-        for (int g = 1; g <= Groups; ++g)
-            if (WinnerCountAllowed[n[g]][g] != 1)
-                return false;
+    if (on.winnerCounts && !WinnerCountsAllow(n[1], n[2], n[3], n[4]))
+        return false;
     if (on.abcdList && CompositionNej[CompositionIndex(n[1], n[2], n[3])] == 1)
         return false;
     if (!on.groupConditions)
