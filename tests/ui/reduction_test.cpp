@@ -126,6 +126,27 @@ TEST_F(ReductionWindowTest, PointsEditsCommitOnExitAndCellsFollowTheMarks)
     EXPECT_EQ(edit->text(), "7");
 }
 
+TEST_F(ReductionWindowTest, ButtonsReportMissingDataAndBeraknaShowsTheUnreducedShares)
+{
+    MarkOneAHorsePerRace();
+    OpenReductionWindow();
+    ReduceraF->Button5->click();
+    ReduceraF->Button8->click();
+    ReduceraF->Editradantal->setText("0042");
+    LeaveEdit(ReduceraF->Editradantal);
+    EXPECT_EQ(TestDialogs().messages,
+              (QStringList{"Det finns inga rader.", "Streckfördelningen saknas.", "Radantal?"}));
+    EXPECT_FALSE(Infoutd->isVisible());
+
+    ReduceraF->Button3->click();
+    EXPECT_EQ(UnreducedPercentValid, 1);
+    EXPECT_EQ(ReduceraF->o[2][1]->text(), "100");
+    EXPECT_EQ(ReduceraF->o[2][2]->text(), "   0");
+    ReduceraF->Button4->click();
+    EXPECT_EQ(ReductionPoints[HorseIndex(2, 1)], 100);
+    EXPECT_EQ(ReduceraF->p[2][1]->text(), "100");
+}
+
 TEST_F(ReductionWindowTest, PayoutAndCodeEditsKeepOnlyValidNumbers)
 {
     Infoutd->Edit2->setText("150000000");
