@@ -201,6 +201,11 @@ TEST_F(ReductionWindowTest, ManualReductionShowsTheKeptTotalsOnBothWindows)
     Reducera->KnTB->click();
     EXPECT_EQ(Reducera->KnTB->text(), "Lägg till kupongen");
     EXPECT_EQ(Text("LabelRadantal"), QString::number(rowsBefore - lastRows));
+
+    CouponsBuilt = 0;  // the coupons are no longer the system
+    Activate(Reducera);
+    Reducera->Button5->click();
+    EXPECT_EQ(CouponKept[CouponCount], 0);
 }
 
 }  // namespace

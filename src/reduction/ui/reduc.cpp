@@ -196,8 +196,12 @@ void TReducera::ResetToStartState()
         value->clear();
 }
 
+// Coupons of a system that is no longer constructed (single rows drawn since, marks or
+// conditions changed) are not the system: they can be looked at but not reduced.
 void TReducera::FormActivate()
 {
+    for (QPushButton* change : {Button4, Button6, KnTB, Button5})
+        change->setEnabled(CouponsBuilt == 1);
     KAngra->hide();
     ManualReductionCoupon = ShownCouponInRange(ManualReductionCoupon);
     ShowCoupon();
