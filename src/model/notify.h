@@ -85,6 +85,16 @@ inline Event<> ReductionPointsReplaced;
 inline Event<> ChanceInputsChanged;
 // The reserve rule was written (mode, orders, fixed reserves) and the reserve signal settled.
 inline Event<> ReserveRuleChanged;
+// A varying reduction stored new single rows (their count): the row count, "enkelrader" and
+// the stake in ResultLabels changed.
+inline Event<int> SingleRowsReplaced;
+// The keep flags of the coupons changed: the kept totals and the price in ResultLabels.
+inline Event<> KeptCouponsChanged;
+// SystemStreckPercent was recomputed from the single rows.
+inline Event<> SystemStreckPercentChanged;
+// StreckPresent was recomputed over races 1-6: the raw streck grids and their sums
+// (StreckRawTexts) are shown afresh.
+inline Event<> StreckPresentRecomputed;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -133,6 +133,8 @@ int32 SingleRowTarget;
 int32 SingleRowCount;
 int32 RandomCode;
 THorseTable<byte> SystemStreckPercent;
+flag CouponUndo[MaxCoupons + 1];
+int32 ManualReductionCoupon;
 
 QString HorseNames[RaceSlots + 1][StartNumbers + 1];
 QString DriverNames[RaceSlots + 1][StartNumbers + 1];
@@ -386,6 +388,8 @@ void ResetConstructionResults()
     SingleRowTarget = SingleRowCount = 0;
     RandomCode = 765;
     Zero(SystemStreckPercent);
+    Zero(CouponUndo);
+    ManualReductionCoupon = 1;
 }
 
 void ResetRaceData()

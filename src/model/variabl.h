@@ -199,6 +199,10 @@ extern int32 SingleRowTarget;
 extern int32 SingleRowCount;
 extern int32 RandomCode;
 extern THorseTable<byte> SystemStreckPercent;
+// Manual coupon reduction: the coupons dropped by the last range drop, and the coupon shown
+// in the window's single-coupon panel.
+extern flag CouponUndo[MaxCoupons + 1];
+extern int32 ManualReductionCoupon;
 
 // ---- Race data ----
 extern QString HorseNames[RaceSlots + 1][StartNumbers + 1];

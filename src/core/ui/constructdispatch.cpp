@@ -9,47 +9,17 @@
 
 #include "conditions/groupsystem.h"
 #include "core/ui/huvf.h"
+#include "core/ui/inforeduc.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/inputblocker.h"
+#include "reduction/ui/reducu.h"
 
 namespace {
 
 const QString NoMarksMessage = QStringLiteral("Markera först minst en häst i varje avdelning.");
 const QString SingleRowsQuestion = QStringLiteral("Enkelraderna raderas. Är det OK?    ");
 const QString NoCount = QStringLiteral("x");
-
-// While installed, clicks, keys and the wheel reach no widget but the one allowed.
-class InputBlocker : public QObject {
-public:
-    explicit InputBlocker(QWidget* allowed) : allowed_(allowed) { qApp->installEventFilter(this); }
-    ~InputBlocker() override { qApp->removeEventFilter(this); }
-    InputBlocker(const InputBlocker&) = delete;
-    InputBlocker& operator=(const InputBlocker&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        return IsUserInput(e->type()) && watched->isWidgetType() && watched != allowed_;
-    }
-
-private:
-    static bool IsUserInput(QEvent::Type type)
-    {
-        switch (type) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-            case QEvent::Wheel:
-                return true;
-            default:
-                return false;
-        }
-    }
-
-    QObject* allowed_;
-};
 
 ConstructionSwitches MainWindowSwitches()
 {
@@ -155,6 +125,7 @@ QString ConstructGroupSystem()
 void TV65x::ConnectConstructDispatch()
 {
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
+    ReductionMainWindowServices() = {MainWindowSwitches, ConfirmAndConstruct, [] { Reducinfo->ShowModal(); }};
 }
 
 void TV65x::BereknaClick()

@@ -59,6 +59,8 @@ void TV65x::SubscribeToChanges()
     });
     Events::GroupsReplaced.Subscribe(this, [this] { PaintGroupMarks(); });
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
+    Events::SingleRowsReplaced.Subscribe(this, [this](int) { PaintResultLabels(); });
+    Events::KeptCouponsChanged.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });

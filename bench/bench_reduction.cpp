@@ -1,0 +1,140 @@
+// The varying reduction against the literal way of testing the row difference: every
+// candidate compared, slot by slot, with every kept row. Both draw the same candidates from
+// the same code, so both keep the same rows; the literal run checks that they do.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "core/marking.h"
+#include "model/variabl.h"
+#include "platform/random.h"
+#include "reduction/normalise.h"
+#include "reduction/varyingreduction.h"
+
+namespace {
+
+constexpr int32 Code = 765;
+
+// 15 horses in every race, one point each.
+void MarkEveryHorse()
+{
+    ResetGlobals();
+    for (int r = 1; r <= 6; ++r)
+        for (int h = 1; h <= StartNumbers; ++h) {
+            ClickedMarkCode = MarkCode(1, h);
+            ToggleGroupMark(r);
+            ReductionPoints[HorseIndex(r, h)] = 1;
+        }
+    RandomCode = Code;
+}
+
+ReductionSettings Settings(int rowDifference)
+{
+    ReductionSettings settings;
+    settings.fixedCode = true;
+    settings.rowDifference = rowDifference;
+    return settings;
+}
+
+std::vector<std::int32_t> StoredPackedRows()
+{
+    return {PackedRows + 1, PackedRows + SingleRowCount + 1};
+}
+
+// The literal run: the same draws, each candidate compared with every kept row.
+std::vector<std::int32_t> AllPairsRun(int rowDifference, int32 target, std::int64_t& candidates)
+{
+    NormalizeReducePoints();
+    std::array<std::array<int, 100>, RaceSlots + 1> draw{};
+    for (int r = 1; r <= RaceSlots; ++r) {
+        int h = 0, sum = 0;
+        for (int d = 0; d < 100; ++d) {
+            while (sum <= d && h < StartNumbers)
+                sum += ReductionChance[HorseIndex(r, ++h)];
+            draw[r][d] = h;
+        }
+    }
+    const int maxEqual = RaceSlots - rowDifference;
+    RandSeed() = static_cast<std::uint32_t>(Code);
+    std::vector<std::array<int, RaceSlots + 1>> kept;
+    kept.reserve(static_cast<std::size_t>(target));
+    candidates = 0;
+    while (static_cast<int32>(kept.size()) < target) {
+        std::array<int, RaceSlots + 1> row{};
+        for (int r = 1; r <= RaceSlots; ++r)
+            row[r] = draw[r][RandomBelow(100)];
+        ++candidates;
+        bool tooClose = false;
+        for (const auto& other : kept) {
+            int equal = 0;
+            for (int r = 1; r <= RaceSlots; ++r)
+                equal += other[r] == row[r];
+            if (equal > maxEqual) {
+                tooClose = true;
+                break;
+            }
+        }
+        if (!tooClose)
+            kept.push_back(row);
+    }
+    std::vector<std::int32_t> packed;
+    for (const auto& row : kept)
+        packed.push_back(static_cast<std::int32_t>(PackRow(row)));
+    std::sort(packed.begin(), packed.end());
+    return packed;
+}
+
+void BM_Reduction(benchmark::State& state)
+{
+    const int rowDifference = static_cast<int>(state.range(0));
+    const auto target = static_cast<int32>(state.range(1));
+    std::int64_t candidates = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MarkEveryHorse();
+        SingleRowTarget = target;
+        state.ResumeTiming();
+        const ReductionResult result = RunVaryingReduction(Settings(rowDifference));
+        candidates += result.candidates;
+        benchmark::DoNotOptimize(result.rows);
+    }
+    state.counters["candidates"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
+    state.counters["candidates/s"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
+}
+
+void BM_AllPairs(benchmark::State& state)
+{
+    const int rowDifference = static_cast<int>(state.range(0));
+    const auto target = static_cast<int32>(state.range(1));
+    MarkEveryHorse();
+    SingleRowTarget = target;
+    RunVaryingReduction(Settings(rowDifference));
+    const std::vector<std::int32_t> engineRows = StoredPackedRows();
+    std::int64_t candidates = 0;
+    for (auto _ : state) {
+        std::int64_t run = 0;
+        const std::vector<std::int32_t> rows = AllPairsRun(rowDifference, target, run);
+        candidates += run;
+        if (rows != engineRows) {
+            std::fprintf(stderr, "The literal run kept other rows than the engine.\n");
+            std::abort();
+        }
+    }
+    state.counters["candidates"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
+    state.counters["candidates/s"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Reduction)->Args({1, 99999})->Args({3, 20000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllPairs)->Args({1, 99999})->Args({3, 20000})->Iterations(1)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,211 @@
+// The reduction windows: the varying reduction run from its window (with input blocked but
+// "Avbryt"), the points edits and group colours, the refused extension of coupons, the
+// payout and random-code edits, and the manual coupon reduction with the main window's
+// totals.
+
+#include <gtest/gtest.h>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/forms.h"
+#include "conditions/price.h"
+#include "conditions/winnercounts.h"
+#include "core/marking.h"
+#include "core/ui/huvf.h"
+#include "model/variabl.h"
+#include "platform/ui/dialogs.h"
+#include "reduction/ui/infoutdeln.h"
+#include "reduction/ui/reduc.h"
+#include "reduction/ui/reducu.h"
+#include "reduction/ui/slumpis.h"
+#include "reduction/varyingreduction.h"
+#include "windowset.h"
+
+namespace {
+
+class ReductionWindowTest : public WindowSetTest {
+protected:
+    void SetUp() override
+    {
+        WindowSetTest::SetUp();
+        for (VForm* window : std::initializer_list<VForm*>{ReduceraF, Slump, Infoutd, Reducera})
+            window->ResetToStartState();
+    }
+
+    static void LeaveEdit(QLineEdit* edit)
+    {
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(edit, &out);
+    }
+
+    // The offscreen platform activates no window: deliver the activation by hand.
+    static void Activate(QWidget* window)
+    {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(window, &activate);
+    }
+
+    // One point for start number 1 of every race, so that each race has a drawable horse.
+    static void GivePointsToHorseOne()
+    {
+        for (int race = 1; race <= 6; ++race)
+            ReductionPoints[HorseIndex(race, 1)] = 1;
+    }
+
+    static void OpenReductionWindow()
+    {
+        V65x->Bereknaerader->click();
+        ASSERT_TRUE(ReduceraF->isVisible());
+    }
+};
+
+TEST_F(ReductionWindowTest, RunFromTheWindowBlocksInputUntilAvbrytAndShowsTheRows)
+{
+    MarkOneAHorsePerRace();
+    GivePointsToHorseOne();
+    OpenReductionWindow();
+    ReduceraF->Editradantal->setText("2");
+    // During the run a click on the main window's grid is swallowed; then "Avbryt" stops it.
+    QTimer::singleShot(50, [] { Mark(1, GroupB, 2); });
+    QTimer::singleShot(100, [] { ReduceraF->KnAvbryt->click(); });
+    ReduceraF->Konstrueraknapp->click();
+
+    EXPECT_EQ(HorseGroups[1][0][2], 0);
+    EXPECT_FALSE(ReductionRunning());
+    EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
+    EXPECT_EQ(ReduceraF->LRader->text(), "1");
+    EXPECT_EQ(ReduceraF->Editradantal->text(), "1");
+    EXPECT_EQ(ReduceraF->r[1][1]->text(), "100");
+    EXPECT_EQ(Text("LabelRadantal"), "1");
+    EXPECT_EQ(Text("LabelKup"), "enkelrader");
+    EXPECT_EQ(Text("Prisrader"), "1");
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+}
+
+TEST_F(ReductionWindowTest, ExtendingCouponsIsRefusedWithAMessage)
+{
+    MarkOneAHorsePerRace();
+    V65x->Berekna->click();
+    ASSERT_EQ(CouponsBuilt, 1);
+    SystemSaved = 1;
+    GivePointsToHorseOne();
+    OpenReductionWindow();
+    ReduceraF->RadioButton4->setChecked(true);
+    ReduceraF->Editradantal->setText("5");
+    ReduceraF->Konstrueraknapp->click();
+    EXPECT_EQ(TestDialogs().messages, QStringList{NoSingleRowsToExtendMessage});
+    EXPECT_EQ(SingleRowsBuilt, 0);
+}
+
+TEST_F(ReductionWindowTest, PointsEditsCommitOnExitAndCellsFollowTheMarks)
+{
+    MarkOneAHorsePerRace();
+    OpenReductionWindow();
+    QLineEdit* edit = ReduceraF->p[2][5];
+    edit->setText("007");
+    LeaveEdit(edit);
+    EXPECT_EQ(edit->text(), "   7");
+    EXPECT_EQ(ReductionPoints[HorseIndex(2, 5)], 7);
+    edit->setText("101");
+    LeaveEdit(edit);
+    EXPECT_EQ(edit->text(), "   7");
+
+    EXPECT_EQ(BackgroundOf(ReduceraF->s[3][1]), Magenta);
+    EXPECT_EQ(BackgroundOf(ReduceraF->p[3][1]), Magenta);
+    ReduceraF->hide();
+    Mark(3, GroupC, 4);
+    EXPECT_EQ(BackgroundOf(ReduceraF->r[3][4]), Aqua);
+
+    OpenReductionWindow();
+    Activate(ReduceraF);
+    EXPECT_EQ(edit->text(), "7");
+}
+
+TEST_F(ReductionWindowTest, ButtonsReportMissingDataAndBeraknaShowsTheUnreducedShares)
+{
+    MarkOneAHorsePerRace();
+    OpenReductionWindow();
+    ReduceraF->Button5->click();
+    ReduceraF->Button8->click();
+    ReduceraF->Editradantal->setText("0042");
+    LeaveEdit(ReduceraF->Editradantal);
+    EXPECT_EQ(TestDialogs().messages,
+              (QStringList{"Det finns inga rader.", "Streckfördelningen saknas.", "Radantal?"}));
+    EXPECT_FALSE(Infoutd->isVisible());
+
+    ReduceraF->Button3->click();
+    EXPECT_EQ(UnreducedPercentValid, 1);
+    EXPECT_EQ(ReduceraF->o[2][1]->text(), "100");
+    EXPECT_EQ(ReduceraF->o[2][2]->text(), "   0");
+    ReduceraF->Button4->click();
+    EXPECT_EQ(ReductionPoints[HorseIndex(2, 1)], 100);
+    EXPECT_EQ(ReduceraF->p[2][1]->text(), "100");
+}
+
+TEST_F(ReductionWindowTest, PayoutAndCodeEditsKeepOnlyValidNumbers)
+{
+    Infoutd->Edit2->setText("150000000");
+    EXPECT_EQ(Infoutd->Edit2->text(), "100000000");
+    EXPECT_EQ(PayoutMax, 100000000);
+    Infoutd->Edit1->setText("-5");
+    EXPECT_EQ(Infoutd->Edit1->text(), "0");
+    EXPECT_EQ(Text("LabelRadantal"), "x");
+
+    Slump->slumpedit->setText("0042");
+    EXPECT_EQ(Slump->slumpedit->text(), "42");
+    EXPECT_EQ(RandomCode, 42);
+    Slump->slumpedit->setText("12a");
+    EXPECT_EQ(Slump->slumpedit->text(), "42");
+    Slump->slumpedit->clear();
+    EXPECT_EQ(Slump->slumpedit->text(), "42");
+}
+
+TEST_F(ReductionWindowTest, ManualReductionShowsTheKeptTotalsOnBothWindows)
+{
+    for (int race = 1; race <= 6; ++race) {
+        Mark(race, GroupA, 1);
+        Mark(race, GroupB, 2);
+    }
+    ClickWinnerCount(GroupA, 7);  // no row of six A: the system splits into several coupons
+    V65x->Berekna->click();
+    ASSERT_GT(CouponCount, 1);
+    const int32 rowsBefore = RowsKept;
+    const int32 lastRows = CouponRowCounts[CouponCount];
+    V65x->KnReducera->click();
+    ASSERT_TRUE(Reducera->isVisible());
+    Activate(Reducera);
+    EXPECT_EQ(Reducera->LRaderforereduc->text(), QString::number(rowsBefore));
+
+    Reducera->SValjbortfrom->setValue(1);
+    Reducera->SValjborttom->setValue(1);
+    Reducera->Button4->click();
+    EXPECT_TRUE(Reducera->KAngra->isVisible());
+    EXPECT_EQ(CouponKept[1], 0);
+    EXPECT_EQ(Text("LabelRadantal"), QString::number(RowsKept));
+    EXPECT_EQ(Text("LabelKup"), QString::number(CouponCount - 1));
+    EXPECT_EQ(Text("Pristot"), WholeKronorText(TotalPrice));
+    EXPECT_EQ(Reducera->LRaderefterreduc->text(), QString::number(RowsKept));
+
+    Reducera->KAngra->click();
+    EXPECT_EQ(Text("LabelRadantal"), QString::number(rowsBefore));
+    EXPECT_EQ(Text("LReducgrad"), "0 %");
+
+    for (int i = 0; i < 3; ++i)
+        Reducera->SpinUp[2]->click();
+    EXPECT_EQ(Reducera->LKupongnr->text(), QString::number(CouponCount));
+    Reducera->KnTB->click();
+    EXPECT_EQ(Reducera->KnTB->text(), "Lägg till kupongen");
+    EXPECT_EQ(Text("LabelRadantal"), QString::number(rowsBefore - lastRows));
+
+    CouponsBuilt = 0;  // the coupons are no longer the system
+    Activate(Reducera);
+    Reducera->Button5->click();
+    EXPECT_EQ(CouponKept[CouponCount], 0);
+}
+
+}  // namespace
