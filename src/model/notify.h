@@ -78,6 +78,8 @@ inline Event<> ResultsStale;
 inline Event<bool> ReductionInputsChanged;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// The start list of a race was taken in: its race data, the pool and the heading changed.
+inline Event<int> StartListImported;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -170,6 +170,16 @@ THorseTable<int32> DisplayedSlot;
 flag PropositionOpen;
 flag RaceWindowOpen[RaceSlots + 1];
 flag OrderFormFilled;
+byte ShowRankColumn;
+int32 DragSourceCode;
+int32 DragRowTop;
+int32 DragSourceSlot;
+int32 DropY;
+int32 MoveDirection;
+int32 DropTargetSlot;
+int32 RowHeight;
+int32 RowGap;
+byte RepositionAllRaces;
 
 byte ReserveMode;
 byte ReserveLabelSlot[RaceSlots + 1][StartNumbers + 1];
@@ -415,6 +425,11 @@ void ResetRaceData()
     PropositionOpen = 0;
     Zero(RaceWindowOpen);
     OrderFormFilled = 0;
+    ShowRankColumn = 1;
+    DragSourceCode = 11;
+    DragRowTop = DragSourceSlot = DropY = MoveDirection = DropTargetSlot = 0;
+    RowHeight = RowGap = 0;
+    RepositionAllRaces = 0;
 }
 
 void ResetReservesAndGrading()

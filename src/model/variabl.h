@@ -13,7 +13,6 @@
 #include "model/domain.h"
 #include "model/shorttext.h"
 
-
 constexpr int PatternCount = 16384;
 constexpr int PatternIndexEnd = 16386;  // planes are indexed 0..16385
 constexpr int PatternPlaneCount = 13;
@@ -24,8 +23,6 @@ constexpr int MaxCoupons = 5500;
 constexpr int RowStoreEntries = 1000000;
 constexpr int SortBucketCount = 21;
 constexpr int SortBucketSize = 75001;
-
-
 
 // One race's marks: [0][h] = group of horse h (0 none, 1-4 = A-D);
 // [g][0] = horses in group g; [g][h] = 1 when horse h is in group g.
@@ -242,6 +239,19 @@ extern THorseTable<int32> DisplayedSlot;
 extern flag PropositionOpen;
 extern flag RaceWindowOpen[RaceSlots + 1];
 extern flag OrderFormFilled;
+// Race-data window: the rank column and the drag state of the own order. DragSourceCode is
+// race x 10 + start number (race x 100 + start number from 10 on); MoveDirection 0 none,
+// 1 up, 2 down; RepositionAllRaces 1 = the next own-order move places every race.
+extern byte ShowRankColumn;
+extern int32 DragSourceCode;
+extern int32 DragRowTop;
+extern int32 DragSourceSlot;
+extern int32 DropY;
+extern int32 MoveDirection;
+extern int32 DropTargetSlot;
+extern int32 RowHeight;
+extern int32 RowGap;
+extern byte RepositionAllRaces;
 
 // ---- Reserves ----
 extern byte ReserveMode;  // 1 none, 2 chosen order, 3 fixed reserves, 4 next lower
@@ -266,8 +276,8 @@ extern byte CorrectRow[RaceSlots + 1];
 extern byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
 extern byte StartersPerRace[RaceSlots + 1];
 extern THorseTable<flag> ScratchedInGrading;
-extern int32 PayoutPerHits[9];      // [4..8]
-extern int32 WinningsPerClass[9];   // [4..8]
+extern int32 PayoutPerHits[9];     // [4..8]
+extern int32 WinningsPerClass[9];  // [4..8]
 extern byte NextRaceNo, NextRaceCorrect;
 extern byte GradingWindowFlags;
 extern int32 SavedRoundWinners[8];

@@ -7,12 +7,13 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/ui/huvf.h"
 #include "core/marking.h"
-#include "model/notify.h"
 #include "core/recount.h"
-#include "model/variabl.h"
+#include "core/ui/huvf.h"
 #include "marks/ui/markcolours.h"
+#include "model/notify.h"
+#include "model/variabl.h"
+#include "racedata/startlistimport.h"
 #include "reduction/ui/reducu.h"
 
 namespace {
@@ -54,6 +55,7 @@ void TV65x::SubscribeToChanges()
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainCaptionAfterImport()); });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)
