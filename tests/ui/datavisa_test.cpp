@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
+#include "platform/textfile.h"
 #include "racedata/ui/datavisa.h"
 #include "windowset.h"
 
@@ -267,6 +269,41 @@ TEST_F(DataWindowTest, ActivationRestoresALoadedOwnOrder)
     EXPECT_EQ(OwnOrderMode, 1);
     EXPECT_EQ(RestoreOwnOrderPending, 0);
     EXPECT_EQ(Data->Lordning->text(), QStringLiteral("egen"));
+}
+
+TEST_F(DataWindowTest, ActivationWithAPopupOpenDoesNotRefill)
+{
+    StartListLoaded = 1;
+    HorsePresent[HorseIndex(1, 1)] = 1;
+    RaceWindowOpen[5] = 1;
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(Data, &activate);
+    EXPECT_FALSE(Data->Panel[1][2]->isHidden());
+    Data->Show();
+    Data->Button1->click();
+    EXPECT_EQ(RaceWindowOpen[5], 0);
+    QCoreApplication::sendEvent(Data, &activate);
+    EXPECT_TRUE(Data->Panel[1][2]->isHidden());
+    EXPECT_FALSE(Data->Panel[1][1]->isHidden());
+}
+
+TEST_F(DataWindowTest, ColumnSettingsFileSetsTheBoxesAtCreation)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(
+        WriteTextLines(dir.filePath(QStringLiteral("visa.rnn")),
+                       {QStringLiteral("Visaejrank"), QStringLiteral("Odds"), QStringLiteral("streck")}));
+    const QString programDir = ProgramDir;
+    ProgramDir = dir.path() + QLatin1Char('/');
+    Data->FormCreate();
+    ProgramDir = programDir;
+    EXPECT_EQ(ShowRankColumn, 0);
+    EXPECT_FALSE(Data->CBRank->isChecked());
+    EXPECT_TRUE(Data->RankLabels[3][13]->isHidden());
+    EXPECT_TRUE(Data->CBOdds->isChecked());
+    EXPECT_FALSE(Data->CBStreck->isChecked());
+    EXPECT_TRUE(Data->CBStr100->isChecked());
+    EXPECT_FALSE(Data->CBStart->isChecked());
 }
 
 TEST_F(DataWindowTest, MarkingInTheDataWindowShowsOnBothWindows)
