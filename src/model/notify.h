@@ -95,6 +95,8 @@ inline Event<> SystemStreckPercentChanged;
 // StreckPresent was recomputed over races 1-6: the raw streck grids and their sums
 // (StreckRawTexts) are shown afresh.
 inline Event<> StreckPresentRecomputed;
+// The start list of a race was taken in: its race data, the pool and the heading changed.
+inline Event<int> StartListImported;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -177,6 +177,16 @@ flag RaceWindowOpen[RaceSlots + 1];
 flag OrderFormFilled;
 // Race data: the print-out
 double RaceDataPrintFontSize;
+byte ShowRankColumn;
+int32 DragSourceCode;
+int32 DragRowTop;
+int32 DragSourceSlot;
+int32 DropY;
+int32 MoveDirection;
+int32 DropTargetSlot;
+int32 RowHeight;
+int32 RowGap;
+byte RepositionAllRaces;
 
 byte ReserveMode;
 byte ReserveLabelSlot[RaceSlots + 1][StartNumbers + 1];
@@ -435,6 +445,11 @@ void ResetRaceData()
     OrderFormFilled = 0;
     // Race data: the print-out
     RaceDataPrintFontSize = 0;
+    ShowRankColumn = 1;
+    DragSourceCode = 11;
+    DragRowTop = DragSourceSlot = DropY = MoveDirection = DropTargetSlot = 0;
+    RowHeight = RowGap = 0;
+    RepositionAllRaces = 0;
 }
 
 void ResetReservesAndGrading()

@@ -250,6 +250,19 @@ extern flag RaceWindowOpen[RaceSlots + 1];
 extern flag OrderFormFilled;
 // Race data: the print-out
 extern double RaceDataPrintFontSize;  // point size of the printer font at the last "Tecken" or "Skriv ut"
+// Race-data window: the rank column and the drag state of the own order. DragSourceCode is
+// race x 10 + start number (race x 100 + start number from 10 on); MoveDirection 0 none,
+// 1 up, 2 down; RepositionAllRaces 1 = the next own-order move places every race.
+extern byte ShowRankColumn;
+extern int32 DragSourceCode;
+extern int32 DragRowTop;
+extern int32 DragSourceSlot;
+extern int32 DropY;
+extern int32 MoveDirection;
+extern int32 DropTargetSlot;
+extern int32 RowHeight;
+extern int32 RowGap;
+extern byte RepositionAllRaces;
 
 // ---- Reserves ----
 extern byte ReserveMode;  // 1 none, 2 chosen order, 3 fixed reserves, 4 next lower

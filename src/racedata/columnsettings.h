@@ -14,6 +14,8 @@ struct ColumnSettings {
     bool streck = true;    // line 3 "Streck"
     bool str100 = true;    // line 4 "Str100"
     bool startNr = false;  // line 5 "Startnr"
+
+    friend bool operator==(const ColumnSettings&, const ColumnSettings&) = default;
 };
 
 inline const QString ColumnSettingsFileName = QStringLiteral("visa.rnn");

@@ -15,6 +15,7 @@
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "output/reserves.h"
+#include "racedata/startlistimport.h"
 #include "reduction/ui/reducu.h"
 #include "core/constructrequest.h"
 #include "core/ui/constructdispatch.h"
@@ -64,6 +65,7 @@ void TV65x::SubscribeToChanges()
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
+    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainCaptionAfterImport()); });
 }
 
 void TV65x::InstallConstructionRunner()
