@@ -78,6 +78,9 @@ inline Event<> ResultsStale;
 inline Event<bool> ReductionInputsChanged;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// The start-number conditions or the groups over them changed: their marks, counts, active
+// flags (StartNrCondActiveCount), comments or group boxes.
+inline Event<> StartNrConditionsChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

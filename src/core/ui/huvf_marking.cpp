@@ -7,12 +7,12 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/ui/huvf.h"
 #include "core/marking.h"
-#include "model/notify.h"
 #include "core/recount.h"
-#include "model/variabl.h"
+#include "core/ui/huvf.h"
 #include "marks/ui/markcolours.h"
+#include "model/notify.h"
+#include "model/variabl.h"
 #include "reduction/ui/reducu.h"
 
 namespace {
@@ -54,6 +54,8 @@ void TV65x::SubscribeToChanges()
     Events::ResultsStale.Subscribe(this, [this] { PaintResultLabels(); });
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
+    Events::StartNrConditionsChanged.Subscribe(
+        this, [this] { Lsnvlk->setText(QString::number(StartNrCondActiveCount)); });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)
