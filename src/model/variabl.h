@@ -13,6 +13,7 @@
 #include "model/domain.h"
 #include "model/shorttext.h"
 
+
 constexpr int PatternCount = 16384;
 constexpr int PatternIndexEnd = 16386;  // planes are indexed 0..16385
 constexpr int PatternPlaneCount = 13;
@@ -23,6 +24,8 @@ constexpr int MaxCoupons = 5500;
 constexpr int RowStoreEntries = 1000000;
 constexpr int SortBucketCount = 21;
 constexpr int SortBucketSize = 75001;
+
+
 
 // One race's marks: [0][h] = group of horse h (0 none, 1-4 = A-D);
 // [g][0] = horses in group g; [g][h] = 1 when horse h is in group g.
@@ -271,8 +274,8 @@ extern byte CorrectRow[RaceSlots + 1];
 extern byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
 extern byte StartersPerRace[RaceSlots + 1];
 extern THorseTable<flag> ScratchedInGrading;
-extern int32 PayoutPerHits[9];     // [4..8]
-extern int32 WinningsPerClass[9];  // [4..8]
+extern int32 PayoutPerHits[9];      // [4..8]
+extern int32 WinningsPerClass[9];   // [4..8]
 extern byte NextRaceNo, NextRaceCorrect;
 extern byte GradingWindowFlags;
 extern int32 SavedRoundWinners[8];

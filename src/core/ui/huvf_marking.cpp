@@ -7,12 +7,12 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/marking.h"
-#include "core/recount.h"
 #include "core/ui/huvf.h"
-#include "marks/ui/markcolours.h"
+#include "core/marking.h"
 #include "model/notify.h"
+#include "core/recount.h"
 #include "model/variabl.h"
+#include "marks/ui/markcolours.h"
 #include "reduction/ui/reducu.h"
 
 namespace {
