@@ -346,28 +346,44 @@ private:
         return static_cast<int>((word >> (8 * (i % 8))) & 0xFF);
     }
 
+    // A condition without marks in the last race gives every horse of it the same verdict:
+    // it counts once for all lanes; only the others are counted lane by lane.
     std::uint16_t StartNrRejects() const
     {
         std::uint16_t rejected = 0;
-        std::array<LaneCounter, StartNrGroupCount + 1> met;
+        std::array<int, StartNrGroupCount + 1> metByAll{};
+        std::array<LaneCounter, StartNrGroupCount + 1> metByLane;
         for (std::size_t i = 0; i < c_.startNr.size(); ++i) {
             const PreparedStartNrCondition& cond = c_.startNr[i];
             const int hits = Hits(i);
             const std::uint16_t marked = lastMarks_[i];
-            const std::uint16_t forbidden =
-                (((cond.forbiddenCounts >> hits) & 1) ? static_cast<std::uint16_t>(~marked) : 0) |
-                (((cond.forbiddenCounts >> (hits + 1)) & 1) ? marked : 0);
+            const bool forbiddenNow = (cond.forbiddenCounts >> hits) & 1;
+            if (marked == 0) {
+                if (cond.groups == 0 && forbiddenNow)
+                    return AllNumbers;
+                for (int g = 1; g <= StartNrGroupCount; ++g)
+                    metByAll[g] += !forbiddenNow && ((cond.groups >> g) & 1);
+                continue;
+            }
+            const std::uint16_t forbidden = (forbiddenNow ? static_cast<std::uint16_t>(~marked) : 0) |
+                                            (((cond.forbiddenCounts >> (hits + 1)) & 1) ? marked : 0);
             if (cond.groups == 0) {
                 rejected |= forbidden;
                 continue;
             }
             for (int g = 1; g <= StartNrGroupCount; ++g)
                 if ((cond.groups >> g) & 1)
-                    met[g].Add(static_cast<std::uint16_t>(~forbidden & AllNumbers));
+                    metByLane[g].Add(static_cast<std::uint16_t>(~forbidden & AllNumbers));
         }
-        for (int g = 1; g <= StartNrGroupCount; ++g)
-            if (c_.groupActive[g])
-                rejected |= static_cast<std::uint16_t>(~met[g].Within(c_.groupLow[g], c_.groupHigh[g]));
+        for (int g = 1; g <= StartNrGroupCount; ++g) {
+            if (!c_.groupActive[g])
+                continue;
+            const int low = c_.groupLow[g] - metByAll[g], high = c_.groupHigh[g] - metByAll[g];
+            if (high < 0 || high < low)
+                return AllNumbers;
+            rejected |= static_cast<std::uint16_t>(~metByLane[g].Within(
+                static_cast<std::uint8_t>(std::max(low, 0)), static_cast<std::uint8_t>(high)));
+        }
         return rejected & AllNumbers;
     }
 

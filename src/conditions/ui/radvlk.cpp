@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStaticText>
 
 #include "conditions/construction.h"
 #include "conditions/rowcount.h"
@@ -55,14 +58,61 @@ QRect CountRect(int panel, int count)
     return {left, GridTop + count * CountPitch, CountWidth, CountHeight};
 }
 
+// The palettes of the labels, one per pair of fill and text colour, made once: a label takes
+// a shared palette instead of a copy that it changes, which keeps scrolling quick.
+const QPalette& LabelPalette(const QLabel* label, const QColor& background, const QColor& text)
+{
+    static QHash<QPair<QRgb, QRgb>, QPalette> palettes;
+    const QPair<QRgb, QRgb> key{background.rgb(), text.rgb()};
+    auto found = palettes.find(key);
+    if (found == palettes.end()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+        found = palettes.insert(key, palette);
+    }
+    return found.value();
+}
+
 // Sets a label's fill and text colours, touching the palette only when they change.
 void Paint(QLabel* label, const QColor& background, const QColor& text)
 {
-    if (BackgroundOf(label) != background || !label->autoFillBackground())
-        SetBackground(label, background);
-    if (TextColourOf(label) != text)
-        SetTextColour(label, text);
+    if (BackgroundOf(label) != background || TextColourOf(label) != text)
+        label->setPalette(LabelPalette(label, background, text));
 }
+
+// A label of the grid: its fixed caption is laid out once and drawn centred in the colours of
+// its palette, so that repainting the 226 labels after a scroll stays quick.
+class CellLabel : public QLabel {
+public:
+    CellLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font)
+        : QLabel(caption, parent), caption_(caption)
+    {
+        setObjectName(name);
+        setGeometry(rect);
+        setFont(font);
+        setAlignment(Qt::AlignCenter);
+        caption_.setTextFormat(Qt::PlainText);
+        caption_.prepare(QTransform(), font);
+        const QSizeF size = caption_.size();
+        at_ = QPointF((rect.width() - size.width()) / 2, (rect.height() - size.height()) / 2);
+        Paint(this, WhiteColour, WhiteColour);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawStaticText(at_, caption_);
+    }
+
+private:
+    QStaticText caption_;
+    QPointF at_;
+};
 
 void SetTextIfDiffers(QLabel* label, const QString& text)
 {
@@ -124,17 +174,23 @@ void TRadvillkor::BuildPanel(int panel)
         const QRect cell = MarkRect(panel, race, 1);
         NewCentredLabel(this, QString(), QString::number(race), {cell.left(), 82, CellWidth, 15}, cellFont);
     }
-    NewShape(this, QString(),
-             {left, GridTop - 1, VisibleRaces * ColumnPitch + 1, StartNumbers * RowPitch + 1}, Maroon);
-    for (int race = 1; race <= RaceSlots; ++race)
+    // The labels of races 1-6 lie on the maroon grid, which repaints as one block; those of
+    // race slot 7 lie on the window, beyond its client area.
+    grids_[panel] = NewBox(this, QString(), QString(),
+                           {left, GridTop - 1, VisibleRaces * ColumnPitch + 1, StartNumbers * RowPitch + 1},
+                           WindowFont(), Maroon);
+    for (int race = 1; race <= RaceSlots; ++race) {
+        QWidget* parent = race <= VisibleRaces ? grids_[panel] : this;
+        const QPoint origin = parent == this ? QPoint() : grids_[panel]->pos();
         for (int nr = 1; nr <= StartNumbers; ++nr)
             MarkLabels[panel][race][nr] =
-                NewBox(this, QStringLiteral("v%1a%2").arg(panel).arg(Two(race, nr)), QString::number(nr),
-                       MarkRect(panel, race, nr), cellFont, WhiteColour, WhiteColour);
+                new CellLabel(parent, QStringLiteral("v%1a%2").arg(panel).arg(Two(race, nr)),
+                              QString::number(nr), MarkRect(panel, race, nr).translated(-origin), cellFont);
+    }
     for (int count = 0; count < Counts; ++count)
         CountLabels[panel][count] =
-            NewBox(this, QStringLiteral("v") + Two(panel, count), QString::number(count),
-                   CountRect(panel, count), SansFont(12, true), WhiteColour);
+            new CellLabel(this, QStringLiteral("v") + Two(panel, count), QString::number(count),
+                          CountRect(panel, count), SansFont(12, true));
     NewLabel(this, QString(), QStringLiteral("Kommentar"), {left, 342, 100, 15}, SansFont(12));
     Edit[panel] = NewEdit(this, QStringLiteral("Edit%1").arg(panel), {left, 358, 200, 21}, 255);
     const int firstButton[] = {0, 1, 5};
@@ -268,8 +324,11 @@ void TRadvillkor::NollaradvlkClick()
 
 void TRadvillkor::PaintAll()
 {
-    for (int panel = 1; panel <= Panels; ++panel)
+    for (int panel = 1; panel <= Panels; ++panel) {
+        grids_[panel]->setUpdatesEnabled(false);
         PaintPanel(panel);
+        grids_[panel]->setUpdatesEnabled(true);
+    }
     SetTextIfDiffers(Vlkrubrik, StartNrUsedHeading());
     SetTextIfDiffers(Laktiva, StartNrActiveCaption());
 }

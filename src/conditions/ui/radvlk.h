@@ -72,6 +72,7 @@ private:
     void PaintPanel(int panel);
 
     LabelClicks* clicks_ = nullptr;
+    QWidget* grids_[Panels + 1] = {};  // the maroon grid under each panel's mark labels
 };
 
 extern TRadvillkor* Radvillkor;

@@ -1,0 +1,101 @@
+// The start-number conditions window scrolled to another pair of conditions: the 210 mark
+// labels and 16 count labels repainted from the tables and drawn, on the offscreen platform.
+// Every horse is in a group and neighbouring conditions mark opposite horses, so that every
+// mark label changes its colour at each step.
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QScrollBar>
+
+#include "app/forms.h"
+#include "conditions/startnrconditions.h"
+#include "conditions/ui/radvlk.h"
+#include "core/marking.h"
+#include "model/variabl.h"
+#include "platform/ui/kit.h"
+
+namespace {
+
+void MarkEveryHorse()
+{
+    for (int r = 1; r <= 6; ++r) {
+        for (int h = 1; h <= StartNumbers; ++h) {
+            ClickedMarkCode = MarkCode((h - 1) % GroupCount + 1, h);
+            ToggleGroupMark(r);
+        }
+    }
+}
+
+// Condition c marks the horses whose race and start number add up to c's parity; every count
+// it can reach is forbidden every other time.
+void FillConditions()
+{
+    for (int c = 1; c <= ConditionCount; ++c) {
+        for (int r = 1; r <= 6; ++r)
+            for (int h = 1; h <= StartNumbers; ++h)
+                StartNrCondMarks[r][h][c] = (r + h + c) % 2;
+        for (int k = 0; k <= 7; ++k)
+            StartNrCondForbiddenCounts[k][c] = (k + c) % 2;
+        StartNrCondActive[c] = 1;
+        UpdateStartNrConditionUsage(c);
+    }
+}
+
+void BM_ScrollToAnotherPair(benchmark::State& state)
+{
+    ResetGlobals();
+    MarkEveryHorse();
+    FillConditions();
+    Radvillkor->Show();
+    Radvillkor->FormActivate();
+    QCoreApplication::processEvents();
+    int position = 1;
+    for (auto _ : state) {
+        position = position % 98 + 1;
+        Radvillkor->ScrollBar1->setValue(position);
+        Radvillkor->repaint();
+    }
+}
+BENCHMARK(BM_ScrollToAnotherPair)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollOnly(benchmark::State& state)
+{
+    int position = 1;
+    for (auto _ : state) {
+        position = position % 98 + 1;
+        Radvillkor->ScrollBar1->setValue(position);
+    }
+}
+BENCHMARK(BM_ScrollOnly)->Unit(benchmark::kMillisecond);
+void BM_RepaintOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Radvillkor->repaint();
+    }
+}
+BENCHMARK(BM_RepaintOnly)->Unit(benchmark::kMillisecond);
+void BM_ScrollAndUpdate(benchmark::State& state)
+{
+    int position = 1;
+    for (auto _ : state) {
+        position = position % 98 + 1;
+        Radvillkor->ScrollBar1->setValue(position);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ScrollAndUpdate)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitializeGlobals();
+    QApplication app(argc, argv);
+    ApplyProgramLook();
+    CreateAllForms();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
