@@ -97,13 +97,14 @@ public:
         const QSizeF size = caption_.size();
         at_ = QPointF((rect.width() - size.width()) / 2, (rect.height() - size.height()) / 2);
         Paint(this, WhiteColour, WhiteColour);
-        setAutoFillBackground(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawStaticText(at_, caption_);
