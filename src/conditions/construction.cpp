@@ -634,7 +634,8 @@ ConstructionResult Construct(const ConstructionSwitches& switches, const Constru
     const bool completed = walk.Run();
     result.rowsAccepted = walk.RowsKept();
     if (!completed) {
-        StopRun();
+        if (building)  // a stopped row count leaves the system as it was
+            StopRun();
         result.outcome = ConstructionOutcome::Cancelled;
         return result;
     }

@@ -57,7 +57,8 @@ SlotOrder ComputeSlotOrder();
 // Writes plane 0 of AbcdPatternPlanes, PackedRows 1..RowsAccepted (ascending), RowsAccepted,
 // and in building mode the coupon tables, counts, flags, per-horse figures and prices. A
 // building run that ends without coupons (no row, too many coupons, cancelled) leaves no
-// system marked as constructed.
+// system marked as constructed; a row count, finished or stopped, leaves the coupon tables and
+// the system flags as they were.
 ConstructionResult ConstructSystemRows(const ConstructionSwitches& switches,
                                        const ConstructionProgress& progress = {});
 // True while ConstructSystemRows runs (for instance while its progress callback handles events).

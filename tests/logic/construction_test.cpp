@@ -535,6 +535,20 @@ TEST_F(Construction, AvbrytSetsTheStopFlagDuringTheRun)
     EXPECT_EQ(CouponsBuilt, 0);
 }
 
+TEST_F(Construction, AStoppedRowCountLeavesTheSystemAsItWas)
+{
+    MarkRange(1, 4, 1);
+    ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
+    SingleRowsBuilt = 1;
+    ConstructionProgress progress;
+    progress.progress = [](int32 rows) { return rows < 400; };
+    BuildCouponsAfterRows = 0;
+    EXPECT_EQ(ConstructSystemRows(OtherSwitch(), progress).outcome, ConstructionOutcome::Cancelled);
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(SingleRowsBuilt, 1);
+    EXPECT_EQ(RowsKept, 4096);
+}
+
 TEST_F(Construction, ASecondRunDuringARunIsRefused)
 {
     MarkRange(1, 2, 1);

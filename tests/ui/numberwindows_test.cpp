@@ -150,6 +150,11 @@ TEST_F(NumberWindowsTest, HorsesInNoGroupShowWhiteOnWhiteAndTakeNoPress)
     Press(unmarked);
     EXPECT_EQ(StartNrCondMarks[1][3][1], 0);
     EXPECT_FALSE(In<QCheckBox>(Radvillkor, "aktiv1")->isChecked());
+
+    Mark(1, GroupC, 3);  // marked in the main grid while the window is open
+    EXPECT_EQ(TextColourOf(unmarked), QColor(Qt::black));
+    Press(unmarked);
+    EXPECT_EQ(BackgroundOf(unmarked), Aqua);
 }
 
 TEST_F(NumberWindowsTest, ActivationAfterNothingChangedLeavesTheSystem)

@@ -154,10 +154,14 @@ TRadvillkor::TRadvillkor() : VForm(QStringLiteral("Villkor på startnummer"), QS
         BuildPanel(panel);
     BuildFooter();
     Connect();
-    Events::StartNrConditionsChanged.Subscribe(this, [this] {
+    // The marks of the grid show the horses' present groups while the window is open.
+    const auto repaintWhenShown = [this] {
         if (isVisible())
             PaintAll();
-    });
+    };
+    Events::StartNrConditionsChanged.Subscribe(this, repaintWhenShown);
+    Events::HorseMarked.Subscribe(this, [repaintWhenShown](int, int) { repaintWhenShown(); });
+    Events::GroupsReplaced.Subscribe(this, repaintWhenShown);
 }
 
 void TRadvillkor::BuildPanel(int panel)
