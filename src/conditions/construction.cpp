@@ -394,8 +394,8 @@ private:
             const int low = c_.groupLow[g] - metByAll[g], high = c_.groupHigh[g] - metByAll[g];
             if (high < 0 || high < low)
                 return AllNumbers;
-            rejected |= static_cast<std::uint16_t>(~metByLane[g].Within(static_cast<std::uint8_t>(std::max(low, 0)),
-                                                                        static_cast<std::uint8_t>(high)));
+            rejected |= static_cast<std::uint16_t>(~metByLane[g].Within(
+                static_cast<std::uint8_t>(std::max(low, 0)), static_cast<std::uint8_t>(high)));
         }
         return rejected & AllNumbers;
     }
