@@ -68,7 +68,6 @@ protected:
         WindowSetTest::SetUp();
         for (VForm* window : std::initializer_list<VForm*>{Radvillkor, Gruppvillkor, ovrigavillkor})
             window->ResetToStartState();
-        Events::StartNrConditionsChanged.Emit();
     }
 
     template <typename T = QLabel>

@@ -164,4 +164,5 @@ void TV65x::PaintAll()
     PaintResultLabels();
     PaintRecount();
     PaintConditionDisplays();
+    Lsnvlk->setText(QString::number(StartNrCondActiveCount));
 }
