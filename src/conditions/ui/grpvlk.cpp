@@ -28,11 +28,11 @@ constexpr QPoint OffsetFromMain{68, 380};
 const QColor WindowTeal{0, 170, 170};
 
 // Left to right the panels hold groups 1, 2 and 3; their names and fills.
-struct PanelSpec {
+struct PanelLook {
     const char* name;
     QColor fill;
 };
-const PanelSpec Panels[] = {
+const PanelLook Panels[] = {
     {"", {}}, {"Panel4", WindowTeal}, {"Panel1", WindowTeal}, {"Panel2", SilverColour}};
 
 // The limit of index 1-6 (E1L, E1H, E2L, ...) belongs to group (index + 1) / 2.
@@ -63,10 +63,10 @@ TGruppvillkor::TGruppvillkor() : VForm(QStringLiteral("Gruppvillkor"), QSize(Cli
 
 void TGruppvillkor::BuildGroup(int group)
 {
-    const PanelSpec& spec = Panels[group];
-    auto* panel = NewBox(this, QString::fromLatin1(spec.name), QString(),
+    const PanelLook& look = Panels[group];
+    auto* panel = NewBox(this, QString::fromLatin1(look.name), QString(),
                          {2 + (group - 1) * (PanelWidth + 2), 2, PanelWidth, ClientHeight - 4}, WindowFont(),
-                         spec.fill);
+                         look.fill);
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     const QFont font = SansFont(11);
     NewLabel(panel, QString(), QStringLiteral("Villkor nr"), {RowHeadWidth, 2, 120, 13}, SansFont(11, true));
