@@ -46,16 +46,12 @@ ConstructionSwitches HeavyConditions()
     for (int c = 1; c <= 10; ++c)
         SetStartNrCondition(c, {c % 6 + 1, (c + 1) % 6 + 1, (c + 2) % 6 + 1},
                             {c % 15 + 1, (c + 3) % 15 + 1, (c + 7) % 15 + 1, (c + 11) % 15 + 1}, {3});
-    SetStartNrGroupSettingsProvider([] {
-        StartNrGroupSettings s;
-        s.active[1] = true;
-        s.member[1][9] = s.member[1][10] = true;
-        for (int g = 1; g <= StartNrGroupCount; ++g) {
-            s.lowText[g] = QStringLiteral("1");
-            s.highText[g] = QStringLiteral("2");
-        }
-        return s;
-    });
+    ConditionGroupActive[1] = 1;
+    ConditionGroupMembers[1][9] = ConditionGroupMembers[1][10] = 1;
+    for (int g = 1; g <= StartNrGroupCount; ++g) {
+        ConditionGroupLimits[2 * g - 1] = 1;
+        ConditionGroupLimits[2 * g] = 2;
+    }
     for (int c = 1; c <= 5; ++c) {
         for (int r = 1; r <= 6; ++r)
             for (int h = 1; h <= StartNumbers; ++h)
@@ -87,6 +83,42 @@ ConstructionSwitches HeavyConditions()
     return s;
 }
 
+// 15 horses in every race: all 100 start-number conditions active, in three groups (conditions
+// 1-33, 34-66 and 67-100), and every kind of other number rule: counts per number, five
+// number sets, equal numbers, odd counts and pairs.
+ConstructionSwitches AllNumberConditions()
+{
+    MarkRaces("AAAABBBBCCCCDDD");
+    for (int c = 1; c <= ConditionCount; ++c) {
+        const std::vector<int> forbidden = c % 3 == 0 ? std::vector<int>{0} : std::vector<int>{2, 3};
+        SetStartNrCondition(c, {c % 6 + 1, (c + 2) % 6 + 1, (c + 4) % 6 + 1},
+                            {c % 15 + 1, (c + 4) % 15 + 1, (c + 9) % 15 + 1}, forbidden);
+        ConditionGroupMembers[c <= 33 ? 1 : c <= 66 ? 2 : 3][c] = 1;
+    }
+    const byte limits[] = {0, 20, 33, 20, 33, 20, 34};
+    for (int g = 1; g <= StartNrGroupCount; ++g) {
+        ConditionGroupActive[g] = 1;
+        ConditionGroupLimits[2 * g - 1] = limits[2 * g - 1];
+        ConditionGroupLimits[2 * g] = limits[2 * g];
+    }
+    for (int n = 1; n <= StartNumbers; ++n)
+        NrCountForbidden[n][5] = NrCountForbidden[n][6] = 1;
+    for (int set = 1; set <= 5; ++set) {
+        for (int n = set; n <= StartNumbers; n += 5)
+            NrSetCondMarks[n][set] = 1;
+        NrSetCondRequire[set] = set % 2;
+        NrSetCondRemove[set] = 1 - set % 2;
+        NrSetCondLow[set] = set % 2 ? 0 : 5;
+        NrSetCondHigh[set] = set % 2 ? 4 : 6;
+    }
+    EqualNrRule[4] = EqualNrRule[6] = 1;
+    OddCountForbidden[0] = OddCountForbidden[6] = 1;
+    PairRules[3] = 2;
+    ConstructionSwitches s;
+    s.startNumbers = s.otherNumbers = true;
+    return s;
+}
+
 // 11 horses in every race (1 771 561 rows); at least three of the horses 1-5 and not all
 // three of 6-8 in races 1-3: about 1 000 000 rows.
 ConstructionSwitches MillionRows()
@@ -94,7 +126,6 @@ ConstructionSwitches MillionRows()
     MarkRaces("AAABBBCCCDD");
     SetStartNrCondition(1, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5}, {0, 1, 2});
     SetStartNrCondition(2, {1, 2, 3}, {6, 7, 8}, {3});
-    SetStartNrGroupSettingsProvider({});
     ConstructionSwitches s;
     s.startNumbers = true;
     return s;
@@ -111,7 +142,6 @@ ConstructionSwitches MillionRowsNarrowSum()
     CondSumActive[1] = CondActive[1] = 1;
     CondSumMin[1] = 38;
     CondSumMax[1] = 46;
-    SetStartNrGroupSettingsProvider({});
     ConstructionSwitches s;
     s.points = true;
     return s;
@@ -132,7 +162,6 @@ ConstructionSwitches FiveThousandFiveHundredCoupons()
     }
     CondSumActive[1] = CondActive[1] = 1;
     CondSumMin[1] = CondSumMax[1] = 31;
-    SetStartNrGroupSettingsProvider({});
     ConstructionSwitches s;
     s.points = true;
     return s;
@@ -215,6 +244,26 @@ void BM_CountHeavyConditionsPlain(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(rows.size());
 }
 
+void BM_CountAllNumberConditions(benchmark::State& state)
+{
+    const ConstructionSwitches switches = AllNumberConditions();
+    const ConstructionResult result = RunEngine(state, switches, 0);
+    std::vector<int32> plain;
+    PlainWalk(switches, plain);
+    if (static_cast<std::size_t>(result.rowsAccepted) != plain.size())
+        state.SkipWithError("the engine and the plain walk keep different rows");
+}
+
+void BM_CountAllNumberConditionsPlain(benchmark::State& state)
+{
+    const ConstructionSwitches switches = AllNumberConditions();
+    std::vector<int32> rows;
+    rows.reserve(11390625);
+    for (auto _ : state)
+        PlainWalk(switches, rows);
+    state.counters["rows"] = static_cast<double>(rows.size());
+}
+
 void BM_BuildMillionRows(benchmark::State& state)
 {
     if (RunBuild(state, MillionRows()).outcome != ConstructionOutcome::SystemBuilt)
@@ -252,6 +301,8 @@ void BM_BuildMillionRowsPlain(benchmark::State& state)
 
 BENCHMARK(BM_CountHeavyConditions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountHeavyConditionsPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountAllNumberConditions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountAllNumberConditionsPlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildMillionRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildMillionRowsPlain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildMillionRowsNarrowSum)->Unit(benchmark::kMillisecond);

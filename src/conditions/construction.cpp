@@ -184,6 +184,15 @@ struct LaneCounter {
     }
 };
 
+// One start-number condition as the walk tests it: its index among the prepared ones (its hit
+// byte), its forbidden counts, its groups and its marks in the last race.
+struct StartNrTest {
+    std::size_t index;
+    std::uint8_t forbidden;
+    std::uint8_t groups;
+    std::uint16_t marked;
+};
+
 class RowWalk {
 public:
     RowWalk(const PreparedRowConditions& conditions, const WalkPlan& plan,
@@ -222,8 +231,15 @@ private:
                 for (std::size_t i = 0; i < list.size(); ++i)
                     if (list[i].marks[plan_.order[m]] & Bit(h))
                         hitAdd_[At(m, h, startNrWords_) + i / 8] |= std::uint64_t{1} << (8 * (i % 8));
-        for (const PreparedStartNrCondition& cond : list)
-            lastMarks_.push_back(cond.marks[plan_.order[LastPosition]]);
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const StartNrTest test{i, list[i].forbiddenCounts, list[i].groups,
+                                   list[i].marks[plan_.order[LastPosition]]};
+            const bool sameForAll = test.marked == 0;
+            if (test.groups == 0)
+                (sameForAll ? aloneForAll_ : aloneByLane_).push_back(test);
+            else
+                (sameForAll ? groupedForAll_ : groupedByLane_).push_back(test);
+        }
     }
 
     void PreparePoints()
@@ -346,29 +362,50 @@ private:
         return static_cast<int>((word >> (8 * (i % 8))) & 0xFF);
     }
 
+    // A condition without marks in the last race gives every horse of it the same verdict:
+    // it counts once for all lanes; only the others are counted lane by lane.
     std::uint16_t StartNrRejects() const
     {
+        for (const StartNrTest& t : aloneForAll_)
+            if ((t.forbidden >> Hits(t.index)) & 1)
+                return AllNumbers;
         std::uint16_t rejected = 0;
-        std::array<LaneCounter, StartNrGroupCount + 1> met;
-        for (std::size_t i = 0; i < c_.startNr.size(); ++i) {
-            const PreparedStartNrCondition& cond = c_.startNr[i];
-            const int hits = Hits(i);
-            const std::uint16_t marked = lastMarks_[i];
-            const std::uint16_t forbidden =
-                (((cond.forbiddenCounts >> hits) & 1) ? static_cast<std::uint16_t>(~marked) : 0) |
-                (((cond.forbiddenCounts >> (hits + 1)) & 1) ? marked : 0);
-            if (cond.groups == 0) {
-                rejected |= forbidden;
-                continue;
-            }
+        for (const StartNrTest& t : aloneByLane_)
+            rejected |= ForbiddenLanes(t, Hits(t.index));
+        rejected &= AllNumbers;
+        if (rejected == AllNumbers || !c_.anyGroupActive())
+            return rejected;
+        std::array<int, StartNrGroupCount + 1> metByAll{};
+        for (const StartNrTest& t : groupedForAll_) {
+            const int met = !((t.forbidden >> Hits(t.index)) & 1);
             for (int g = 1; g <= StartNrGroupCount; ++g)
-                if ((cond.groups >> g) & 1)
-                    met[g].Add(static_cast<std::uint16_t>(~forbidden & AllNumbers));
+                metByAll[g] += met & (t.groups >> g);
         }
-        for (int g = 1; g <= StartNrGroupCount; ++g)
-            if (c_.groupActive[g])
-                rejected |= static_cast<std::uint16_t>(~met[g].Within(c_.groupLow[g], c_.groupHigh[g]));
+        std::array<LaneCounter, StartNrGroupCount + 1> metByLane;
+        for (const StartNrTest& t : groupedByLane_) {
+            const auto met = static_cast<std::uint16_t>(~ForbiddenLanes(t, Hits(t.index)) & AllNumbers);
+            for (int g = 1; g <= StartNrGroupCount; ++g)
+                if ((t.groups >> g) & 1)
+                    metByLane[g].Add(met);
+        }
+        for (int g = 1; g <= StartNrGroupCount; ++g) {
+            if (!c_.groupActive[g])
+                continue;
+            const int low = c_.groupLow[g] - metByAll[g], high = c_.groupHigh[g] - metByAll[g];
+            if (high < 0 || high < low)
+                return AllNumbers;
+            rejected |= static_cast<std::uint16_t>(~metByLane[g].Within(
+                static_cast<std::uint8_t>(std::max(low, 0)), static_cast<std::uint8_t>(high)));
+        }
         return rejected & AllNumbers;
+    }
+
+    // The horses of the last race for which the condition's count is forbidden: those it marks
+    // add one hit.
+    static std::uint16_t ForbiddenLanes(const StartNrTest& t, int hits)
+    {
+        return static_cast<std::uint16_t>((((t.forbidden >> hits) & 1) ? ~t.marked : 0) |
+                                          (((t.forbidden >> (hits + 1)) & 1) ? t.marked : 0));
     }
 
     std::uint16_t PayoutRejects(std::uint16_t kept) const
@@ -533,7 +570,9 @@ private:
     std::size_t startNrWords_ = 0;
     std::vector<std::uint64_t> hitAdd_;  // [m][h][word]: one byte per condition, 1 = marked
     std::vector<std::uint64_t> hits_;    // [level][word]: hits of positions 1..level
-    std::vector<std::uint16_t> lastMarks_;
+    // The conditions that take part, by kind: alone or in a group, with the same verdict for
+    // every horse of the last race (no mark there) or one per horse.
+    std::vector<StartNrTest> aloneForAll_, aloneByLane_, groupedForAll_, groupedByLane_;
 
     std::vector<const PreparedSumCondition*> sums_;
     std::vector<const PreparedProductCondition*> products_;
@@ -618,7 +657,8 @@ ConstructionResult Construct(const ConstructionSwitches& switches, const Constru
     const bool completed = walk.Run();
     result.rowsAccepted = walk.RowsKept();
     if (!completed) {
-        StopRun();
+        if (building)  // a stopped row count leaves the system as it was
+            StopRun();
         result.outcome = ConstructionOutcome::Cancelled;
         return result;
     }

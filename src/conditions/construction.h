@@ -52,11 +52,13 @@ SlotOrder ComputeSlotOrder();
 // The construction (ConstructSystemRows). Builds coupons when BuildCouponsAfterRows is 1 and
 // only counts rows when it is 0. Reads the marks, the pattern planes and every condition
 // when it starts (a mark changed while the progress callback runs reaches the next run
-// only); the group window's state comes from CurrentStartNrGroupSettings().
+// only); the groups over the start-number conditions come from their tables
+// (CurrentStartNrGroupSettings()).
 // Writes plane 0 of AbcdPatternPlanes, PackedRows 1..RowsAccepted (ascending), RowsAccepted,
 // and in building mode the coupon tables, counts, flags, per-horse figures and prices. A
 // building run that ends without coupons (no row, too many coupons, cancelled) leaves no
-// system marked as constructed.
+// system marked as constructed; a row count, finished or stopped, leaves the coupon tables and
+// the system flags as they were.
 ConstructionResult ConstructSystemRows(const ConstructionSwitches& switches,
                                        const ConstructionProgress& progress = {});
 // True while ConstructSystemRows runs (for instance while its progress callback handles events).

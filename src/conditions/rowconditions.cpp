@@ -1,7 +1,6 @@
 #include "conditions/rowconditions.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "platform/numbers.h"
 
@@ -10,22 +9,6 @@ namespace {
 constexpr int32 PayoutCeiling = 100000000;
 constexpr long double PoolConstantV65 = 325000000000.0L;
 constexpr long double PoolConstantV64 = 260000000000.0L;
-
-std::function<StartNrGroupSettings()>& GroupSettingsProvider()
-{
-    static std::function<StartNrGroupSettings()> provider;
-    return provider;
-}
-
-StartNrGroupSettings DefaultGroupSettings()
-{
-    StartNrGroupSettings settings;
-    for (int g = 1; g <= StartNrGroupCount; ++g) {
-        settings.lowText[g] = QString::number(ConditionGroupLimits[2 * g - 1]);
-        settings.highText[g] = QString::number(ConditionGroupLimits[2 * g]);
-    }
-    return settings;
-}
 
 constexpr std::uint16_t Bit(int startNr)
 {
@@ -77,8 +60,8 @@ void PrepareStartNrConditions(PreparedRowConditions& p, const StartNrGroupSettin
 {
     for (int g = 1; g <= StartNrGroupCount; ++g) {
         p.groupActive[g] = groups.active[g];
-        p.groupLow[g] = GroupLimitFromText(groups.lowText[g], ConditionGroupLimits[2 * g - 1]);
-        p.groupHigh[g] = GroupLimitFromText(groups.highText[g], ConditionGroupLimits[2 * g]);
+        p.groupLow[g] = groups.low[g];
+        p.groupHigh[g] = groups.high[g];
     }
     for (int c = 1; c <= ConditionCount; ++c) {
         if (StartNrCondUsed[c] != 1 || StartNrCondActive[c] != 1)
@@ -173,19 +156,15 @@ void PrepareOtherNumberConditions(PreparedRowConditions& p)
 
 StartNrGroupSettings CurrentStartNrGroupSettings()
 {
-    const auto& provider = GroupSettingsProvider();
-    return provider ? provider() : DefaultGroupSettings();
-}
-
-void SetStartNrGroupSettingsProvider(std::function<StartNrGroupSettings()> provider)
-{
-    GroupSettingsProvider() = std::move(provider);
-}
-
-byte GroupLimitFromText(const QString& text, byte stored)
-{
-    std::int32_t value = 0;
-    return TryParseInt(text, value) ? static_cast<byte>(std::clamp(value, 0, 100)) : stored;
+    StartNrGroupSettings settings;
+    for (int g = 1; g <= StartNrGroupCount; ++g) {
+        settings.active[g] = ConditionGroupActive[g] == 1;
+        for (int c = 1; c <= ConditionCount; ++c)
+            settings.member[g][c] = settings.active[g] && ConditionGroupMembers[g][c] == 1;
+        settings.low[g] = ConditionGroupLimits[2 * g - 1];
+        settings.high[g] = ConditionGroupLimits[2 * g];
+    }
+    return settings;
 }
 
 PreparedRowConditions PrepareRowConditions(const ConstructionSwitches& switches,

@@ -7,7 +7,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "conditions/pointsconditions.h"
@@ -23,24 +22,19 @@ struct ConstructionSwitches {
 
 constexpr int StartNrGroupCount = 3;
 
-// What the condition-group window shows: per group g = 1..3 its "aktiv" box (CBA<g>), the
-// member box of each start-number condition c (CB<g><c>) and the texts of its limit edits
-// (E<g>L, E<g>H). Index 0 is unused.
+// The groups over the start-number conditions as the construction takes them: per group
+// g = 1..3 whether it is active, which conditions are its members and its limits. Index 0 is
+// unused.
 struct StartNrGroupSettings {
     std::array<bool, StartNrGroupCount + 1> active{};
     std::array<std::array<bool, ConditionCount + 1>, StartNrGroupCount + 1> member{};
-    std::array<QString, StartNrGroupCount + 1> lowText;
-    std::array<QString, StartNrGroupCount + 1> highText;
+    std::array<byte, StartNrGroupCount + 1> low{};
+    std::array<byte, StartNrGroupCount + 1> high{};
 };
 
-// The settings as the group window shows them now. Until the window installs a provider:
-// no group ticked, no member, and the limits as stored in ConditionGroupLimits.
+// The groups as the tables hold them now (ConditionGroupActive, ConditionGroupMembers,
+// ConditionGroupLimits); the members of an inactive group count as none.
 StartNrGroupSettings CurrentStartNrGroupSettings();
-// Installs the function that reads the group window; an empty function restores the default.
-void SetStartNrGroupSettingsProvider(std::function<StartNrGroupSettings()> provider);
-// A limit edit's text as its own rule takes it: an integer is clamped to 0-100, an empty
-// text or one that is not an integer gives the stored value.
-byte GroupLimitFromText(const QString& text, byte stored);
 
 // ---- The conditions prepared for one construction ----
 

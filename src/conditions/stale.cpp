@@ -8,17 +8,31 @@ void ResetResultLabels()
     ResultLabels = TResultLabels{};
 }
 
+namespace {
+
+const QString NoCount = QStringLiteral("x");
+
+// Nothing that the reset would clear is shown or set: the counts read "x", no price, no system.
+bool ResultsStillShownStale(const StaleResetOptions& options)
+{
+    const TResultLabels& shown = ResultLabels;
+    return shown.Radantal == NoCount && shown.Raderoreduc == NoCount && shown.Kup == NoCount &&
+           !shown.PriceVisible && CouponsBuilt == 0 && (!options.clearSingleRows || SingleRowsBuilt == 0);
+}
+
+}  // namespace
+
 bool MarkRowsStale(const StaleResetOptions& options)
 {
     if (options.onceGuard) {
-        const bool alreadyShown = ResultsStaleShown != 0;
+        const bool holdBack = ResultsStaleShown != 0 && ResultsStillShownStale(options);
         ResultsStaleShown = 1;
-        if (alreadyShown)
+        if (holdBack)
             return false;
     }
-    ResultLabels.Radantal = QStringLiteral("x");
-    ResultLabels.Raderoreduc = QStringLiteral("x");
-    ResultLabels.Kup = QStringLiteral("x");
+    ResultLabels.Radantal = NoCount;
+    ResultLabels.Raderoreduc = NoCount;
+    ResultLabels.Kup = NoCount;
     ResultLabels.PriceVisible = false;
     if (options.zeroReductionGrade)
         ResultLabels.Reducgrad = QStringLiteral("0 %");

@@ -16,7 +16,9 @@
 //
 // The guarded copies run only while ResultsStaleShown is 0 and then set it to 1; the
 // other-conditions and points-conditions windows set it back to 0 on activation and after
-// their own row counts.
+// their own row counts. The guard holds a reset back only while the results still show
+// stale: once a construction, a row count or a reduction has shown counts again, the next
+// change resets them even without a new activation.
 //
 // The texts of the result labels live in ResultLabels (core/variabl.h). Every reset that runs calls
 // Events::ResultsStale.Emit(); the main window repaints the labels from ResultLabels then. The
@@ -25,7 +27,8 @@
 #include "model/variabl.h"
 
 struct StaleResetOptions {
-    bool onceGuard;           // do nothing while ResultsStaleShown is 1, then set it
+    bool onceGuard;           // do nothing while ResultsStaleShown is 1 and the results
+                              // still show stale, then set it
     bool clearSingleRows;     // SingleRowsBuilt := 0
     bool clearRowTotals;      // RowsKept, RowsConstructed := 0
     bool zeroReductionGrade;  // LReducgrad shows "0 %"

@@ -31,6 +31,7 @@ void ClearStartNrConditions()
     FillBytes(StartNrCondUnreachableCounts, 1);
     FillBytes(StartNrCondUsed, 0);
     StartNrCondUsedCount = 0;
+    FillBytes(ConditionGroupActive, 0);
 }
 
 }  // namespace
@@ -49,6 +50,7 @@ void ClearAllMarks()
     std::fill(std::begin(ReserveOrderReset) + 1, std::end(ReserveOrderReset), flag{1});
     ClearStartNrConditions();
     Events::MarksCleared.Emit();
+    Events::StartNrConditionsChanged.Emit();
 }
 
 void ClearAllGroupConditions()

@@ -4,8 +4,9 @@
 // runs RecomputeAfterMarking and leaves the system stale.
 //
 //   ClearAllMarks()           every mark of races 1-6 (race slot 7 keeps its horse 1 in A),
-//                             the winner counts, the result counts and the start-number
-//                             conditions; ends with Events::MarksCleared.Emit().
+//                             the winner counts, the result counts, the start-number
+//                             conditions and the "aktiv" switches of their three groups;
+//                             ends with Events::MarksCleared and StartNrConditionsChanged.
 //   ClearAllGroupConditions() all 100 ABCD group conditions; Events::ConditionsChanged.Emit().
 //   ClearAllAbcdListNej()     every "Nej" of the ABCD list; Events::ConditionsChanged.Emit().
 

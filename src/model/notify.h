@@ -97,6 +97,9 @@ inline Event<> SystemStreckPercentChanged;
 inline Event<> StreckPresentRecomputed;
 // The start list of a race was taken in: its race data, the pool and the heading changed.
 inline Event<int> StartListImported;
+// The start-number conditions or the groups over them changed: their marks, counts, active
+// flags (StartNrCondActiveCount), comments or group boxes.
+inline Event<> StartNrConditionsChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -71,6 +71,8 @@ QString StartNrCondClipboardComment;
 int32 ClickedStartNrCode;
 byte ConditionGroupLimits[7];
 flag GroupFormOpen;
+flag ConditionGroupActive[4];
+flag ConditionGroupMembers[4][ConditionCount + 1];
 
 byte CondPoints[RaceSlots + 1][StartNumbers + 1][ConditionCount + 1];
 int32 CondSumMin[ConditionCount + 1], CondSumMax[ConditionCount + 1];
@@ -322,6 +324,8 @@ void ResetGroupAndStartNrConditions()
     const byte limits[7] = {0, 0, 100, 0, 100, 0, 100};
     std::copy(std::begin(limits), std::end(limits), ConditionGroupLimits);
     GroupFormOpen = 0;
+    Zero(ConditionGroupActive);
+    Zero(ConditionGroupMembers);
 }
 
 void ResetPointsConditions()

@@ -123,6 +123,10 @@ extern QString StartNrCondClipboardComment;
 extern int32 ClickedStartNrCode;
 extern byte ConditionGroupLimits[7];  // [1..6]: low, high of groups 1, 2, 3
 extern flag GroupFormOpen;
+// Start-number condition groups: what the group window's boxes show; the construction reads
+// these tables, never the window.
+extern flag ConditionGroupActive[4];                       // [1..3]: group g's "aktiv" box (CBA<g>)
+extern flag ConditionGroupMembers[4][ConditionCount + 1];  // [g][c]: condition c in group g (CB<g><c>)
 
 // ---- Points conditions ----
 extern byte CondPoints[RaceSlots + 1][StartNumbers + 1][ConditionCount + 1];
@@ -170,7 +174,11 @@ extern int32 PayoutMax;
 // columns 1-7 = start number (single rows) or horse mask (coupons, bit h-1 = number h).
 using TRowStoreColumn = int32[RowStoreEntries + 1];
 extern TRowStoreColumn* RowStore;
-extern int32* PackedRows;  // [0..1 000 000]; race 1 in bits 24-27 down to slot 7 in bits 0-3
+// PackedRows[1..RowsAccepted]: the rows the last construction kept, in ascending order, one
+// 4-bit start number per position of the construction's slot order (ComputeSlotOrder: the
+// race slots by rising number of marked horses), position 1 in bits 24-27 down to position 7
+// in bits 0-3; the coupons are turned back into race order when they are stored.
+extern int32* PackedRows;
 // Entries PackedRows holds (index 0 included): at least RowStoreEntries + 1; a construction
 // that keeps more rows grows it with EnsurePackedRowsCapacity.
 extern int32 PackedRowsCapacity;

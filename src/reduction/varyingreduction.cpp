@@ -187,8 +187,8 @@ void PrepareStartNrTests(Tests& t, const StartNrGroupSettings& groups)
 {
     for (int g = 1; g <= StartNrGroupCount; ++g) {
         t.groupActive[g] = groups.active[g];
-        t.groupLow[g] = GroupLimitFromText(groups.lowText[g], ConditionGroupLimits[2 * g - 1]);
-        t.groupHigh[g] = GroupLimitFromText(groups.highText[g], ConditionGroupLimits[2 * g]);
+        t.groupLow[g] = groups.low[g];
+        t.groupHigh[g] = groups.high[g];
         t.anyGroupActive = t.anyGroupActive || groups.active[g];
     }
     for (int c = 1; c <= ConditionCount; ++c) {

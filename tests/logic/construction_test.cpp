@@ -199,7 +199,6 @@ std::vector<int32> PackedRowsNow()
 class Construction : public ::testing::Test {
 protected:
     void SetUp() override { ResetGlobals(); }
-    void TearDown() override { SetStartNrGroupSettingsProvider({}); }
 
     ConstructionResult Build(const ConstructionSwitches& s, const ConstructionProgress& progress = {})
     {
@@ -536,6 +535,20 @@ TEST_F(Construction, AvbrytSetsTheStopFlagDuringTheRun)
     EXPECT_EQ(CouponsBuilt, 0);
 }
 
+TEST_F(Construction, AStoppedRowCountLeavesTheSystemAsItWas)
+{
+    MarkRange(1, 4, 1);
+    ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
+    SingleRowsBuilt = 1;
+    ConstructionProgress progress;
+    progress.progress = [](int32 rows) { return rows < 400; };
+    BuildCouponsAfterRows = 0;
+    EXPECT_EQ(ConstructSystemRows(OtherSwitch(), progress).outcome, ConstructionOutcome::Cancelled);
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(SingleRowsBuilt, 1);
+    EXPECT_EQ(RowsKept, 4096);
+}
+
 TEST_F(Construction, ASecondRunDuringARunIsRefused)
 {
     MarkRange(1, 2, 1);
@@ -595,7 +608,6 @@ private:
 
     void StartNumberConditions()
     {
-        StartNrGroupSettings groups = CurrentStartNrGroupSettings();
         for (int c = 1; c <= 5; ++c) {
             for (int i = Below(5); i >= 0; --i) {
                 const int r = Below(7) + 1;
@@ -606,15 +618,14 @@ private:
             StartNrCondUsed[c] = 1;
             StartNrCondActive[c] = Below(2);
             for (int g = 1; g <= 3; ++g)
-                groups.member[g][c] = Below(3) == 0;
+                ConditionGroupMembers[g][c] = Below(3) == 0;
         }
-        const char* limits[] = {"0", "", "x", "1", "2", "3", "5", "100"};
+        const byte limits[] = {0, 1, 2, 3, 5, 100, 4, 6};
         for (int g = 1; g <= 3; ++g) {
-            groups.active[g] = Below(4) == 0;
-            groups.lowText[g] = QString::fromUtf8(limits[Below(5)]);
-            groups.highText[g] = QString::fromUtf8(limits[1 + Below(7)]);
+            ConditionGroupActive[g] = Below(4) == 0;
+            ConditionGroupLimits[2 * g - 1] = limits[Below(5)];
+            ConditionGroupLimits[2 * g] = limits[1 + Below(7)];
         }
-        SetStartNrGroupSettingsProvider([groups] { return groups; });
     }
 
     void PointsConditions()

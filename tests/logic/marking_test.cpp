@@ -9,9 +9,9 @@
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/marking.h"
+#include "core/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "core/recount.h"
 #include "model/variabl.h"
 
 namespace {
@@ -34,9 +34,12 @@ protected:
         ResetGlobals();
         ClearObservers();
         InitAbcdList();
-        Events::HorseMarked.Subscribe(nullptr, [this](int race, int horse) { changed.push_back({race, 0, horse}); });
+        Events::HorseMarked.Subscribe(nullptr, [this](int race, int horse) {
+            changed.push_back({race, 0, horse});
+        });
         Events::CountsRecomputed.Subscribe(nullptr, [this] { ++recounts; });
-        Events::ReductionInputsChanged.Subscribe(nullptr, [this](bool zero) { reduceResets.push_back(zero); });
+        Events::ReductionInputsChanged.Subscribe(nullptr,
+                                                 [this](bool zero) { reduceResets.push_back(zero); });
         Events::MarksCleared.Subscribe(nullptr, [this] { ++clears; });
     }
 
@@ -308,9 +311,7 @@ TEST_F(Marking, GuardedResetRunsOncePerArming)
     int notified = 0;
     Events::ResultsStale.Subscribe(nullptr, [&] { ++notified; });
     EXPECT_TRUE(MarkRowsStale());
-    SetBuiltState();
     EXPECT_FALSE(MarkRowsStale()) << "second change before the window re-arms the guard";
-    EXPECT_EQ(ResultLabels.Radantal, "12");
     EXPECT_EQ(ResultsStaleShown, 1);
     EXPECT_EQ(notified, 1);
     ResultsStaleShown = 0;
@@ -319,6 +320,14 @@ TEST_F(Marking, GuardedResetRunsOncePerArming)
     EXPECT_EQ(notified, 2);
     MarkRowsStaleStartNr();
     EXPECT_EQ(notified, 3) << "the unguarded copies ignore the guard";
+    // Counts shown again since the last reset: the guard no longer holds the next one back.
+    SetBuiltState();
+    EXPECT_EQ(ResultsStaleShown, 1);
+    EXPECT_TRUE(MarkRowsStale()) << "a change after a construction shows x again";
+    EXPECT_EQ(ResultLabels.Radantal, "x");
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_FALSE(MarkRowsStale());
+    EXPECT_EQ(notified, 4);
 }
 
 TEST_F(Marking, FirstResetBeforeAnyConstruction)

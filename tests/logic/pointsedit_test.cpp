@@ -88,10 +88,10 @@ TEST_F(PointsEdit, ResetRunsOnceAndNeverWhileLoading)
     EXPECT_EQ(RowsKept, 40);  // this copy keeps the row totals
     EXPECT_EQ(ResultsStaleShown, 1);
 
-    CouponsBuilt = 1;  // until the flag is cleared, later edits leave the results alone
+    CouponsBuilt = 1;  // a system built since then is made stale by the next edit
     StoreSumMin(1, 650);
     EXPECT_EQ(CondSumMin[1], 600);
-    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(CouponsBuilt, 0);
 }
 
 TEST_F(PointsEdit, EveryRowChangingEditResetsButTheNameDoesNot)

@@ -2,6 +2,7 @@
 
 #include "conditions/pointsconditions.h"
 #include "conditions/rowconditions.h"
+#include "conditions/startnrconditions.h"
 #include "model/variabl.h"
 
 namespace {
@@ -44,25 +45,21 @@ ConstructionSwitches StartNrOnly()
     return s;
 }
 
-StartNrGroupSettings Groups(int g, std::initializer_list<int> members, const char* low, const char* high)
+// Group g active with these members and limits, in the tables; the settings as the
+// construction takes them.
+StartNrGroupSettings Groups(int g, std::initializer_list<int> members, byte low, byte high)
 {
-    StartNrGroupSettings settings;
-    for (int k = 1; k <= StartNrGroupCount; ++k) {
-        settings.lowText[k] = QStringLiteral("0");
-        settings.highText[k] = QStringLiteral("100");
-    }
-    settings.active[g] = true;
+    ConditionGroupActive[g] = 1;
     for (int c : members)
-        settings.member[g][c] = true;
-    settings.lowText[g] = QString::fromUtf8(low);
-    settings.highText[g] = QString::fromUtf8(high);
-    return settings;
+        ConditionGroupMembers[g][c] = 1;
+    ConditionGroupLimits[2 * g - 1] = low;
+    ConditionGroupLimits[2 * g] = high;
+    return CurrentStartNrGroupSettings();
 }
 
 class RowConditions : public ::testing::Test {
 protected:
     void SetUp() override { ResetGlobals(); }
-    void TearDown() override { SetStartNrGroupSettingsProvider({}); }
 };
 
 TEST_F(RowConditions, GroupLimitTextFollowsTheEditsRule)
@@ -75,19 +72,22 @@ TEST_F(RowConditions, GroupLimitTextFollowsTheEditsRule)
         EXPECT_EQ(GroupLimitFromText(QString::fromUtf8(c.text), 42), c.expected) << c.text;
 }
 
-TEST_F(RowConditions, GroupSettingsComeFromTheInstalledProvider)
+TEST_F(RowConditions, GroupSettingsComeFromTheTables)
 {
     ConditionGroupLimits[3] = 4;
+    ConditionGroupMembers[1][7] = 1;  // a member of a group that is not active counts as none
     StartNrGroupSettings settings = CurrentStartNrGroupSettings();
     EXPECT_FALSE(settings.active[1] || settings.active[2] || settings.active[3]);
-    EXPECT_EQ(settings.lowText[2], QStringLiteral("4"));
-    EXPECT_EQ(settings.highText[3], QStringLiteral("100"));
+    EXPECT_FALSE(settings.member[1][7]);
+    EXPECT_EQ(settings.low[2], 4);
+    EXPECT_EQ(settings.high[3], 100);
 
-    SetStartNrGroupSettingsProvider([] { return Groups(2, {7}, "1", "2"); });
-    settings = CurrentStartNrGroupSettings();
+    settings = Groups(2, {7}, 1, 2);
     EXPECT_TRUE(settings.active[2]);
     EXPECT_TRUE(settings.member[2][7]);
-    SetStartNrGroupSettingsProvider({});
+    EXPECT_EQ(settings.low[2], 1);
+    EXPECT_EQ(settings.high[2], 2);
+    ConditionGroupActive[2] = 0;
     EXPECT_FALSE(CurrentStartNrGroupSettings().active[2]);
 }
 
@@ -277,7 +277,7 @@ TEST_F(RowConditions, StartNrConditionBeyondItsReachTakesNoPart)
     EXPECT_EQ(p.startNr[0].number, 2);
 
     // As the only member of an active group with limits 1-1 it is never met: every row goes.
-    const PreparedRowConditions grouped = PrepareRowConditions(StartNrOnly(), Groups(1, {1}, "1", "1"));
+    const PreparedRowConditions grouped = PrepareRowConditions(StartNrOnly(), Groups(1, {1}, 1, 1));
     EXPECT_FALSE(PassesStartNrConditions(grouped, Row({1, 1, 1, 1, 1, 1})));
     EXPECT_FALSE(PassesStartNrConditions(grouped, Row({2, 3, 2, 3, 2, 3})));
 }
@@ -286,9 +286,9 @@ TEST_F(RowConditions, MemberOfAnInactiveGroupIsTestedAlone)
 {
     MarkFirstHorses(3);
     SetStartNrCondition(4, {{1, 1}}, {0});  // a 1 in race 1 is required
-    StartNrGroupSettings settings = Groups(2, {4}, "0", "100");
-    settings.active[2] = false;
-    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), settings);
+    Groups(2, {4}, 0, 100);
+    ConditionGroupActive[2] = 0;
+    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), CurrentStartNrGroupSettings());
     ASSERT_EQ(p.startNr.size(), 1u);
     EXPECT_EQ(p.startNr[0].groups, 0);
     EXPECT_FALSE(PassesStartNrConditions(p, Row({2, 1, 1, 1, 1, 1})));
@@ -301,20 +301,18 @@ TEST_F(RowConditions, GroupRejectsOnlyOutsideItsLimits)
     MarkFirstHorses(3);
     for (int c = 1; c <= 3; ++c)
         SetStartNrCondition(c, {{c, 1}}, {0});
-    SetStartNrGroupSettingsProvider([] { return Groups(1, {1, 2, 3}, "2", "3"); });
-    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), CurrentStartNrGroupSettings());
+    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), Groups(1, {1, 2, 3}, 2, 3));
     EXPECT_FALSE(PassesStartNrConditions(p, Row({2, 2, 2, 2, 2, 2})));  // none met
     EXPECT_FALSE(PassesStartNrConditions(p, Row({1, 2, 2, 2, 2, 2})));  // one met
     EXPECT_TRUE(PassesStartNrConditions(p, Row({1, 1, 2, 2, 2, 2})));   // two met
     EXPECT_TRUE(PassesStartNrConditions(p, Row({1, 1, 1, 2, 2, 2})));   // all three met
 }
 
-TEST_F(RowConditions, GroupLimitThatIsNotANumberKeepsTheStoredLimit)
+TEST_F(RowConditions, GroupLimitsAreTheStoredOnes)
 {
     MarkFirstHorses(2);
     SetStartNrCondition(1, {{1, 1}}, {0});
-    ConditionGroupLimits[1] = 1;
-    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), Groups(1, {1}, "x", ""));
+    const PreparedRowConditions p = PrepareRowConditions(StartNrOnly(), Groups(1, {1}, 1, 100));
     EXPECT_EQ(p.groupLow[1], 1);
     EXPECT_EQ(p.groupHigh[1], 100);
     EXPECT_FALSE(PassesStartNrConditions(p, Row({2, 1, 1, 1, 1, 1})));
@@ -323,11 +321,11 @@ TEST_F(RowConditions, GroupLimitThatIsNotANumberKeepsTheStoredLimit)
 
 TEST_F(RowConditions, ActiveGroupWithoutMembers)
 {
-    EXPECT_TRUE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, "0", "5")),
+    EXPECT_TRUE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, 0, 5)),
                                         Row({1, 1, 1, 1, 1, 1})));
-    EXPECT_FALSE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, "1", "5")),
+    EXPECT_FALSE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, 1, 5)),
                                          Row({1, 1, 1, 1, 1, 1})));
-    EXPECT_FALSE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, "3", "2")),
+    EXPECT_FALSE(PassesStartNrConditions(PrepareRowConditions(StartNrOnly(), Groups(3, {}, 3, 2)),
                                          Row({1, 1, 1, 1, 1, 1})));
 }
 

@@ -1,5 +1,7 @@
 #include "conditions/ui/cvillkor.h"
 
+#include "conditions/rowcount.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -545,10 +547,7 @@ void TChansvillkor::KnappAngraClick()
 
 void TChansvillkor::Button3Click()
 {
-    BuildCouponsAfterRows = 0;
-    if (CountRowsUnderMainSwitches)
-        CountRowsUnderMainSwitches();
-    ResultsStaleShown = 0;
+    CountSystemRowsAndRearmStaleGuard();
 }
 
 void TChansvillkor::Button6Click()

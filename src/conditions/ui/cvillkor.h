@@ -134,8 +134,5 @@ private:
 
 extern TChansvillkor* Chansvillkor;
 
-// What the window starts in the windows above it, installed by the main window: the help
-// window ("Info") and the row count under the main window's condition switches ("Beräkna
-// antalet rader", which only counts while BuildCouponsAfterRows is 0).
+// The help window ("Info") that the window opens, installed by the main window above it.
 inline std::function<void()> ShowPointsHelp;
-inline std::function<void()> CountRowsUnderMainSwitches;

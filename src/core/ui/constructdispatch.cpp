@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 
 #include "conditions/groupsystem.h"
+#include "conditions/rowcount.h"
 #include "core/ui/huvf.h"
 #include "core/ui/inforeduc.h"
 #include "model/variabl.h"
@@ -126,6 +127,12 @@ void TV65x::ConnectConstructDispatch()
 {
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
     ReductionMainWindowServices() = {MainWindowSwitches, ConfirmAndConstruct, [] { Reducinfo->ShowModal(); }};
+    // The condition windows' "Beräkna radantal" counts rows through the same run.
+    SetConstructionRun([] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return RunConstructionEngine();
+    });
 }
 
 void TV65x::BereknaClick()

@@ -54,6 +54,7 @@ public:
     void PaintConditionDisplays();
     // Lvchvlk: the number of active points conditions.
     void PaintPointsCondCount();
+    void PaintStartNrCondCount();
     void PaintWinnerCountLabels();
     void PaintAbcdList();
     // Everything above, as after a load or a reset of the tables.

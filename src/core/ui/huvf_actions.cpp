@@ -144,7 +144,6 @@ void TV65x::ConnectWindowOpeners()
         connect(opener.button, &QPushButton::clicked, this,
                 [window = opener.window, shown = opener.shown] { Open(window, shown); });
     ShowPointsHelp = [] { Open([]() -> VForm* { return InfoChans; }, Shown::Modeless); };
-    CountRowsUnderMainSwitches = [] { RunConstructionEngine(); };
 }
 
 // Every change of a switch's state, by the user or by code, marks the results stale; the

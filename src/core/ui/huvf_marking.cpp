@@ -66,6 +66,7 @@ void TV65x::SubscribeToChanges()
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
     Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainCaptionAfterImport()); });
+    Events::StartNrConditionsChanged.Subscribe(this, [this] { PaintStartNrCondCount(); });
 }
 
 void TV65x::InstallConstructionRunner()
@@ -201,6 +202,12 @@ void TV65x::PaintAll()
     PaintRecount();
     PaintConditionDisplays();
     PaintPointsCondCount();
+    PaintStartNrCondCount();
+}
+
+void TV65x::PaintStartNrCondCount()
+{
+    Lsnvlk->setText(QString::number(StartNrCondActiveCount));
 }
 
 void TV65x::PaintPointsCondCount()
