@@ -4,6 +4,7 @@
 #include "model/notify.h"
 #include "model/patterns.h"
 #include "platform/numbers.h"
+#include "model/variabl.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include <QString>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 inline const QString AbcdListAllNejQuestion = QStringLiteral("Ska vi sätta \"Nej\" på allt i listan?");
 inline const QString AbcdListAlarmText = QStringLiteral("Något är fel. Avsluta!");

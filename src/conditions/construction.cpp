@@ -8,6 +8,7 @@
 #include "conditions/horsepercent.h"
 #include "model/patterns.h"
 #include "platform/numbers.h"
+#include "model/variabl.h"
 
 // The walk. Only the set of kept rows matters (the coupons are made from the rows in
 // ascending order), so the rows are not walked pattern by pattern but position by position

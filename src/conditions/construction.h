@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "conditions/couponmerge.h"
-#include "conditions/price.h"
+#include "reduction/price.h"
 #include "conditions/rowconditions.h"
 #include "model/variabl.h"
 #include "reduction/keptcoupons.h"

@@ -7,6 +7,7 @@
 
 #include "conditions/horsepercent.h"
 #include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <functional>
 
-#include "conditions/price.h"
-#include "model/variabl.h"
+#include "reduction/price.h"
+#include "model/domain.h"
 #include "reduction/keptcoupons.h"
 
 // The TGroupSetCode (1 A, 2 B, 3 C, 4 D, 5 AB, 6 AC, 7 AD, 8 BC, 9 BD, 10 CD, 11 ABC,

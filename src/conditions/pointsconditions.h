@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 // A row: the start number of race slots 1-7 (index 0 unused; slot 7 holds the dummy's 1).
 using RowNumbers = std::array<int, RaceSlots + 1>;

@@ -22,7 +22,7 @@
 // Events::ResultsStale.Emit(); the main window repaints the labels from ResultLabels then. The
 // builders write their counts into ResultLabels too.
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 struct StaleResetOptions {
     bool onceGuard;           // do nothing while ResultsStaleShown is 1, then set it

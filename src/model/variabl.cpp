@@ -29,6 +29,8 @@ int32 RowsAfterGroupConditions;
 
 TResultLabels ResultLabels;
 bool ReserveSignalShown;
+TConditionSwitches ConditionSwitches;
+TColumnSignals ColumnSignals;
 QString AbcdListCells[CompositionCount + 1][3];
 
 int32 RowsKept;
@@ -274,6 +276,8 @@ void ResetCountsAndFlags()
     ReduceAbort = 0;
     ResultLabels = TResultLabels{};
     ReserveSignalShown = false;
+    ConditionSwitches = TConditionSwitches{};
+    ColumnSignals = TColumnSignals{};
 }
 
 void ResetGroupAndStartNrConditions()

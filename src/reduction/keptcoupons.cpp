@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/numbers.h"
+#include "model/variabl.h"
 
 namespace {
 

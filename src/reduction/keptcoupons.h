@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "conditions/price.h"
-#include "model/variabl.h"
+#include "reduction/price.h"
+#include "model/domain.h"
 
 // The count labels of the manual coupon-reduction window.
 struct CouponReductionTexts {

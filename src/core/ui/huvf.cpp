@@ -20,7 +20,7 @@
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
-#include "sysfile/systemfile.h"
+#include "core/mainactions.h"
 
 namespace {
 
@@ -480,9 +480,8 @@ void TV65x::FormCloseQuery(bool& canClose)
 
 void TV65x::FormClose()
 {
-    if ((CouponsBuilt == 1 || SingleRowsBuilt == 1) && SystemSaved == 0 &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
-        WriteSystemFile();
+    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
+        SaveSystem();
 }
 
 void TV65x::closeEvent(QCloseEvent* e)

@@ -33,6 +33,7 @@ class QScrollArea;
 class QScrollBar;
 class QTableWidget;
 class QWidget;
+struct TColumnSignals;
 
 class TV65x : public VForm {
     Q_OBJECT
@@ -51,6 +52,18 @@ public:
     void PaintConditionDisplays();
     void PaintWinnerCountLabels();
     void PaintAbcdList();
+    // The condition switches and the column signals from their tables.
+    void PaintSwitches();
+    // The four visible columns of the ABCD group-condition panel from RullistV's position on:
+    // condition numbers, cells and hit counts.
+    void PaintAbcdConditionRows();
+    // Every marking cell white with no caption; the cells keep their black text, so that a
+    // horse marked later shows its number.
+    void ClearGroupColours();
+    // The 32 winner-count labels white with silver text.
+    void ClearWinnerCountLabels();
+    // The panel's cells and hit counts white with silver text.
+    void ClearAbcdConditionCells();
     // Everything above, as after a load or a reset of the tables.
     void PaintAll();
 
@@ -216,7 +229,9 @@ private:
     void Button29Click();
     void NamnChange();
     void DatumChange();
-    void SignalMouseDown(QLabel* signal);
+    void SignalMouseDown(bool TColumnSignals::*signal);
+    // Writes the system; false when it was not written. Tells the user what the file said.
+    bool SaveSystem();
     void RullistVChange();
     void ConditionCellMouseDown(int column, int race, int group);
     void HitCountMouseDown(int column, int hits);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
@@ -17,12 +18,12 @@
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
 #include "conditions/stale.h"
+#include "core/mainactions.h"
 #include "core/ui/aboutb.h"
 #include "core/clearing.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
 #include "model/variabl.h"
-#include "racedata/streck.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
@@ -79,6 +80,36 @@ void Open(WindowOf window, Shown shown)
 }
 
 
+// Shows what the system file tells the user; true when the save or load happened.
+bool Report(const SystemFileOutcome& outcome)
+{
+    if (!outcome.message.isEmpty())
+        ShowMessage(outcome.message);
+    return outcome.done;
+}
+
+// The condition switches and the column signals with the table entries they mirror.
+struct SwitchBox {
+    QCheckBox* TV65x::*box;
+    bool TConditionSwitches::*entry;
+};
+constexpr SwitchBox SwitchBoxes[] = {
+    {&TV65x::VlkstartnrJA, &TConditionSwitches::startNumbers},
+    {&TV65x::VlkvinstchJA, &TConditionSwitches::points},
+    {&TV65x::Vlkovrigt, &TConditionSwitches::otherNumbers},
+    {&TV65x::CBUtdelning, &TConditionSwitches::payout},
+};
+
+struct SignalShape {
+    QLabel* TV65x::*shape;
+    bool TColumnSignals::*entry;
+};
+constexpr SignalShape SignalShapes[] = {
+    {&TV65x::Signalhest, &TColumnSignals::horse},
+    {&TV65x::Signalstreck, &TColumnSignals::streck},
+    {&TV65x::Signalodds, &TColumnSignals::odds},
+};
+
 // The text as the code page keeps it: characters it lacks become "?".
 QString InCodePage(const QString& text)
 {
@@ -107,8 +138,8 @@ void TV65x::ConnectActions()
     click(CKnapp, &TV65x::CKnappClick);
     connect(Namn, &QLineEdit::textChanged, this, &TV65x::NamnChange);
     connect(Datum, &QLineEdit::textChanged, this, &TV65x::DatumChange);
-    for (QLabel* signal : {Signalhest, Signalstreck, Signalodds})
-        OnMouseDown(signal, [this, signal] { SignalMouseDown(signal); });
+    for (const SignalShape& s : SignalShapes)
+        OnMouseDown(this->*s.shape, [this, entry = s.entry] { SignalMouseDown(entry); });
 }
 
 void TV65x::ConnectWindowOpeners()
@@ -147,8 +178,11 @@ void TV65x::ConnectWindowOpeners()
 // three condition buttons tick their switch before they open the condition's window.
 void TV65x::ConnectConditionSwitches()
 {
-    for (QCheckBox* box : {VlkstartnrJA, VlkvinstchJA, CBUtdelning, Vlkovrigt})
-        connect(box, &QCheckBox::toggled, this, [] { MarkRowsStaleMain(); });
+    for (const SwitchBox& s : SwitchBoxes)
+        connect(this->*s.box, &QCheckBox::toggled, this, [entry = s.entry](bool on) {
+            ConditionSwitches.*entry = on;
+            MarkRowsStaleMain();
+        });
     struct SwitchOpener {
         QPushButton* button;
         QCheckBox* box;
@@ -190,25 +224,28 @@ void TV65x::ConnectAbcdPanels()
 // unsaved system is not lost.
 void TV65x::Button8Click()
 {
-    if ((CouponsBuilt == 1 || SingleRowsBuilt == 1) && SystemSaved == 0 &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !WriteSystemFile())
+    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) &&
+        !SaveSystem())
         return;
     const HourglassCursor hourglass;
-    ReadSystemFile();
+    Report(ReadSystemFile());
 }
 
 void TV65x::Button9Click()
 {
     const HourglassCursor hourglass;
-    SaveRoundInFile = 0;
-    RoundDataInFile = 0;
-    WriteSystemFile();
+    PrepareSystemSave();
+    SaveSystem();
+}
+
+bool TV65x::SaveSystem()
+{
+    return Report(WriteSystemFile());
 }
 
 void TV65x::Button5Click()
 {
-    Graded = 0;
-    if (CouponsBuilt == 1 || SingleRowsBuilt == 1)
+    if (BeginGrading())
         Retta2->Show();
     else
         ShowMessage(QStringLiteral("Det finns inget system att rätta."));
@@ -216,12 +253,11 @@ void TV65x::Button5Click()
 
 void TV65x::BereknaeraderClick()
 {
-    SaveRoundInFile = 0;
-    if (CouponsBuilt == 1 && SystemSaved == 0 &&
-        !AskYesNo(QStringLiteral("Kupongerna raderas. Är det OK?    ")))
+    DetachGradedRound();
+    if (UnsavedCouponsExist() && !AskYesNo(QStringLiteral("Kupongerna raderas. Är det OK?    ")))
         return;
-    CouponsBuilt = 0;
-    LReducgrad->hide();
+    BeginVaryingReduction();
+    PaintResultLabels();
     if (UnreducedRowCount <= 0)
         ShowMessage(QStringLiteral("Markera först minst en häst i varje avdelning."));
     else
@@ -236,8 +272,7 @@ void TV65x::Button4Click()
         Seenkelrader->ShowModal();
         return;
     }
-    CurrentCouponPos = 1;
-    CurrentCoupon = KeptCouponCount == 0 || CouponsBuilt == 0 ? 0 : KeptCoupons[1];
+    SelectFirstKeptCoupon();
     if (GroupSystemBuilt == 1)
         Kuponger->ShowModal();
     else
@@ -246,8 +281,7 @@ void TV65x::Button4Click()
 
 void TV65x::Button29Click()
 {
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
-    if (StreckPresent == 0) {
+    if (!RefreshStreckPresent()) {
         ShowMessage(QStringLiteral("Streckfördelningen saknas."));
         return;
     }
@@ -256,6 +290,17 @@ void TV65x::Button29Click()
 }
 
 // Neither edit marks the system stale or unsaved.
+// Setting the boxes from the table is no change by the user: it marks nothing stale.
+void TV65x::PaintSwitches()
+{
+    for (const SwitchBox& s : SwitchBoxes) {
+        const QSignalBlocker blocker(this->*s.box);
+        (this->*s.box)->setChecked(ConditionSwitches.*s.entry);
+    }
+    for (const SignalShape& s : SignalShapes)
+        SetBackground(this->*s.shape, ColumnSignals.*s.entry ? LimeColour : RedColour);
+}
+
 void TV65x::NamnChange()
 {
     SystemName = InCodePage(Namn->text());
@@ -266,14 +311,15 @@ void TV65x::DatumChange()
     SystemDate = InCodePage(Datum->text());
 }
 
-void TV65x::SignalMouseDown(QLabel* signal)
+void TV65x::SignalMouseDown(bool TColumnSignals::*signal)
 {
-    SetBackground(signal, BackgroundOf(signal) == RedColour ? LimeColour : RedColour);
+    ColumnSignals.*signal = !(ColumnSignals.*signal);
+    PaintSwitches();
 }
 
 void TV65x::RullistVChange()
 {
-    ShowAbcdConditionRows();
+    PaintAbcdConditionRows();
 }
 
 // Column 1-4 of the panel shows condition p + column - 1, p being RullistV's position.

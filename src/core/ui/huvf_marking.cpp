@@ -2,6 +2,8 @@
 // from the global tables after the logic has notified a change.
 
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
@@ -42,9 +44,10 @@ void TV65x::SubscribeToChanges()
 {
     Events::HorseMarked.Subscribe(this, [this](int race, int horse) { PaintHorseCells(race, horse); });
     Events::MarksCleared.Subscribe(this, [this] {
-        ClearAllGroupColours();
+        ClearGroupColours();
         ClearWinnerCountLabels();
     });
+    Events::GroupsReplaced.Subscribe(this, [this] { PaintMarkingGrid(); });
     // Every recount closes the varying-reduction window, so that it never shows a reduction
     // of marks that have changed.
     Events::ReductionInputsChanged.Subscribe(this, [](bool) {
@@ -97,6 +100,10 @@ void TV65x::PaintResultLabels()
     SetText(Pristot, ResultLabels.Pristot);
     for (QLabel* price : {Prisrader, Prisavg, Pristot})
         price->setVisible(ResultLabels.PriceVisible);
+    LReducgrad->setVisible(ResultLabels.ReducgradVisible);
+    if (ResultLabels.SystemButtonsEnabled)
+        for (QPushButton* button : {Button2, Button3, Button4, Button5, LATGfil, KnReducera})
+            button->setEnabled(true);
 }
 
 void TV65x::PaintRowCounts()
@@ -134,7 +141,7 @@ void TV65x::PaintConditionDisplays()
     PaintAbcdList();
     SetText(NejPanel, NejPanelText());
     SetText(Labelantalvlk, GroupConditionCountText());
-    ShowAbcdConditionRows();
+    PaintAbcdConditionRows();
 }
 
 void TV65x::PaintWinnerCountLabels()
@@ -162,4 +169,58 @@ void TV65x::PaintAll()
     PaintResultLabels();
     PaintRecount();
     PaintConditionDisplays();
+    PaintSwitches();
+}
+
+void TV65x::PaintAbcdConditionRows()
+{
+    const int position = RullistV->value();
+    for (int column = 1; column <= 4; ++column) {
+        const int condition = VisibleGroupCondition(position, column);
+        Vnr[column]->setText(QString::number(condition));
+        for (int race = 1; race <= RaceSlots; ++race) {
+            for (int group = GroupA; group <= GroupD; ++group) {
+                QLabel* cell = ConditionCells[column][race][group];
+                if (GroupCondCellSelected(condition, race, group)) {
+                    SetBackground(cell, ToQColor(GroupColour(group)));
+                    SetTextColour(cell, Qt::black);
+                } else {
+                    PaintInactiveLook(cell);
+                }
+            }
+        }
+        for (int hits = 7; hits >= 0; --hits)
+            PaintCountLook(HitCountLabels[column][hits], GroupCondHitLook(condition, hits));
+    }
+}
+
+void TV65x::ClearGroupColours()
+{
+    for (int race = 1; race <= RaceSlots; ++race) {
+        for (int horse = 1; horse <= StartNumbers; ++horse) {
+            for (int group = GroupA; group <= GroupD; ++group) {
+                QLabel* cell = MarkCells[race][group][horse];
+                cell->clear();
+                SetBackground(cell, Qt::white);
+            }
+        }
+    }
+}
+
+void TV65x::ClearWinnerCountLabels()
+{
+    for (int group = GroupA; group <= GroupD; ++group)
+        for (int count = 7; count >= 0; --count)
+            PaintInactiveLook(WinnerCountLabels[count][group]);
+}
+
+void TV65x::ClearAbcdConditionCells()
+{
+    for (int column = 1; column <= 4; ++column) {
+        for (int race = 1; race <= RaceSlots; ++race)
+            for (int group = GroupA; group <= GroupD; ++group)
+                PaintInactiveLook(ConditionCells[column][race][group]);
+        for (int hits = 7; hits >= 0; --hits)
+            PaintInactiveLook(HitCountLabels[column][hits]);
+    }
 }
