@@ -111,6 +111,7 @@ void ApplyCompositionNejToPatterns()
 
 AbcdListClick ToggleAbcdListEntry()
 {
+    const EventBatch batch;
     const int col = CompositionListCol;
     const int row = CompositionListRow;
     if (col < 0 || col > 2 || !IsListedRow(row) || AbcdListCells[row][col].isEmpty())
@@ -128,6 +129,7 @@ AbcdListClick ToggleAbcdListEntry()
 
 void SetAllAbcdListNej()
 {
+    const EventBatch batch;
     MarkRowsStale(StaleMain);
     for (int row = 1; row <= CompositionCount; ++row)
         if (IsListedRow(row))

@@ -86,6 +86,7 @@ bool ToggleAbcdConditionHitCount(int condition)
 
 void EvaluateAbcdConditions()
 {
+    const EventBatch batch;
     MarkRowsStale(StaleMain);
     RecomputeGroupConditionPlane();
     int inUse = 0;

@@ -10,6 +10,7 @@ void ResetResultLabels()
 
 bool MarkRowsStale(const StaleResetOptions& options)
 {
+    const EventBatch batch;
     if (options.onceGuard) {
         const bool alreadyShown = ResultsStaleShown != 0;
         ResultsStaleShown = 1;

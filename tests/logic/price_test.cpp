@@ -3,7 +3,7 @@
 #include <numeric>
 #include <vector>
 
-#include "conditions/price.h"
+#include "reduction/price.h"
 #include "model/variabl.h"
 #include "reduction/keptcoupons.h"
 

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "conditions/construction.h"
-#include "conditions/price.h"
+#include "reduction/price.h"
 #include "conditions/winnercounts.h"
 #include "app/forms.h"
 #include "core/ui/huvf.h"
