@@ -17,23 +17,17 @@
 #include "core/marking.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "support/marks.h"
 #include "windowset.h"
 
 namespace {
-
-// Marks a horse through the logic, as a click on its cell would.
-void ToggleMark(int race, int horse, int group)
-{
-    ClickedMarkCode = MarkCode(group, horse);
-    ASSERT_TRUE(ToggleGroupMark(race));
-}
 
 // Start numbers 1..horses in group A in races 1-6.
 void MarkHorses(std::array<int, 6> horses)
 {
     for (int race = 1; race <= 6; ++race)
         for (int horse = 1; horse <= horses[race - 1]; ++horse)
-            ToggleMark(race, horse, GroupA);
+            ASSERT_TRUE(MarkHorse(race, GroupA, horse));
 }
 
 class ConstructTest : public WindowSetTest {

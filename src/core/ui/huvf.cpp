@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QUrl>
 
@@ -465,6 +466,17 @@ void TV65x::FormCreate()
     ProgramDir = QDir::currentPath();
     if (!ProgramDir.endsWith(QLatin1Char('/')))
         ProgramDir += QLatin1Char('/');
+}
+
+// The edits are emptied without their change handlers: the tables are the start state's.
+void TV65x::ResetToStartState()
+{
+    for (QLineEdit* edit : {Namn, Datum}) {
+        const QSignalBlocker blocker(edit);
+        edit->clear();
+    }
+    RullistV->setValue(1);
+    PaintAll();
 }
 
 void TV65x::FormShow()

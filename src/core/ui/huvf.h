@@ -40,6 +40,7 @@ class TV65x : public VForm {
 public:
     TV65x();
     void FormCreate() override;
+    void ResetToStartState() override;
 
     // Runs handler when the control gets a mouse press of any button.
     void OnMouseDown(QWidget* control, std::function<void()> handler);
