@@ -179,4 +179,29 @@ TEST_F(ConstructTest, AvbrytDuringARunLeavesNoSystem)
     EXPECT_EQ(Text("LabelRadantal"), "64");
 }
 
+// No box opens while the engine runs: a notice that arrives meanwhile shows once the run has
+// ended, and a close request stops the run as "Avbryt" does and asks its question afterwards.
+TEST_F(ConstructTest, NoBoxOpensDuringARun)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    V65x->Vlkovrigt->setChecked(true);
+    bool ranDuringConstruction = false;
+    QTimer::singleShot(0, V65x, [&] {
+        ranDuringConstruction = ConstructionRunning();
+        ShowMessage(QStringLiteral("Version 19 finns."));
+        V65x->close();
+        EXPECT_TRUE(TestDialogs().messages.isEmpty());
+        EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    });
+    Construct();
+    EXPECT_TRUE(ranDuringConstruction);
+    EXPECT_EQ(ReduceAbort, 1);
+    ExpectNoSystemShown();
+    EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    SingleRowsBuilt = 1;  // an unsaved system when the close comes back: it asks
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19 finns.")});
+    EXPECT_EQ(TestDialogs().questions, QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")});
+}
+
 }  // namespace

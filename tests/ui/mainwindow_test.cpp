@@ -309,3 +309,38 @@ TEST_F(MainWindowTest, ClosingAsksToSaveOnlyAnUnsavedSystem)
 }
 
 }  // namespace
+
+namespace {
+
+// Labels are as wide as their text in their own font, so none cuts its last characters; the
+// platform names the application neutrally, so questions carry no title of ours.
+TEST_F(MainWindowTest, LabelsHoldTheirWholeTextAndQuestionsCarryNoTitleOfOurs)
+{
+    QLabel* label = Find("LabelVersionskoll");
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    EXPECT_GT(label->sizeHint().width(), 255);  // wider than its place in the layout
+    EXPECT_EQ(label->geometry().topLeft(), QPoint(237, 77));
+    EXPECT_EQ(QCoreApplication::applicationName(), ApplicationName);
+    EXPECT_FALSE(QGuiApplication::applicationDisplayName().contains(QStringLiteral("Vimsta för")));
+}
+
+// The switches and the column signals mirror their tables: painting them from the tables
+// runs no handler, so nothing becomes stale.
+TEST_F(MainWindowTest, SwitchesAndSignalsMirrorTheirTables)
+{
+    ConditionSwitches.payout = true;
+    ColumnSignals.odds = true;
+    ResultLabels.Radantal = QStringLiteral("12");
+    V65x->PaintSwitches();
+    EXPECT_TRUE(V65x->CBUtdelning->isChecked());
+    EXPECT_EQ(BackgroundOf(V65x->Signalodds), LimeColour);
+    EXPECT_EQ(ResultLabels.Radantal, "12");
+
+    V65x->VlkstartnrJA->setChecked(true);
+    EXPECT_TRUE(ConditionSwitches.startNumbers);
+    EXPECT_EQ(ResultLabels.Radantal, "x");
+    Press(V65x->Signalhest);
+    EXPECT_FALSE(ColumnSignals.horse);
+}
+
+}  // namespace

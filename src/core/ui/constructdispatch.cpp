@@ -138,6 +138,7 @@ ConstructionResult RunConstructionEngine()
     };
     progress.finished = [] { ShowWaitingPanel(false); };
     const InputBlocker onlyCancel(V65x->Avbrytknapp);
+    const LongRun noBoxesMeanwhile;
     const ConstructionResult result = ConstructSystemRows(ConditionSwitches, progress);
     if (PublishConstructionOutcome(result))
         V65x->PaintResultLabels();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -498,6 +499,19 @@ void TV65x::FormClose()
 
 void TV65x::closeEvent(QCloseEvent* e)
 {
+    // During a construction no box can open: the run stops as "Avbryt" stops it, and the
+    // close comes back, with its question, once the run has ended.
+    if (LongRun::Active()) {
+        ReduceAbort = 1;
+        AfterLongRun([this] {
+            QCloseEvent again;
+            QCoreApplication::sendEvent(this, &again);
+            if (again.isAccepted())
+                hide();
+        });
+        e->ignore();
+        return;
+    }
     bool canClose = true;
     FormCloseQuery(canClose);
     if (!canClose) {

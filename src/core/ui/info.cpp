@@ -1,5 +1,7 @@
 #include "core/ui/info.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -124,3 +126,9 @@ int TInformation::PrintText()
 }
 
 TInformation* Information = nullptr;
+
+void TInformation::FormCreate()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ScrollOnNarrowScreen(screen->size());
+}
