@@ -37,7 +37,7 @@ void RemovePatternsOf(int condition)
 {
     byte selected[RaceSlots + 1][5] = {};
     for (int r = 1; r <= RaceSlots; ++r)
-        for (int g = 1; g <= 4; ++g)
+        for (int g = GroupA; g <= GroupD; ++g)
             selected[r][g] = GroupCondCells[r][g][condition] == 1 ? 1 : 0;
     auto& planes = AbcdPatternPlanes;
     for (int p = 1; p <= PatternCount; ++p) {
@@ -104,7 +104,7 @@ void UpdateGroupConditionReach(int condition)
     int slots = 0;
     for (int r = 1; r <= RaceSlots; ++r) {
         bool any = false;
-        for (int g = 1; g <= 4; ++g)
+        for (int g = GroupA; g <= GroupD; ++g)
             any = any || GroupCondCells[r][g][condition] == 1;
         slots += any ? 1 : 0;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Points conditions ("Poängvillkor"): 100 conditions, each with points 0-100 per horse, a
 // row-sum test and a row-product test. The tables and their start values live in
-// core/variabl.h (CondPoints, CondSumMin, ...); this file tells what they mean for a row.
+// model/variabl.h (CondPoints, CondSumMin, ...); this file tells what they mean for a row.
 
 #include <array>
 

@@ -3,11 +3,6 @@
 #include "model/notify.h"
 #include "model/variabl.h"
 
-void ResetResultLabels()
-{
-    ResultLabels = TResultLabels{};
-}
-
 bool MarkRowsStale(const StaleResetOptions& options)
 {
     const EventBatch batch;

@@ -18,7 +18,7 @@
 // other-conditions and points-conditions windows set it back to 0 on activation and after
 // their own row counts.
 //
-// The texts of the result labels live in ResultLabels (core/variabl.h). Every reset that runs calls
+// The texts of the result labels live in ResultLabels (model/variabl.h). Every reset that runs calls
 // Events::ResultsStale.Emit(); the main window repaints the labels from ResultLabels then. The
 // builders write their counts into ResultLabels too.
 
@@ -36,10 +36,6 @@ inline constexpr StaleResetOptions StaleStartNr{false, false, true, false};
 inline constexpr StaleResetOptions StalePoints{true, true, false, true};
 inline constexpr StaleResetOptions StaleMain{false, true, true, false};
 inline constexpr StaleResetOptions StaleAfterMarking{false, true, true, true};
-
-// The start state of the result labels ("x", "0", "x", "0 %", price hidden); ResetGlobals
-// restores it too.
-void ResetResultLabels();
 
 // Runs the reset with the given options; returns false when the once-guard held it back.
 bool MarkRowsStale(const StaleResetOptions& options = StaleOtherConditions);

@@ -2,12 +2,6 @@
 // The main window's three "0" buttons. Each asks its question (the window asks; on No
 // nothing changes) and on Yes calls the matching function here. Each empties its tables,
 // runs RecomputeAfterMarking and leaves the system stale.
-//
-//   ClearAllMarks()           every mark of races 1-6 (race slot 7 keeps its horse 1 in A),
-//                             the winner counts, the result counts and the start-number
-//                             conditions; ends with Events::MarksCleared.Emit().
-//   ClearAllGroupConditions() all 100 ABCD group conditions; Events::ConditionsChanged.Emit().
-//   ClearAllAbcdListNej()     every "Nej" of the ABCD list; Events::ConditionsChanged.Emit().
 
 #include <QString>
 
@@ -15,6 +9,10 @@ inline const QString ClearMarksQuestion = QStringLiteral("Ska vi ta bort alla ma
 inline const QString ClearGroupConditionsQuestion = QStringLiteral("Ska vi ta bort alla villkor?");
 inline const QString ClearAbcdListNejQuestion = QStringLiteral("Ska vi ta bort alla \"Nej\" i listan?");
 
+// Every mark of races 1-6 (race slot 7 keeps its horse 1 in A), the winner counts, the result
+// counts and the start-number conditions; Events::MarksCleared.
 void ClearAllMarks();
+// All 100 ABCD group conditions; Events::ConditionsChanged.
 void ClearAllGroupConditions();
+// Every "Nej" of the ABCD list; Events::ConditionsChanged.
 void ClearAllAbcdListNej();

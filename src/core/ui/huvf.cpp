@@ -190,7 +190,7 @@ void TV65x::BuildMarkingGrid()
         const int left = MarkColumnLeft(race, 1);
         RaceButtons[race] = NewButton(Client, QStringLiteral("Button%1").arg(18 + race),
                                       QStringLiteral("Avd %1").arg(race), {left - 1, 93, 63, 20});
-        for (int group = 1; group <= 4; ++group) {
+        for (int group = GroupA; group <= GroupD; ++group) {
             const int x = MarkColumnLeft(race, group);
             NewCentredLabel(Client, QString(), GroupLetters[group], {x, 112, 14, 15});
             for (int horse = 1; horse <= StartNumbers; ++horse) {
@@ -317,7 +317,7 @@ void TV65x::BuildRowCounts()
 void TV65x::BuildWinnerCounts()
 {
     NewLabel(Client, QString(), QStringLiteral("Vinnare"), {18, 372, 68, 17}, SansFont(12, true));
-    for (int group = 1; group <= 4; ++group) {
+    for (int group = GroupA; group <= GroupD; ++group) {
         NewBox(Client, QString(), GroupLetters[group], {22 + 16 * (group - 1), 394, 14, 15}, WindowFont(),
                ToQColor(GroupColour(group)));
         for (int count = 0; count <= 7; ++count) {
@@ -354,7 +354,7 @@ void TV65x::BuildGroupConditionPanel()
         Vnr[column] = NewCentredLabel(Client, QStringLiteral("Vnr%1").arg(column), QString::number(column),
                                       {left, 411, 60, 15}, SansFont(12, true));
         for (int race = 1; race <= RaceSlots; ++race)
-            for (int group = 1; group <= 4; ++group)
+            for (int group = GroupA; group <= GroupD; ++group)
                 ConditionCells[column][race][group] =
                     NewBox(Client, QStringLiteral("V%1%2%3").arg(column).arg(race).arg(GroupLetters[group]),
                            QLatin1Char(' ') + GroupLetters[group],

@@ -7,7 +7,7 @@
 // panel column 1-4); index 0 is unused where the names start at 1.
 //
 // The window computes nothing. Its handlers read the control, call the logic, and the
-// window repaints from the global tables when the logic notifies it (core/notify.h).
+// window repaints from the global tables when the logic notifies it (model/notify.h).
 //
 // Files: huvf.cpp builds the layout and holds the create, show and close handlers;
 // huvf_marking.cpp holds the marking cells, the winner-count labels and every repaint;

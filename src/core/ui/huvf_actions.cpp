@@ -205,7 +205,7 @@ void TV65x::ConnectAbcdPanels()
     connect(RullistV, &QScrollBar::valueChanged, this, &TV65x::RullistVChange);
     for (int column = 1; column <= 4; ++column) {
         for (int race = 1; race <= RaceSlots; ++race)
-            for (int group = 1; group <= 4; ++group)
+            for (int group = GroupA; group <= GroupD; ++group)
                 OnMouseDown(ConditionCells[column][race][group],
                             [this, column, race, group] { ConditionCellMouseDown(column, race, group); });
         for (int hits = 0; hits <= 7; ++hits)
@@ -357,7 +357,7 @@ void TV65x::AvbrytknappClick()
 }
 
 // The windows clear their group colours and the winner-count labels when the marks are
-// cleared (core/notify.h).
+// cleared (model/notify.h).
 void TV65x::Button10Click()
 {
     if (AskYesNo(ClearMarksQuestion))

@@ -30,7 +30,7 @@ void SetText(QLabel* label, const QString& text)
 void TV65x::BindMarkingHandlers()
 {
     for (int race = 1; race <= RaceSlots; ++race)
-        for (int group = 1; group <= 4; ++group)
+        for (int group = GroupA; group <= GroupD; ++group)
             for (int horse = 1; horse <= StartNumbers; ++horse)
                 OnMouseDown(MarkCells[race][group][horse],
                             [this, race, group, horse] { MarkCellMouseDown(race, group, horse); });
@@ -74,7 +74,7 @@ void TV65x::PaintHorseCells(int race, int horse)
 {
     if (race < 1 || race > RaceSlots || horse < 1 || horse > StartNumbers)
         return;
-    for (int group = 1; group <= 4; ++group) {
+    for (int group = GroupA; group <= GroupD; ++group) {
         QLabel* cell = MarkCells[race][group][horse];
         const QString caption = MarkCellCaption(race, group, horse);
         SetText(cell, caption);
