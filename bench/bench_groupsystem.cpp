@@ -40,7 +40,7 @@ void RunBuilder(benchmark::State& state)
 }
 
 const std::array<std::string, 6> FourGroupsEverywhere = {"AABBCCDD", "AABBCCDD", "AABBCCDD",
-                                             "AABBCCDD", "AABBCCDD", "AABBCCDD"};
+                                                         "AABBCCDD", "AABBCCDD", "AABBCCDD"};
 
 // All 4 096 patterns allowed: the passes fold them into one coupon.
 void BM_GroupSystemAllPatterns(benchmark::State& state)

@@ -3,8 +3,8 @@
 #include "conditions/stale.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "platform/numbers.h"
 #include "model/variabl.h"
+#include "platform/numbers.h"
 
 namespace {
 

@@ -64,7 +64,7 @@ bool ToggleAbcdConditionCell(int condition)
 {
     const int group = ClickedGroupCondCode / 10;
     const int race = ClickedGroupCondCode - 10 * group;
-    if (!IsCondition(condition) || group < 1 || group > 4 || race < 1 || race > RaceSlots)
+    if (!IsCondition(condition) || !IsGroup(group) || !IsRace(race))
         return false;
     flag& cell = GroupCondCells[race][group][condition];
     cell = cell == 1 ? 0 : 1;
@@ -124,7 +124,7 @@ void RecomputeGroupConditionPlane()
 
 bool GroupCondCellSelected(int condition, int race, int group)
 {
-    if (!IsCondition(condition) || race < 1 || race > RaceSlots || group < 1 || group > 4)
+    if (!IsCondition(condition) || !IsRace(race) || !IsGroup(group))
         return false;
     return GroupCondCells[race][group][condition] == 1;
 }

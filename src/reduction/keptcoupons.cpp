@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/numbers.h"
 #include "model/variabl.h"
+#include "platform/numbers.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "reduction/price.h"
 #include "model/domain.h"
+#include "reduction/price.h"
 
 // The count labels of the manual coupon-reduction window.
 struct CouponReductionTexts {

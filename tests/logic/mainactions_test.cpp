@@ -18,7 +18,7 @@ TEST_F(MainActionLogic, UnsavedSystemMeansCouponsOrSingleRowsNotSaved)
         bool unsavedSystem, unsavedCoupons;
     };
     const Case cases[] = {
-        {0, 0, 0, false, false}, {1, 0, 0, true, true},  {0, 1, 0, true, false},
+        {0, 0, 0, false, false}, {1, 0, 0, true, true},   {0, 1, 0, true, false},
         {1, 1, 1, false, false}, {1, 0, 1, false, false}, {0, 1, 1, false, false},
     };
     for (const Case& c : cases) {

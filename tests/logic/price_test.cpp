@@ -3,9 +3,9 @@
 #include <numeric>
 #include <vector>
 
-#include "reduction/price.h"
 #include "model/variabl.h"
 #include "reduction/keptcoupons.h"
+#include "reduction/price.h"
 
 namespace {
 

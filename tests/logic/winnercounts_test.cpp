@@ -7,9 +7,9 @@
 #include "conditions/stale.h"
 #include "conditions/winnercounts.h"
 #include "core/marking.h"
+#include "core/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "core/recount.h"
 #include "model/variabl.h"
 #include "support/marks.h"
 

@@ -9,14 +9,14 @@
 #include <QTimer>
 #include <array>
 
-#include "conditions/construction.h"
-#include "reduction/price.h"
-#include "conditions/winnercounts.h"
 #include "app/forms.h"
-#include "core/ui/huvf.h"
+#include "conditions/construction.h"
+#include "conditions/winnercounts.h"
 #include "core/marking.h"
+#include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "reduction/price.h"
 #include "support/marks.h"
 #include "windowset.h"
 
@@ -201,7 +201,8 @@ TEST_F(ConstructTest, NoBoxOpensDuringARun)
     SingleRowsBuilt = 1;  // an unsaved system when the close comes back: it asks
     QCoreApplication::processEvents();
     EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19 finns.")});
-    EXPECT_EQ(TestDialogs().questions, QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")});
+    EXPECT_EQ(TestDialogs().questions,
+              QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")});
 }
 
 }  // namespace

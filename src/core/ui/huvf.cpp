@@ -18,11 +18,11 @@
 #include <QUrl>
 
 #include "conditions/abcdlist.h"
+#include "core/mainactions.h"
 #include "core/ui/updatenotice.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
-#include "core/mainactions.h"
 
 namespace {
 

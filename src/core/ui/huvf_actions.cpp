@@ -13,20 +13,20 @@
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
-#include "conditions/ui/cvillkor.h"
 #include "conditions/groupconditions.h"
+#include "conditions/stale.h"
+#include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
-#include "conditions/stale.h"
+#include "core/clearing.h"
 #include "core/mainactions.h"
 #include "core/ui/aboutb.h"
-#include "core/clearing.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
-#include "model/variabl.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
+#include "model/variabl.h"
 #include "output/ui/atgfilin.h"
 #include "output/ui/fyllakup.h"
 #include "output/ui/reserv.h"
@@ -34,8 +34,8 @@
 #include "output/ui/sekupe.h"
 #include "output/ui/skrivaut.h"
 #include "output/ui/txtfil.h"
-#include "platform/ui/dialogs.h"
 #include "platform/textfile.h"
+#include "platform/ui/dialogs.h"
 #include "racedata/ui/atgdata.h"
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/startl1.h"
@@ -48,8 +48,8 @@
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reduc.h"
 #include "reduction/ui/reducu.h"
-#include "sysfile/ui/suddafil.h"
 #include "sysfile/systemfile.h"
+#include "sysfile/ui/suddafil.h"
 #include "views/ui/procenten.h"
 #include "views/ui/seenkelrad.h"
 
@@ -78,7 +78,6 @@ void Open(WindowOf window, Shown shown)
     else
         form->Show();
 }
-
 
 // Shows what the system file tells the user; true when the save or load happened.
 bool Report(const SystemFileOutcome& outcome)
@@ -224,8 +223,8 @@ void TV65x::ConnectAbcdPanels()
 // unsaved system is not lost.
 void TV65x::Button8Click()
 {
-    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) &&
-        !SaveSystem())
+    if (UnsavedSystemExists() &&
+        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !SaveSystem())
         return;
     const HourglassCursor hourglass;
     Report(ReadSystemFile());

@@ -72,7 +72,7 @@ void TV65x::WinnerCountMouseDown(int group, int count)
 
 void TV65x::PaintHorseCells(int race, int horse)
 {
-    if (race < 1 || race > RaceSlots || horse < 1 || horse > StartNumbers)
+    if (!IsRace(race) || !IsHorse(horse))
         return;
     for (int group = GroupA; group <= GroupD; ++group) {
         QLabel* cell = MarkCells[race][group][horse];

@@ -1,9 +1,9 @@
 #include "core/ui/info.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "platform/ui/dialogs.h"
 

@@ -58,7 +58,8 @@ void VForm::showEvent(QShowEvent* e)
             move(CentredOver(QRect(QPoint(0, 0), screen->size()), frameGeometry().size(),
                              screen->virtualGeometry()));
         else if (centreOverMain_ && main && main != this && main->screen())
-            move(CentredOver(main->frameGeometry(), frameGeometry().size(), main->screen()->availableGeometry()));
+            move(CentredOver(main->frameGeometry(), frameGeometry().size(),
+                             main->screen()->availableGeometry()));
     }
     QDialog::showEvent(e);
     // A window restored from the task bar gets a show event from the window system; that
