@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -503,11 +504,13 @@ void TV65x::closeEvent(QCloseEvent* e)
     // close comes back, with its question, once the run has ended.
     if (LongRun::Active()) {
         ReduceAbort = 1;
-        AfterLongRun([this] {
+        AfterLongRun([self = QPointer<TV65x>(this)] {
+            if (!self)
+                return;
             QCloseEvent again;
-            QCoreApplication::sendEvent(this, &again);
+            QCoreApplication::sendEvent(self, &again);
             if (again.isAccepted())
-                hide();
+                self->hide();
         });
         e->ignore();
         return;
