@@ -1,6 +1,7 @@
 // The main window: its layout at start, marking horses in the grid, the recount shown in
 // the labels and the ABCD list, the winner-count labels and the close question.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -341,6 +342,19 @@ TEST_F(MainWindowTest, SwitchesAndSignalsMirrorTheirTables)
     EXPECT_EQ(ResultLabels.Radantal, "x");
     Press(V65x->Signalhest);
     EXPECT_FALSE(ColumnSignals.horse);
+}
+
+// A mistyped name fails the test and ends it, rather than handing the test a null pointer.
+TEST_F(MainWindowTest, FindFailsOnAMistypedName)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            try {
+                Find("R11O1");
+            } catch (const std::runtime_error&) {
+            }
+        },
+        "no control named R11O1");
 }
 
 }  // namespace
