@@ -12,20 +12,9 @@
 #include "core/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
-
-// Races 1-6 marked from one text: the group letter of start number h at position h - 1.
-void MarkRaces(const std::string& groups)
-{
-    ResetGlobals();
-    for (int r = 1; r <= 6; ++r) {
-        for (std::size_t i = 0; i < groups.size(); ++i) {
-            ClickedMarkCode = MarkCode(groups[i] - 'A' + 1, static_cast<int>(i) + 1);
-            ToggleGroupMark(r);
-        }
-    }
-}
 
 void SetStartNrCondition(int c, const std::vector<int>& races, const std::vector<int>& horses,
                          const std::vector<int>& forbidden)
@@ -42,7 +31,7 @@ void SetStartNrCondition(int c, const std::vector<int>& races, const std::vector
 // 2 product conditions, and the other number rules.
 ConstructionSwitches HeavyConditions()
 {
-    MarkRaces("AAAABBBBCCCCDDD");
+    MarkEveryRace("AAAABBBBCCCCDDD");
     for (int c = 1; c <= 10; ++c)
         SetStartNrCondition(c, {c % 6 + 1, (c + 1) % 6 + 1, (c + 2) % 6 + 1},
                             {c % 15 + 1, (c + 3) % 15 + 1, (c + 7) % 15 + 1, (c + 11) % 15 + 1}, {3});
@@ -88,7 +77,7 @@ ConstructionSwitches HeavyConditions()
 // number sets, equal numbers, odd counts and pairs.
 ConstructionSwitches AllNumberConditions()
 {
-    MarkRaces("AAAABBBBCCCCDDD");
+    MarkEveryRace("AAAABBBBCCCCDDD");
     for (int c = 1; c <= ConditionCount; ++c) {
         const std::vector<int> forbidden = c % 3 == 0 ? std::vector<int>{0} : std::vector<int>{2, 3};
         SetStartNrCondition(c, {c % 6 + 1, (c + 2) % 6 + 1, (c + 4) % 6 + 1},
@@ -123,7 +112,7 @@ ConstructionSwitches AllNumberConditions()
 // three of 6-8 in races 1-3: about 1 000 000 rows.
 ConstructionSwitches MillionRows()
 {
-    MarkRaces("AAABBBCCCDD");
+    MarkEveryRace("AAABBBCCCDD");
     SetStartNrCondition(1, {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5}, {0, 1, 2});
     SetStartNrCondition(2, {1, 2, 3}, {6, 7, 8}, {3});
     ConstructionSwitches s;
@@ -135,7 +124,7 @@ ConstructionSwitches MillionRows()
 // passes keep nearly every row apart and the system is refused (more than 5 500 coupons).
 ConstructionSwitches MillionRowsNarrowSum()
 {
-    MarkRaces("AAABBBCCCDDDD");
+    MarkEveryRace("AAABBBCCCDDDD");
     for (int r = 1; r <= 6; ++r)
         for (int h = 1; h <= 13; ++h)
             CondPoints[r][h][1] = static_cast<byte>(h);

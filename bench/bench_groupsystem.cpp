@@ -1,6 +1,7 @@
 // The group-system builder on the largest pattern sets the marks allow.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -9,20 +10,9 @@
 #include "core/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
-
-// Races 1-6 marked from one text each: the group letter of start number h at position h - 1.
-void MarkRaces(const std::string (&races)[6])
-{
-    ResetGlobals();
-    for (int r = 1; r <= 6; ++r) {
-        for (std::size_t i = 0; i < races[r - 1].size(); ++i) {
-            ClickedMarkCode = MarkCode(races[r - 1][i] - 'A' + 1, static_cast<int>(i) + 1);
-            ToggleGroupMark(r);
-        }
-    }
-}
 
 // Plane 12 := allowed(groups of races 1-6) for every pattern, then the rows left are recounted.
 void AllowPatterns(const std::function<bool(const int*)>& allowed)
@@ -49,8 +39,8 @@ void RunBuilder(benchmark::State& state)
     state.counters["coupons"] = CouponCount;
 }
 
-const std::string FourGroupsEverywhere[6] = {"AABBCCDD", "AABBCCDD", "AABBCCDD",
-                                             "AABBCCDD", "AABBCCDD", "AABBCCDD"};
+const std::array<std::string, 6> FourGroupsEverywhere = {"AABBCCDD", "AABBCCDD", "AABBCCDD",
+                                                         "AABBCCDD", "AABBCCDD", "AABBCCDD"};
 
 // All 4 096 patterns allowed: the passes fold them into one coupon.
 void BM_GroupSystemAllPatterns(benchmark::State& state)

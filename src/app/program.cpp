@@ -5,7 +5,6 @@
 #include "app/forms.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
-#include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 
 int RunProgram(int argc, char** argv)
@@ -13,7 +12,6 @@ int RunProgram(int argc, char** argv)
     InitializeGlobals();
     QApplication app(argc, argv);
     ApplyProgramLook();
-    QApplication::setApplicationName(ApplicationTitle);
     QApplication::setQuitOnLastWindowClosed(false);
     CreateAllForms();
     V65x->Show();

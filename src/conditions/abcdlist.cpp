@@ -3,6 +3,7 @@
 #include "conditions/stale.h"
 #include "model/notify.h"
 #include "model/patterns.h"
+#include "model/variabl.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -110,6 +111,7 @@ void ApplyCompositionNejToPatterns()
 
 AbcdListClick ToggleAbcdListEntry()
 {
+    const EventBatch batch;
     const int col = CompositionListCol;
     const int row = CompositionListRow;
     if (col < 0 || col > 2 || !IsListedRow(row) || AbcdListCells[row][col].isEmpty())
@@ -127,6 +129,7 @@ AbcdListClick ToggleAbcdListEntry()
 
 void SetAllAbcdListNej()
 {
+    const EventBatch batch;
     MarkRowsStale(StaleMain);
     for (int row = 1; row <= CompositionCount; ++row)
         if (IsListedRow(row))

@@ -3,7 +3,7 @@
 // composition that has rows in the unreduced system, with its rows and the share of them
 // that the pattern-level conditions leave, or "Nej" when the user excluded it.
 //
-// The list's cells live in AbcdListCells (core/variabl.h), [row 0..120][column 0..2]: row 0
+// The list's cells live in AbcdListCells (model/variabl.h), [row 0..120][column 0..2]: row 0
 // the head; then column 0 the composition, 1 its rows, 2 the per cent left or "  Nej ".
 // The main window paints the grid from them after Events::CountsRecomputed.Emit() and
 // Events::ConditionsChanged.Emit(), and NejPanel from NejPanelText().
@@ -16,9 +16,8 @@
 
 #include <QString>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
-inline const QString AbcdListAllNejQuestion = QStringLiteral("Ska vi sätta \"Nej\" på allt i listan?");
 inline const QString AbcdListAlarmText = QStringLiteral("Något är fel. Avsluta!");
 
 // What a click on the list did.

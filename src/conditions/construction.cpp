@@ -7,6 +7,7 @@
 #include "conditions/couponmerge.h"
 #include "conditions/horsepercent.h"
 #include "model/patterns.h"
+#include "model/variabl.h"
 #include "platform/numbers.h"
 
 // The walk. Only the set of kept rows matters (the coupons are made from the rows in
@@ -108,7 +109,7 @@ WalkPlan PlanWalk(const SlotOrder& order)
         pos.realRace = pos.slot != RaceSlots;
         for (int h = 1; h <= StartNumbers; ++h) {
             const int group = HorseGroups[pos.slot][0][h];
-            if (group < 1 || group > Groups)
+            if (!IsGroup(group))
                 continue;
             pos.horses[pos.count] = h;
             pos.groupIndex[pos.count++] = group - 1;

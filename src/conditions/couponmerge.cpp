@@ -1,4 +1,5 @@
 #include "conditions/couponmerge.h"
+#include "model/variabl.h"
 
 #include <algorithm>
 #include <bit>

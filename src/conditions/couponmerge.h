@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 // Position 1..7 -> race slot (index 0 unused).
 using SlotOrder = std::array<int, RaceSlots + 1>;

@@ -37,7 +37,7 @@ void RemovePatternsOf(int condition)
 {
     byte selected[RaceSlots + 1][5] = {};
     for (int r = 1; r <= RaceSlots; ++r)
-        for (int g = 1; g <= 4; ++g)
+        for (int g = GroupA; g <= GroupD; ++g)
             selected[r][g] = GroupCondCells[r][g][condition] == 1 ? 1 : 0;
     auto& planes = AbcdPatternPlanes;
     for (int p = 1; p <= PatternCount; ++p) {
@@ -64,7 +64,7 @@ bool ToggleAbcdConditionCell(int condition)
 {
     const int group = ClickedGroupCondCode / 10;
     const int race = ClickedGroupCondCode - 10 * group;
-    if (!IsCondition(condition) || group < 1 || group > 4 || race < 1 || race > RaceSlots)
+    if (!IsCondition(condition) || !IsGroup(group) || !IsRace(race))
         return false;
     flag& cell = GroupCondCells[race][group][condition];
     cell = cell == 1 ? 0 : 1;
@@ -86,6 +86,7 @@ bool ToggleAbcdConditionHitCount(int condition)
 
 void EvaluateAbcdConditions()
 {
+    const EventBatch batch;
     MarkRowsStale(StaleMain);
     RecomputeGroupConditionPlane();
     int inUse = 0;
@@ -103,7 +104,7 @@ void UpdateGroupConditionReach(int condition)
     int slots = 0;
     for (int r = 1; r <= RaceSlots; ++r) {
         bool any = false;
-        for (int g = 1; g <= 4; ++g)
+        for (int g = GroupA; g <= GroupD; ++g)
             any = any || GroupCondCells[r][g][condition] == 1;
         slots += any ? 1 : 0;
     }
@@ -123,7 +124,7 @@ void RecomputeGroupConditionPlane()
 
 bool GroupCondCellSelected(int condition, int race, int group)
 {
-    if (!IsCondition(condition) || race < 1 || race > RaceSlots || group < 1 || group > 4)
+    if (!IsCondition(condition) || !IsRace(race) || !IsGroup(group))
         return false;
     return GroupCondCells[race][group][condition] == 1;
 }

@@ -7,6 +7,7 @@
 
 #include "conditions/horsepercent.h"
 #include "model/patterns.h"
+#include "model/variabl.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ std::array<int, RaceSlots + 1> NonEmptyGroupsPerRace()
 {
     std::array<int, RaceSlots + 1> counts{};
     for (int r = 1; r <= RaceSlots; ++r)
-        for (int g = 1; g <= 4; ++g)
+        for (int g = GroupA; g <= GroupD; ++g)
             counts[r] += GroupSize(r, g) > 0;
     return counts;
 }
@@ -170,7 +171,7 @@ std::vector<SlotCoupon> ToRaceSlots(const std::vector<PackedCoupon>& coupons, co
 int HorsesInMask(int race, GroupMask mask)
 {
     int horses = 0;
-    for (int g = 1; g <= 4; ++g)
+    for (int g = GroupA; g <= GroupD; ++g)
         if (mask & (1 << (g - 1)))
             horses += GroupSize(race, g);
     return horses;
@@ -193,7 +194,7 @@ void CountCouponAndHorseRows(std::vector<SlotCoupon>& coupons)
             const int32 share = coupon.rows / width[r];
             for (int h = 1; h <= StartNumbers; ++h) {
                 const int g = HorseGroups[r][0][h];
-                if (g >= 1 && g <= 4 && (coupon.masks[r] & (1 << (g - 1))))
+                if (IsGroup(g) && (coupon.masks[r] & (1 << (g - 1))))
                     RowsPerHorseUnreduced[HorseIndex(r, h)] += share;
             }
         }

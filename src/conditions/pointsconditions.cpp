@@ -1,4 +1,5 @@
 #include "conditions/pointsconditions.h"
+#include "model/variabl.h"
 
 double ProductBound(int32 mantissa, int32 exponent, double current)
 {

@@ -1,11 +1,11 @@
 #pragma once
 // Points conditions ("Poängvillkor"): 100 conditions, each with points 0-100 per horse, a
 // row-sum test and a row-product test. The tables and their start values live in
-// core/variabl.h (CondPoints, CondSumMin, ...); this file tells what they mean for a row.
+// model/variabl.h (CondPoints, CondSumMin, ...); this file tells what they mean for a row.
 
 #include <array>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 // A row: the start number of race slots 1-7 (index 0 unused; slot 7 holds the dummy's 1).
 using RowNumbers = std::array<int, RaceSlots + 1>;

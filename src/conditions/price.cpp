@@ -1,4 +1,5 @@
 #include "conditions/price.h"
+#include "model/variabl.h"
 
 #include <algorithm>
 #include <cmath>

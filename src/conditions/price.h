@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 // The fee in kronor of one coupon with the given number of rows.
 int CouponFeeForRows(int32 rows);

@@ -12,13 +12,8 @@
 #include "conditions/pointsconditions.h"
 #include "model/variabl.h"
 
-// The four condition switches of the main window.
-struct ConstructionSwitches {
-    bool startNumbers = false;  // VlkstartnrJA: start-number conditions and their groups
-    bool points = false;        // VlkvinstchJA: points conditions
-    bool otherNumbers = false;  // Vlkovrigt: other number conditions
-    bool payout = false;        // CBUtdelning: payout interval
-};
+// The four condition switches of the main window (the table ConditionSwitches).
+using ConstructionSwitches = TConditionSwitches;
 
 constexpr int StartNrGroupCount = 3;
 

@@ -3,11 +3,6 @@
 #include "model/notify.h"
 #include "model/variabl.h"
 
-void ResetResultLabels()
-{
-    ResultLabels = TResultLabels{};
-}
-
 namespace {
 
 const QString NoCount = QStringLiteral("x");
@@ -24,6 +19,7 @@ bool ResultsStillShownStale(const StaleResetOptions& options)
 
 bool MarkRowsStale(const StaleResetOptions& options)
 {
+    const EventBatch batch;
     if (options.onceGuard) {
         const bool holdBack = ResultsStaleShown != 0 && ResultsStillShownStale(options);
         ResultsStaleShown = 1;

@@ -20,11 +20,11 @@
 // stale: once a construction, a row count or a reduction has shown counts again, the next
 // change resets them even without a new activation.
 //
-// The texts of the result labels live in ResultLabels (core/variabl.h). Every reset that runs calls
+// The texts of the result labels live in ResultLabels (model/variabl.h). Every reset that runs calls
 // Events::ResultsStale.Emit(); the main window repaints the labels from ResultLabels then. The
 // builders write their counts into ResultLabels too.
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 struct StaleResetOptions {
     bool onceGuard;           // do nothing while ResultsStaleShown is 1 and the results
@@ -39,10 +39,6 @@ inline constexpr StaleResetOptions StaleStartNr{false, false, true, false};
 inline constexpr StaleResetOptions StalePoints{true, true, false, true};
 inline constexpr StaleResetOptions StaleMain{false, true, true, false};
 inline constexpr StaleResetOptions StaleAfterMarking{false, true, true, true};
-
-// The start state of the result labels ("x", "0", "x", "0 %", price hidden); ResetGlobals
-// restores it too.
-void ResetResultLabels();
 
 // Runs the reset with the given options; returns false when the once-guard held it back.
 bool MarkRowsStale(const StaleResetOptions& options = StaleOtherConditions);

@@ -35,6 +35,7 @@ void ToggleAllowedWinners(int group)
 
 void EvaluateAbcdWinnerCondition()
 {
+    const EventBatch batch;
     MarkRowsStale(StaleMain);
     RecomputeWinnerCountPlane();
     RefreshAbcdListRows();

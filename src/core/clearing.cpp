@@ -38,6 +38,7 @@ void ClearStartNrConditions()
 
 void ClearAllMarks()
 {
+    const EventBatch batch;
     for (int r = 1; r <= RealRaces; ++r)
         FillBytes(HorseGroups[r], 0);
     FillBytes(WinnerCountAllowed, 1);
@@ -55,6 +56,7 @@ void ClearAllMarks()
 
 void ClearAllGroupConditions()
 {
+    const EventBatch batch;
     FillBytes(GroupCondCells, 0);
     SetPlane(PlaneGroupConditions, 1);
     FillBytes(GroupCondForbiddenHits, 0);
@@ -66,6 +68,7 @@ void ClearAllGroupConditions()
 
 void ClearAllAbcdListNej()
 {
+    const EventBatch batch;
     FillBytes(CompositionNej, 0);
     SetPlane(PlaneCompositionList, 1);
     NejCount = 0;

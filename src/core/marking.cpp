@@ -27,6 +27,7 @@ void MoveHorse(THorseGroupRecord& marks, int horse, int group)
 
 bool ToggleGroupMark(int race)
 {
+    const EventBatch batch;
     const int group = ClickedMarkCode / 100;
     const int horse = ClickedMarkCode - 100 * group;
     if (!IsRace(race) || !IsGroup(group) || !IsHorse(horse))

@@ -82,6 +82,7 @@ void LockImpossibleWinnerCounts()
 
 void RecomputeAfterMarking()
 {
+    const EventBatch batch;
     Events::ChanceInputsChanged.Emit();
     ReallowZeroWinnersOfEmptyGroups();
     ResetReduceView();
@@ -118,6 +119,7 @@ void FillAbcdListGrid()
 
 void ResetReduceView()
 {
+    const EventBatch batch;
     Events::ReductionInputsChanged.Emit(UnreducedPercentValid == 1);
     UnreducedPercentValid = 0;
 }

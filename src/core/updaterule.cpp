@@ -1,4 +1,5 @@
 #include "core/updaterule.h"
+#include "model/variabl.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "model/variabl.h"
+#include "model/domain.h"
 
 // The mark of this version in the answer: a blank, then the version number.
 inline const QString ThisVersionMark = QStringLiteral(" 18.2");

@@ -7,11 +7,16 @@
 // the query functions of the logic headers. A subscription made with an owner ends when the
 // owner is destroyed; one made without an owner lasts until ClearObservers().
 //
-// Subscribers are called in the order they subscribed.
+// Subscribers are called in the order they subscribed. While an EventBatch is open, events
+// are held and delivered when the outermost batch closes, each distinct event (with its
+// arguments) once, in the order first emitted: a public operation opens one, so that the
+// windows repaint once, from tables that the whole operation has updated.
 
 #include <QObject>
 #include <QPointer>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,6 +37,43 @@ protected:
     ~EventBase() = default;
 };
 
+// Holds the events emitted while it lives (see above).
+class EventBatch {
+public:
+    EventBatch() { ++Depth(); }
+    ~EventBatch()
+    {
+        if (--Depth() == 0)
+            Deliver();
+    }
+    EventBatch(const EventBatch&) = delete;
+    EventBatch& operator=(const EventBatch&) = delete;
+
+    static bool Open() { return Depth() > 0; }
+    static void Hold(std::function<void()> delivery) { Held().push_back(std::move(delivery)); }
+
+private:
+    static int& Depth()
+    {
+        static int depth = 0;
+        return depth;
+    }
+    static std::vector<std::function<void()>>& Held()
+    {
+        static std::vector<std::function<void()>> held;
+        return held;
+    }
+    // A subscriber may run another operation that holds events of its own; they follow.
+    static void Deliver()
+    {
+        while (!Held().empty()) {
+            const std::vector<std::function<void()>> due = std::exchange(Held(), {});
+            for (const auto& delivery : due)
+                delivery();
+        }
+    }
+};
+
 template <typename... Args>
 class Event final : public EventBase {
 public:
@@ -41,7 +83,30 @@ public:
         observers_.push_back({QPointer<const QObject>(owner), owner != nullptr, std::move(observer)});
     }
 
-    void Emit(Args... args) const
+    void Emit(Args... args)
+    {
+        if (EventBatch::Open()) {
+            const std::tuple<Args...> key(args...);
+            if (std::find(held_.begin(), held_.end(), key) != held_.end())
+                return;
+            held_.push_back(key);
+            EventBatch::Hold([this, key] {
+                std::erase(held_, key);
+                std::apply([this](Args... a) { Deliver(a...); }, key);
+            });
+            return;
+        }
+        Deliver(args...);
+    }
+
+    void Clear() override
+    {
+        observers_.clear();
+        held_.clear();
+    }
+
+private:
+    void Deliver(Args... args) const
     {
         const std::vector<Observer> snapshot = observers_;
         for (const Observer& o : snapshot)
@@ -49,15 +114,13 @@ public:
                 o.call(args...);
     }
 
-    void Clear() override { observers_.clear(); }
-
-private:
     struct Observer {
         QPointer<const QObject> owner;
         bool owned;
         std::function<void(Args...)> call;
     };
     std::vector<Observer> observers_;
+    std::vector<std::tuple<Args...>> held_;
 };
 
 namespace Events {

@@ -6,6 +6,54 @@
 #include "model/patterns.h"
 #include "platform/random.h"
 
+namespace {
+
+template <typename T>
+
+void Zero(T& table)
+{
+    std::memset(static_cast<void*>(&table), 0, sizeof table);
+}
+
+template <typename T, std::size_t N>
+
+void Fill(T (&table)[N], const T& value)
+{
+    std::fill(std::begin(table), std::end(table), value);
+}
+
+template <typename T>
+
+void FillAll(T& table, byte value)
+{
+    std::memset(static_cast<void*>(&table), value, sizeof table);
+}
+
+void AllocateBlocks()
+{
+    if (AbcdPatternPlanes)
+        return;
+    AbcdPatternPlanes = new TPatternPlane[PatternPlaneCount]();
+    CouponGroupCodes = new TPatternPlane[PatternPlaneCount]();
+    RowStore = new TRowStoreColumn[8]();
+    PackedRows = new int32[RowStoreEntries + 1]();
+    PackedRowsCapacity = RowStoreEntries + 1;
+    RowSortBuckets = new TSortBucket[SortBucketCount]();
+}
+
+void MarkDummyRace()
+{
+    HorseGroups[7][0][1] = 1;
+    HorseGroups[7][1][0] = 1;
+    HorseGroups[7][1][1] = 1;
+    ReductionPoints[HorseIndex(7, 1)] = 1;
+}
+
+bool initialized = false;
+bool finalized = false;
+
+}  // namespace
+
 THorseGroupRecord HorseGroups[RaceSlots + 1];
 int32 ClickedMarkCode;
 int32 UnreducedRowCount;
@@ -27,9 +75,35 @@ int32 CompositionRowsSaved[CompositionCount + 1];
 int32 CompositionListCol, CompositionListRow;
 int32 RowsAfterGroupConditions;
 
-TResultLabels ResultLabels;
-bool ReserveSignalShown;
 QString AbcdListCells[CompositionCount + 1][3];
+
+namespace {
+
+void ResetMarksAndPatterns()
+{
+    Zero(HorseGroups);
+    ClickedMarkCode = 0;
+    UnreducedRowCount = 0;
+    Zero(PatternRowCounts);
+    FillAll(WinnerCountAllowed, 1);
+    FillAll(WinnerCountLocked, 1);
+    ClickedWinnerCount = 0;
+    Zero(CompositionNej);
+    NejCount = 0;
+    Fill(CompositionTexts, ShortText<21>());
+    Fill(CompositionPercentTexts, ShortText<10>());
+    Zero(CompositionOfListRow);
+    Zero(CompositionRowsAll);
+    Zero(CompositionRowsKept);
+    Zero(CompositionRowsSaved);
+    CompositionListCol = CompositionListRow = 0;
+    RowsAfterGroupConditions = 0;
+    for (auto& row : AbcdListCells)
+        for (QString& cell : row)
+            cell.clear();
+}
+
+}  // namespace
 
 int32 RowsKept;
 int32 RowsConstructed;
@@ -50,6 +124,32 @@ int32 SaveRoundInFile;
 int32 RoundDataInFile;
 int32 UpdateNoticeCount;
 int32 ReduceAbort;
+
+TResultLabels ResultLabels;
+bool ReserveSignalShown;
+TConditionSwitches ConditionSwitches;
+TColumnSignals ColumnSignals;
+
+namespace {
+
+void ResetCountsAndFlags()
+{
+    RowsKept = RowsConstructed = RowsAccepted = 0;
+    LoadedUnreducedRowCount = LoadedRowsKept = LoadedCouponCount = 0;
+    CouponsBuilt = SingleRowsBuilt = 0;
+    GroupSystemBuilt = 1;
+    BuildCouponsAfterRows = ResultsStaleShown = UnreducedPercentValid = 0;
+    KeepLoadedCouponSelection = SystemSaved = SingleRowsSaved = Graded = 0;
+    SystemFileVersion = 13;
+    SaveRoundInFile = RoundDataInFile = UpdateNoticeCount = 0;
+    ReduceAbort = 0;
+    ResultLabels = TResultLabels{};
+    ReserveSignalShown = false;
+    ConditionSwitches = TConditionSwitches{};
+    ColumnSignals = TColumnSignals{};
+}
+
+}  // namespace
 
 flag GroupCondCells[8][5][ConditionCount + 1];
 flag GroupCondForbiddenHits[8][ConditionCount + 1];
@@ -73,6 +173,37 @@ byte ConditionGroupLimits[7];
 flag GroupFormOpen;
 flag ConditionGroupActive[4];
 flag ConditionGroupMembers[4][ConditionCount + 1];
+
+namespace {
+
+void ResetGroupAndStartNrConditions()
+{
+    Zero(GroupCondCells);
+    Zero(GroupCondForbiddenHits);
+    FillAll(GroupCondUnreachableHits, 1);
+    GroupCondCount = 0;
+    ClickedGroupCondCode = 0;
+
+    Zero(StartNrCondMarks);
+    Zero(StartNrCondForbiddenCounts);
+    FillAll(StartNrCondUnreachableCounts, 1);
+    Zero(StartNrCondUsed);
+    StartNrCondUsedCount = 0;
+    Zero(StartNrCondActive);
+    StartNrCondActiveCount = 0;
+    Fill(StartNrCondComments, ShortText<40>());
+    Zero(StartNrCondClipboard);
+    StartNrCondClipboardFilled = 0;
+    StartNrCondClipboardComment.clear();
+    ClickedStartNrCode = 0;
+    const byte limits[7] = {0, 0, 100, 0, 100, 0, 100};
+    std::copy(std::begin(limits), std::end(limits), ConditionGroupLimits);
+    GroupFormOpen = 0;
+    Zero(ConditionGroupActive);
+    Zero(ConditionGroupMembers);
+}
+
+}  // namespace
 
 byte CondPoints[RaceSlots + 1][StartNumbers + 1][ConditionCount + 1];
 int32 CondSumMin[ConditionCount + 1], CondSumMax[ConditionCount + 1];
@@ -98,6 +229,43 @@ flag PointsCondLoading;
 THorseTable<int32> CondUndoPoints;
 QString CondUndoName;
 
+namespace {
+
+void ResetPointsConditions()
+{
+    Zero(CondPoints);
+    Fill(CondSumMin, 0);
+    Fill(CondSumMax, 700);
+    Fill(CondSumMode, 1);
+    Fill(CondProdMode, 1);
+    Zero(CondActive);
+    Zero(CondSumActive);
+    Zero(CondProdActive);
+    Fill(CondProdMinMantissa, 1);
+    Fill(CondProdMaxMantissa, 100);
+    Fill(CondProdMinExp, 0);
+    Fill(CondProdMaxExp, 12);
+    Fill(CondProdMinReal, 0.0);
+    Fill(CondProdMaxReal, 1.0e14);
+    Fill(PointsCondNames, ShortText<40>());
+    CurrentPointsCond = 1;
+    ActivePointsCondCount = 0;
+    Zero(PointsCondClipboard);
+    PointsCondClipboardSumMin = PointsCondClipboardSumMax = 0;
+    PointsCondClipboardProdMinReal = PointsCondClipboardProdMaxReal = 0.0;
+    PointsCondClipboardSumActive = PointsCondClipboardProdActive = 0;
+    PointsCondClipboardSumMode = PointsCondClipboardProdMode = 0;
+    PointsCondClipboardName.clear();
+    PointsCondClipboardFilled = PointsCondReloadPending = 0;
+    EstimatedPayoutLow = 0.0;
+    EstimatedPayoutHigh = 100000000.0;
+    PointsCondLoading = 0;
+    Zero(CondUndoPoints);
+    CondUndoName.clear();
+}
+
+}  // namespace
+
 flag NrCountForbidden[StartNumbers + 1][8];
 flag NrSetCondMarks[StartNumbers + 1][NrSetCondCount_ + 1];
 byte NrSetCondLow[NrSetCondCount_ + 1], NrSetCondHigh[NrSetCondCount_ + 1];
@@ -109,6 +277,26 @@ int32 PairRules[4];
 
 int32 PayoutMin;
 int32 PayoutMax;
+
+namespace {
+
+void ResetOtherConditions()
+{
+    Zero(NrCountForbidden);
+    Zero(NrSetCondMarks);
+    Fill(NrSetCondLow, byte{0});
+    Fill(NrSetCondHigh, byte{6});
+    Zero(NrSetCondRequire);
+    Zero(NrSetCondRemove);
+    NrSetCondCount = 0;
+    Zero(EqualNrRule);
+    Zero(OddCountForbidden);
+    Zero(PairRules);
+    PayoutMin = 0;
+    PayoutMax = 100000000;
+}
+
+}  // namespace
 
 TRowStoreColumn* RowStore;
 int32* PackedRows;
@@ -137,6 +325,39 @@ int32 RandomCode;
 THorseTable<byte> SystemStreckPercent;
 flag CouponUndo[MaxCoupons + 1];
 int32 ManualReductionCoupon;
+
+namespace {
+
+void ResetConstructionResults()
+{
+    std::memset(static_cast<void*>(RowStore), 0, sizeof(TRowStoreColumn) * 8);
+    std::memset(PackedRows, 0, sizeof(int32) * (RowStoreEntries + 1));
+    std::memset(static_cast<void*>(RowSortBuckets), 0, sizeof(TSortBucket) * SortBucketCount);
+    std::memset(static_cast<void*>(CouponGroupCodes), 0, sizeof(TPatternPlane) * PatternPlaneCount);
+    CouponCount = 0;
+    Zero(CouponRowCounts);
+    Zero(CouponKept);
+    Zero(KeptCoupons);
+    KeptCouponCount = CurrentCouponPos = CurrentCoupon = 0;
+    MergeCouponCount = MergeCouponCount2 = 0;
+    CouponsReduced = 0;
+    ReductionPercent = 0;
+    CouponFee = CouponFeeTotal = TotalPrice = 0.0;
+    PriceRows = 0;
+    Zero(RowsPerHorseUnreduced);
+    Zero(UnreducedPercent);
+
+    Zero(ReductionPoints);
+    Zero(ReductionChance);
+    Zero(ReductionPointsSum);
+    SingleRowTarget = SingleRowCount = 0;
+    RandomCode = 765;
+    Zero(SystemStreckPercent);
+    Zero(CouponUndo);
+    ManualReductionCoupon = 1;
+}
+
+}  // namespace
 
 QString HorseNames[RaceSlots + 1][StartNumbers + 1];
 QString DriverNames[RaceSlots + 1][StartNumbers + 1];
@@ -177,7 +398,6 @@ THorseTable<int32> DisplayedSlot;
 flag PropositionOpen;
 flag RaceWindowOpen[RaceSlots + 1];
 flag OrderFormFilled;
-// Race data: the print-out
 double RaceDataPrintFontSize;
 byte ShowRankColumn;
 int32 DragSourceCode;
@@ -190,221 +410,7 @@ int32 RowHeight;
 int32 RowGap;
 byte RepositionAllRaces;
 
-byte ReserveMode;
-byte ReserveLabelSlot[RaceSlots + 1][StartNumbers + 1];
-byte ReserveDefaultOrder[RaceSlots + 1][StartNumbers + 1];
-byte ReserveOrder[RaceSlots + 1][StartNumbers + 1];
-flag ReserveOrderReset[RaceSlots + 1];
-flag ReserveAux;
-byte FixedReserves[RaceSlots + 1][3];
-TReserveDragState ReserveDragState;
-
-THorseTable<int32> RowsPerHorseKept;
-flag StreckViewUnreduced;
-flag StreckViewCounts;
-flag StreckKeptComputed;
-int32 SingleRowScrollPos;
-
-byte CorrectRow[RaceSlots + 1];
-byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
-byte StartersPerRace[RaceSlots + 1];
-THorseTable<flag> ScratchedInGrading;
-int32 PayoutPerHits[9];
-int32 WinningsPerClass[9];
-byte NextRaceNo, NextRaceCorrect;
-byte GradingWindowFlags;
-int32 SavedRoundWinners[8];
-int32 SavedRoundPayouts[4];
-byte ChanceCorrectRow[RaceSlots + 1];
-
-flag PrintPortrait;
-byte CouponFormType;
-flag CouponPrintFlags;
-byte CouponPrintCounts;
-flag CouponPrintOptions;
-flag CouponPrintFormOpen;
-
-ShortText<50> SystemName;
-ShortText<50> SystemDate;
-QString ProgramDir;
-QString VersionText;
-byte SevenRaceSlots;
-
 namespace {
-
-template <typename T>
-void Zero(T& table)
-{
-    std::memset(static_cast<void*>(&table), 0, sizeof table);
-}
-
-template <typename T, std::size_t N>
-void Fill(T (&table)[N], const T& value)
-{
-    std::fill(std::begin(table), std::end(table), value);
-}
-
-template <typename T>
-void FillAll(T& table, byte value)
-{
-    std::memset(static_cast<void*>(&table), value, sizeof table);
-}
-
-void AllocateBlocks()
-{
-    if (AbcdPatternPlanes)
-        return;
-    AbcdPatternPlanes = new TPatternPlane[PatternPlaneCount]();
-    CouponGroupCodes = new TPatternPlane[PatternPlaneCount]();
-    RowStore = new TRowStoreColumn[8]();
-    PackedRows = new int32[RowStoreEntries + 1]();
-    PackedRowsCapacity = RowStoreEntries + 1;
-    RowSortBuckets = new TSortBucket[SortBucketCount]();
-}
-
-void ResetMarksAndPatterns()
-{
-    Zero(HorseGroups);
-    ClickedMarkCode = 0;
-    UnreducedRowCount = 0;
-    Zero(PatternRowCounts);
-    FillAll(WinnerCountAllowed, 1);
-    FillAll(WinnerCountLocked, 1);
-    ClickedWinnerCount = 0;
-    Zero(CompositionNej);
-    NejCount = 0;
-    Fill(CompositionTexts, ShortText<21>());
-    Fill(CompositionPercentTexts, ShortText<10>());
-    Zero(CompositionOfListRow);
-    Zero(CompositionRowsAll);
-    Zero(CompositionRowsKept);
-    Zero(CompositionRowsSaved);
-    CompositionListCol = CompositionListRow = 0;
-    RowsAfterGroupConditions = 0;
-    for (auto& row : AbcdListCells)
-        for (QString& cell : row)
-            cell.clear();
-}
-
-void ResetCountsAndFlags()
-{
-    RowsKept = RowsConstructed = RowsAccepted = 0;
-    LoadedUnreducedRowCount = LoadedRowsKept = LoadedCouponCount = 0;
-    CouponsBuilt = SingleRowsBuilt = 0;
-    GroupSystemBuilt = 1;
-    BuildCouponsAfterRows = ResultsStaleShown = UnreducedPercentValid = 0;
-    KeepLoadedCouponSelection = SystemSaved = SingleRowsSaved = Graded = 0;
-    SystemFileVersion = 13;
-    SaveRoundInFile = RoundDataInFile = UpdateNoticeCount = 0;
-    ReduceAbort = 0;
-    ResultLabels = TResultLabels{};
-    ReserveSignalShown = false;
-}
-
-void ResetGroupAndStartNrConditions()
-{
-    Zero(GroupCondCells);
-    Zero(GroupCondForbiddenHits);
-    FillAll(GroupCondUnreachableHits, 1);
-    GroupCondCount = 0;
-    ClickedGroupCondCode = 0;
-
-    Zero(StartNrCondMarks);
-    Zero(StartNrCondForbiddenCounts);
-    FillAll(StartNrCondUnreachableCounts, 1);
-    Zero(StartNrCondUsed);
-    StartNrCondUsedCount = 0;
-    Zero(StartNrCondActive);
-    StartNrCondActiveCount = 0;
-    Fill(StartNrCondComments, ShortText<40>());
-    Zero(StartNrCondClipboard);
-    StartNrCondClipboardFilled = 0;
-    StartNrCondClipboardComment.clear();
-    ClickedStartNrCode = 0;
-    const byte limits[7] = {0, 0, 100, 0, 100, 0, 100};
-    std::copy(std::begin(limits), std::end(limits), ConditionGroupLimits);
-    GroupFormOpen = 0;
-    Zero(ConditionGroupActive);
-    Zero(ConditionGroupMembers);
-}
-
-void ResetPointsConditions()
-{
-    Zero(CondPoints);
-    Fill(CondSumMin, 0);
-    Fill(CondSumMax, 700);
-    Fill(CondSumMode, 1);
-    Fill(CondProdMode, 1);
-    Zero(CondActive);
-    Zero(CondSumActive);
-    Zero(CondProdActive);
-    Fill(CondProdMinMantissa, 1);
-    Fill(CondProdMaxMantissa, 100);
-    Fill(CondProdMinExp, 0);
-    Fill(CondProdMaxExp, 12);
-    Fill(CondProdMinReal, 0.0);
-    Fill(CondProdMaxReal, 1.0e14);
-    Fill(PointsCondNames, ShortText<40>());
-    CurrentPointsCond = 1;
-    ActivePointsCondCount = 0;
-    Zero(PointsCondClipboard);
-    PointsCondClipboardSumMin = PointsCondClipboardSumMax = 0;
-    PointsCondClipboardProdMinReal = PointsCondClipboardProdMaxReal = 0.0;
-    PointsCondClipboardSumActive = PointsCondClipboardProdActive = 0;
-    PointsCondClipboardSumMode = PointsCondClipboardProdMode = 0;
-    PointsCondClipboardName.clear();
-    PointsCondClipboardFilled = PointsCondReloadPending = 0;
-    EstimatedPayoutLow = 0.0;
-    EstimatedPayoutHigh = 100000000.0;
-    PointsCondLoading = 0;
-    Zero(CondUndoPoints);
-    CondUndoName.clear();
-}
-
-void ResetOtherConditions()
-{
-    Zero(NrCountForbidden);
-    Zero(NrSetCondMarks);
-    Fill(NrSetCondLow, byte{0});
-    Fill(NrSetCondHigh, byte{6});
-    Zero(NrSetCondRequire);
-    Zero(NrSetCondRemove);
-    NrSetCondCount = 0;
-    Zero(EqualNrRule);
-    Zero(OddCountForbidden);
-    Zero(PairRules);
-    PayoutMin = 0;
-    PayoutMax = 100000000;
-}
-
-void ResetConstructionResults()
-{
-    std::memset(static_cast<void*>(RowStore), 0, sizeof(TRowStoreColumn) * 8);
-    std::memset(PackedRows, 0, sizeof(int32) * (RowStoreEntries + 1));
-    std::memset(static_cast<void*>(RowSortBuckets), 0, sizeof(TSortBucket) * SortBucketCount);
-    std::memset(static_cast<void*>(CouponGroupCodes), 0, sizeof(TPatternPlane) * PatternPlaneCount);
-    CouponCount = 0;
-    Zero(CouponRowCounts);
-    Zero(CouponKept);
-    Zero(KeptCoupons);
-    KeptCouponCount = CurrentCouponPos = CurrentCoupon = 0;
-    MergeCouponCount = MergeCouponCount2 = 0;
-    CouponsReduced = 0;
-    ReductionPercent = 0;
-    CouponFee = CouponFeeTotal = TotalPrice = 0.0;
-    PriceRows = 0;
-    Zero(RowsPerHorseUnreduced);
-    Zero(UnreducedPercent);
-
-    Zero(ReductionPoints);
-    Zero(ReductionChance);
-    Zero(ReductionPointsSum);
-    SingleRowTarget = SingleRowCount = 0;
-    RandomCode = 765;
-    Zero(SystemStreckPercent);
-    Zero(CouponUndo);
-    ManualReductionCoupon = 1;
-}
 
 void ResetRaceData()
 {
@@ -447,7 +453,6 @@ void ResetRaceData()
     PropositionOpen = 0;
     Zero(RaceWindowOpen);
     OrderFormFilled = 0;
-    // Race data: the print-out
     RaceDataPrintFontSize = 0;
     ShowRankColumn = 1;
     DragSourceCode = 11;
@@ -455,6 +460,53 @@ void ResetRaceData()
     RowHeight = RowGap = 0;
     RepositionAllRaces = 0;
 }
+
+}  // namespace
+
+byte ReserveMode;
+byte ReserveLabelSlot[RaceSlots + 1][StartNumbers + 1];
+byte ReserveDefaultOrder[RaceSlots + 1][StartNumbers + 1];
+byte ReserveOrder[RaceSlots + 1][StartNumbers + 1];
+flag ReserveOrderReset[RaceSlots + 1];
+flag ReserveAux;
+byte FixedReserves[RaceSlots + 1][3];
+TReserveDragState ReserveDragState;
+
+THorseTable<int32> RowsPerHorseKept;
+flag StreckViewUnreduced;
+flag StreckViewCounts;
+flag StreckKeptComputed;
+int32 SingleRowScrollPos;
+
+void ResetCouponAndRowViews()
+{
+    Zero(RowsPerHorseKept);
+    StreckViewUnreduced = 1;
+    StreckViewCounts = 1;
+    StreckKeptComputed = 0;
+    SingleRowScrollPos = 1;
+}
+
+byte CorrectRow[RaceSlots + 1];
+byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
+byte StartersPerRace[RaceSlots + 1];
+THorseTable<flag> ScratchedInGrading;
+int32 PayoutPerHits[9];
+int32 WinningsPerClass[9];
+byte NextRaceNo, NextRaceCorrect;
+byte GradingWindowFlags;
+int32 SavedRoundWinners[8];
+int32 SavedRoundPayouts[4];
+byte ChanceCorrectRow[RaceSlots + 1];
+
+flag PrintPortrait;
+byte CouponFormType;
+flag CouponPrintFlags;
+byte CouponPrintCounts;
+flag CouponPrintOptions;
+flag CouponPrintFormOpen;
+
+namespace {
 
 void ResetReservesAndGrading()
 {
@@ -497,14 +549,15 @@ void ResetReservesAndGrading()
     CouponPrintFormOpen = 0;
 }
 
-void ResetCouponAndRowViews()
-{
-    Zero(RowsPerHorseKept);
-    StreckViewUnreduced = 1;
-    StreckViewCounts = 1;
-    StreckKeptComputed = 0;
-    SingleRowScrollPos = 1;
-}
+}  // namespace
+
+ShortText<50> SystemName;
+ShortText<50> SystemDate;
+QString ProgramDir;
+QString VersionText;
+byte SevenRaceSlots;
+
+namespace {
 
 void ResetTexts()
 {
@@ -514,17 +567,6 @@ void ResetTexts()
     VersionText = QStringLiteral("version 18.2");
     SevenRaceSlots = 1;
 }
-
-void MarkDummyRace()
-{
-    HorseGroups[7][0][1] = 1;
-    HorseGroups[7][1][0] = 1;
-    HorseGroups[7][1][1] = 1;
-    ReductionPoints[HorseIndex(7, 1)] = 1;
-}
-
-bool initialized = false;
-bool finalized = false;
 
 }  // namespace
 

@@ -90,12 +90,32 @@ struct TResultLabels {
     QString Prisrader = QString();
     QString Prisavg = QString();
     QString Pristot = QString();
+    // LReducgrad is hidden while a varying reduction replaces the coupons.
+    bool ReducgradVisible = true;
+    // A system was built: the output buttons and "Reducera kuponger" are enabled.
+    bool SystemButtonsEnabled = false;
 };
 extern TResultLabels ResultLabels;
 // True: the red " ? " (ResF) stands in place of the reserve letter (LabelRes).
 extern bool ReserveSignalShown;
 // The cells of the ABCD distribution list ABClista, [row 0..120][column 0..2]; row 0 the head.
 extern QString AbcdListCells[CompositionCount + 1][3];
+
+// ---- The main window's switches (its check boxes and signal shapes mirror them) ----
+struct TConditionSwitches {
+    bool startNumbers = false;  // VlkstartnrJA: start-number conditions and their groups
+    bool points = false;        // VlkvinstchJA: points conditions
+    bool otherNumbers = false;  // Vlkovrigt: other number conditions
+    bool payout = false;        // CBUtdelning: payout interval
+};
+extern TConditionSwitches ConditionSwitches;
+// The column signals Signalhest, Signalstreck and Signalodds: true shows lime, false red.
+struct TColumnSignals {
+    bool horse = true;
+    bool streck = true;
+    bool odds = false;
+};
+extern TColumnSignals ColumnSignals;
 
 // ---- ABCD group conditions ----
 extern flag GroupCondCells[8][5][ConditionCount + 1];  // [race][group][cond]; [0][0][c] = cells

@@ -1,15 +1,11 @@
 #include "sysfile/systemfile.h"
 
-#include "platform/ui/dialogs.h"
-
-bool WriteSystemFile()
+SystemFileOutcome WriteSystemFile()
 {
-    ShowMessage(QStringLiteral("Systemet kan ännu inte sparas i denna version av programmet."));
-    return false;
+    return {false, QStringLiteral("Systemet kan ännu inte sparas i denna version av programmet.")};
 }
 
-bool ReadSystemFile()
+SystemFileOutcome ReadSystemFile()
 {
-    ShowMessage(QStringLiteral("Systemet kan ännu inte hämtas in i denna version av programmet."));
-    return false;
+    return {false, QStringLiteral("Systemet kan ännu inte hämtas in i denna version av programmet.")};
 }

@@ -1,10 +1,18 @@
 #pragma once
 // Saving and loading the whole system as one file.
 
-// Asks for a file name in the main window's save dialog and writes the system there.
-// Returns true when the system was written; false when the user cancelled or it failed.
-bool WriteSystemFile();
+#include <QString>
 
-// Asks for a file in the main window's open dialog and loads the system from it.
-// Returns true when a system was loaded; false when the user cancelled or it failed.
-bool ReadSystemFile();
+// What a save or a load did, and what the user is to be told about it (empty: nothing).
+struct SystemFileOutcome {
+    bool done = false;
+    QString message;
+};
+
+// Writes the system. done is true when the system was written; false when the user cancelled
+// or it failed.
+SystemFileOutcome WriteSystemFile();
+
+// Loads the system. done is true when a system was loaded; false when the user cancelled or it
+// failed.
+SystemFileOutcome ReadSystemFile();

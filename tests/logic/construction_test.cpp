@@ -12,22 +12,9 @@
 #include "core/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
-
-void Mark(int race, int startNr, int group)
-{
-    ClickedMarkCode = MarkCode(group, startNr);
-    ASSERT_TRUE(ToggleGroupMark(race));
-}
-
-// Start numbers first..last of races 1-6 in the group.
-void MarkRange(int first, int last, int group)
-{
-    for (int r = 1; r <= 6; ++r)
-        for (int h = first; h <= last; ++h)
-            Mark(r, h, group);
-}
 
 ConstructionSwitches OtherSwitch()
 {
@@ -217,11 +204,11 @@ TEST_F(Construction, SlotOrderPutsTheRaceWithMostHorsesLast)
     const int horses[] = {4, 2, 6, 1, 3, 5};
     for (int r = 1; r <= 6; ++r)
         for (int h = 1; h <= horses[r - 1]; ++h)
-            Mark(r, h, 1 + h % 4);
+            ASSERT_TRUE(MarkHorse(r, 1 + h % 4, h));
     EXPECT_EQ(ComputeSlotOrder(), (SlotOrder{0, 4, 7, 2, 5, 1, 6, 3}));
 
     ResetGlobals();
-    MarkRange(1, 2, 1);
+    MarkRangeInEveryRace(1, 2, 1);
     EXPECT_EQ(ComputeSlotOrder(), (SlotOrder{0, 7, 1, 2, 3, 4, 5, 6}));
 }
 
@@ -246,7 +233,7 @@ TEST_F(Construction, ProgressBeforeEvery400thKeptRow)
     // 3 x 3 x 3 x 3 x 5 x 5 = 2 025 rows.
     for (int r = 1; r <= 6; ++r)
         for (int h = 1; h <= (r <= 4 ? 3 : 5); ++h)
-            Mark(r, h, 1 + h % 2);
+            ASSERT_TRUE(MarkHorse(r, 1 + h % 2, h));
     std::vector<int32> shown;
     int started = 0;
     ConstructionProgress progress;
@@ -268,7 +255,7 @@ TEST_F(Construction, ProgressBeforeEvery400thKeptRow)
 
 TEST_F(Construction, OneRowIsOneCouponOfThreeKronor)
 {
-    MarkRange(3, 3, 2);
+    MarkRangeInEveryRace(3, 3, 2);
     const ConstructionResult result = Build(OtherSwitch());
     ASSERT_EQ(result.outcome, ConstructionOutcome::SystemBuilt);
     EXPECT_EQ(CouponCount, 1);
@@ -283,15 +270,15 @@ TEST_F(Construction, OneRowIsOneCouponOfThreeKronor)
 
 TEST_F(Construction, TwoRowsMergeOnlyWhenOneRaceDiffers)
 {
-    MarkRange(1, 1, 1);
-    Mark(1, 2, 1);
+    MarkRangeInEveryRace(1, 1, 1);
+    ASSERT_TRUE(MarkHorse(1, 1, 2));
     ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
     EXPECT_EQ(CouponCount, 1);
     EXPECT_EQ(CouponRowCounts[1], 2);
     EXPECT_EQ(RowStore[1][1], 0b11);
 
     // Races 1 and 2 with two horses; keep the rows with both 1s or both 2s.
-    Mark(2, 2, 1);
+    ASSERT_TRUE(MarkHorse(2, 1, 2));
     StartNrCondMarks[1][1][1] = StartNrCondMarks[2][1][1] = 1;
     StartNrCondForbiddenCounts[1][1] = 1;
     StartNrCondUsed[1] = StartNrCondActive[1] = 1;
@@ -331,8 +318,8 @@ TEST_F(Construction, SizeOrderFollowsTheExchangeSequence)
 TEST_F(Construction, BuildPublishesCountsFlagsAndFigures)
 {
     // Races 1-6: horses 1-3 in A and 4 in B; rows where horse 4 wins at most once.
-    MarkRange(1, 3, 1);
-    MarkRange(4, 4, 2);
+    MarkRangeInEveryRace(1, 3, 1);
+    MarkRangeInEveryRace(4, 4, 2);
     WinnerCountAllowed[2][2] = WinnerCountAllowed[3][2] = WinnerCountAllowed[4][2] = 0;
     WinnerCountAllowed[5][2] = WinnerCountAllowed[6][2] = 0;
     for (int p = 1; p <= PatternCount; ++p) {
@@ -380,7 +367,7 @@ TEST_F(Construction, BuildPublishesCountsFlagsAndFigures)
 
 TEST_F(Construction, CountingModeLeavesTheConstructedSystem)
 {
-    MarkRange(1, 3, 1);
+    MarkRangeInEveryRace(1, 3, 1);
     ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
     const int32 coupons = CouponCount;
     const int32 firstMask = RowStore[1][1];
@@ -398,7 +385,7 @@ TEST_F(Construction, CountingModeLeavesTheConstructedSystem)
 
 TEST_F(Construction, BuildWithoutRowsLeavesNoSystem)
 {
-    MarkRange(1, 2, 1);
+    MarkRangeInEveryRace(1, 2, 1);
     ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
     for (int k = 0; k <= 6; ++k)
         NrCountForbidden[2][k] = 1;
@@ -416,7 +403,7 @@ void MarkFixedSumSystem(std::array<int, 6> horses, int sum)
 {
     for (int r = 1; r <= 6; ++r)
         for (int h = 1; h <= horses[r - 1]; ++h) {
-            Mark(r, h, 1);
+            ASSERT_TRUE(MarkHorse(r, 1, h));
             CondPoints[r][h][1] = static_cast<byte>(h);
         }
     CondSumActive[1] = CondActive[1] = 1;
@@ -464,8 +451,8 @@ TEST_F(Construction, MoreThanAMillionRowsAreBuiltCompletely)
 {
     // 11 horses in races 1-6 (1 771 561 rows): 1-6 in A, 7-11 in B; patterns with exactly
     // two B races are left out by the distribution list.
-    MarkRange(1, 6, 1);
-    MarkRange(7, 11, 2);
+    MarkRangeInEveryRace(1, 6, 1);
+    MarkRangeInEveryRace(7, 11, 2);
     for (int p = 1; p <= PatternCount; ++p) {
         int b = 0;
         for (int r = 1; r <= RaceSlots; ++r)
@@ -497,9 +484,9 @@ TEST_F(Construction, MoreThanAMillionRowsAreBuiltCompletely)
 
 TEST_F(Construction, CancelledAfterAFixedAmountOfWorkWhenNothingIsKept)
 {
-    MarkRange(1, 2, 1);
+    MarkRangeInEveryRace(1, 2, 1);
     ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
-    MarkRange(3, 15, 1);
+    MarkRangeInEveryRace(3, 15, 1);
     for (int k = 0; k <= 6; ++k)
         NrCountForbidden[15][k] = 1;  // no row passes
     int calls = 0;
@@ -520,7 +507,7 @@ TEST_F(Construction, CancelledAfterAFixedAmountOfWorkWhenNothingIsKept)
 
 TEST_F(Construction, AvbrytSetsTheStopFlagDuringTheRun)
 {
-    MarkRange(1, 4, 1);
+    MarkRangeInEveryRace(1, 4, 1);
     ConstructionProgress progress;
     progress.progress = [](int32 rows) {
         if (rows == 800)
@@ -537,7 +524,7 @@ TEST_F(Construction, AvbrytSetsTheStopFlagDuringTheRun)
 
 TEST_F(Construction, AStoppedRowCountLeavesTheSystemAsItWas)
 {
-    MarkRange(1, 4, 1);
+    MarkRangeInEveryRace(1, 4, 1);
     ASSERT_EQ(Build(OtherSwitch()).outcome, ConstructionOutcome::SystemBuilt);
     SingleRowsBuilt = 1;
     ConstructionProgress progress;
@@ -551,7 +538,7 @@ TEST_F(Construction, AStoppedRowCountLeavesTheSystemAsItWas)
 
 TEST_F(Construction, ASecondRunDuringARunIsRefused)
 {
-    MarkRange(1, 2, 1);
+    MarkRangeInEveryRace(1, 2, 1);
     ConstructionOutcome inner = ConstructionOutcome::RowsCounted;
     ConstructionProgress progress;
     progress.progress = [&](int32) {
@@ -576,8 +563,9 @@ public:
             const int horses = Below(4) + 1;
             for (int i = 0; i < horses; ++i) {
                 const int h = Below(15) + 1;
-                if (HorseGroups[r][0][h] == 0)
-                    Mark(r, h, Below(4) + 1);
+                if (HorseGroups[r][0][h] == 0) {
+                    ASSERT_TRUE(MarkHorse(r, Below(4) + 1, h));
+                }
             }
         }
         for (int p = 1; p <= PatternCount; ++p)

@@ -13,27 +13,12 @@
 #include "core/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
 
 using Groups = std::array<int, RaceSlots + 1>;  // group 1-4 per race slot 1-7
 using RaceCodes = std::array<int, RaceSlots + 1>;
-
-// Marks races 1-6 through the marking procedure: races[r - 1][h - 1] is the group letter
-// of start number h in race r, '.' for an unmarked horse.
-void MarkRaces(const std::array<std::string, 6>& races)
-{
-    ResetGlobals();
-    for (int r = 1; r <= 6; ++r) {
-        const std::string& marks = races[r - 1];
-        for (std::size_t i = 0; i < marks.size(); ++i) {
-            if (marks[i] == '.')
-                continue;
-            ClickedMarkCode = MarkCode(marks[i] - 'A' + 1, static_cast<int>(i) + 1);
-            ToggleGroupMark(r);
-        }
-    }
-}
 
 Groups PatternGroups(int pattern)
 {

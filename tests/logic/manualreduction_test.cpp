@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "model/variabl.h"
-#include "reduction/keptcoupons.h"
+#include "conditions/keptcoupons.h"
 #include "reduction/manualreduction.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "model/notify.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
 
@@ -43,11 +44,7 @@ protected:
         Events::MarksCleared.Subscribe(nullptr, [this] { ++clears; });
     }
 
-    static bool Click(int race, int group, int horse)
-    {
-        ClickedMarkCode = MarkCode(group, horse);
-        return ToggleGroupMark(race);
-    }
+    static bool Click(int race, int group, int horse) { return MarkHorse(race, group, horse); }
     static void MarkAll(const std::vector<Mark>& marks)
     {
         for (const Mark& m : marks)

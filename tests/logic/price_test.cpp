@@ -3,9 +3,9 @@
 #include <numeric>
 #include <vector>
 
-#include "conditions/price.h"
 #include "model/variabl.h"
-#include "reduction/keptcoupons.h"
+#include "conditions/keptcoupons.h"
+#include "conditions/price.h"
 
 namespace {
 

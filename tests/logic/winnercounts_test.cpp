@@ -7,10 +7,11 @@
 #include "conditions/stale.h"
 #include "conditions/winnercounts.h"
 #include "core/marking.h"
+#include "core/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "core/recount.h"
 #include "model/variabl.h"
+#include "support/marks.h"
 
 namespace {
 
@@ -31,11 +32,7 @@ protected:
         InitAbcdList();
         Events::ConditionsChanged.Subscribe(nullptr, [this] { ++evaluations; });
     }
-    static void Click(int race, int group, int horse)
-    {
-        ClickedMarkCode = MarkCode(group, horse);
-        ToggleGroupMark(race);
-    }
+    static void Click(int race, int group, int horse) { MarkHorse(race, group, horse); }
     static void MarkAll(const std::vector<Mark>& marks)
     {
         for (const Mark& m : marks)

@@ -9,31 +9,25 @@
 #include <QTimer>
 #include <array>
 
-#include "conditions/construction.h"
-#include "conditions/price.h"
-#include "conditions/winnercounts.h"
 #include "app/forms.h"
-#include "core/ui/huvf.h"
+#include "conditions/construction.h"
+#include "conditions/winnercounts.h"
 #include "core/marking.h"
+#include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "conditions/price.h"
+#include "support/marks.h"
 #include "windowset.h"
 
 namespace {
-
-// Marks a horse through the logic, as a click on its cell would.
-void ToggleMark(int race, int horse, int group)
-{
-    ClickedMarkCode = MarkCode(group, horse);
-    ASSERT_TRUE(ToggleGroupMark(race));
-}
 
 // Start numbers 1..horses in group A in races 1-6.
 void MarkHorses(std::array<int, 6> horses)
 {
     for (int race = 1; race <= 6; ++race)
         for (int horse = 1; horse <= horses[race - 1]; ++horse)
-            ToggleMark(race, horse, GroupA);
+            ASSERT_TRUE(MarkHorse(race, GroupA, horse));
 }
 
 class ConstructTest : public WindowSetTest {
@@ -183,6 +177,32 @@ TEST_F(ConstructTest, AvbrytDuringARunLeavesNoSystem)
     Construct();  // the next run is not stopped by the old request
     EXPECT_EQ(CouponsBuilt, 1);
     EXPECT_EQ(Text("LabelRadantal"), "64");
+}
+
+// No box opens while the engine runs: a notice that arrives meanwhile shows once the run has
+// ended, and a close request stops the run as "Avbryt" does and asks its question afterwards.
+TEST_F(ConstructTest, NoBoxOpensDuringARun)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    V65x->Vlkovrigt->setChecked(true);
+    bool ranDuringConstruction = false;
+    QTimer::singleShot(0, V65x, [&] {
+        ranDuringConstruction = ConstructionRunning();
+        ShowMessage(QStringLiteral("Version 19 finns."));
+        V65x->close();
+        EXPECT_TRUE(TestDialogs().messages.isEmpty());
+        EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    });
+    Construct();
+    EXPECT_TRUE(ranDuringConstruction);
+    EXPECT_EQ(ReduceAbort, 1);
+    ExpectNoSystemShown();
+    EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    SingleRowsBuilt = 1;  // an unsaved system when the close comes back: it asks
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19 finns.")});
+    EXPECT_EQ(TestDialogs().questions,
+              QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")});
 }
 
 }  // namespace

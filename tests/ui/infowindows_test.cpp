@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <functional>
 #include <memory>
 
@@ -228,4 +229,26 @@ TEST_F(InfoWindows, AMovedWindowComesBackWhereItWasLeft)
     EXPECT_EQ(about.pos(), moved);
     about.Open();  // a second "©" brings the same window forward
     EXPECT_TRUE(about.isVisible());
+}
+
+TEST_F(InfoWindows, GuideAndPointsHelpScrollOnANarrowScreen)
+{
+    const std::function<std::unique_ptr<HelpWindow>()> windows[] = {
+        [] { return std::make_unique<TInformation>(); },
+        [] { return std::make_unique<TInfoChans>(); },
+    };
+    for (const auto& make : windows) {
+        const std::unique_ptr<HelpWindow> wide = make();
+        wide->ScrollOnNarrowScreen(QSize(800, 600));
+        EXPECT_EQ(wide->findChild<QScrollArea*>(), nullptr);
+
+        const std::unique_ptr<HelpWindow> narrow = make();
+        narrow->ScrollOnNarrowScreen(QSize(640, 480));
+        const auto* area = narrow->findChild<QScrollArea*>();
+        ASSERT_NE(area, nullptr);
+        EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(area->widget()->size(), narrow->size());
+        EXPECT_NE(area->widget()->findChild<QPlainTextEdit*>(), nullptr);  // the text moved inside
+    }
 }

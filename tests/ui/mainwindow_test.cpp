@@ -1,6 +1,7 @@
 // The main window: its layout at start, marking horses in the grid, the recount shown in
 // the labels and the ABCD list, the winner-count labels and the close question.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -306,6 +307,54 @@ TEST_F(MainWindowTest, ClosingAsksToSaveOnlyAnUnsavedSystem)
     QCoreApplication::sendEvent(V65x, &close);
     EXPECT_TRUE(close.isAccepted());
     EXPECT_TRUE(TestDialogs().answers.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Labels are as wide as their text in their own font, so none cuts its last characters; the
+// platform names the application neutrally, so questions carry no title of ours.
+TEST_F(MainWindowTest, LabelsHoldTheirWholeTextAndQuestionsCarryNoTitleOfOurs)
+{
+    QLabel* label = Find("LabelVersionskoll");
+    EXPECT_GE(label->width(), label->sizeHint().width());
+    EXPECT_GT(label->sizeHint().width(), 255);  // wider than its place in the layout
+    EXPECT_EQ(label->geometry().topLeft(), QPoint(237, 77));
+    EXPECT_EQ(QCoreApplication::applicationName(), ApplicationName);
+    EXPECT_FALSE(QGuiApplication::applicationDisplayName().contains(QStringLiteral("Vimsta för")));
+}
+
+// The switches and the column signals mirror their tables: painting them from the tables
+// runs no handler, so nothing becomes stale.
+TEST_F(MainWindowTest, SwitchesAndSignalsMirrorTheirTables)
+{
+    ConditionSwitches.payout = true;
+    ColumnSignals.odds = true;
+    ResultLabels.Radantal = QStringLiteral("12");
+    V65x->PaintSwitches();
+    EXPECT_TRUE(V65x->CBUtdelning->isChecked());
+    EXPECT_EQ(BackgroundOf(V65x->Signalodds), LimeColour);
+    EXPECT_EQ(ResultLabels.Radantal, "12");
+
+    V65x->VlkstartnrJA->setChecked(true);
+    EXPECT_TRUE(ConditionSwitches.startNumbers);
+    EXPECT_EQ(ResultLabels.Radantal, "x");
+    Press(V65x->Signalhest);
+    EXPECT_FALSE(ColumnSignals.horse);
+}
+
+// A mistyped name fails the test and ends it, rather than handing the test a null pointer.
+TEST_F(MainWindowTest, FindFailsOnAMistypedName)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            try {
+                Find("R11O1");
+            } catch (const std::runtime_error&) {
+            }
+        },
+        "no control named R11O1");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QString>
 #include <QTableWidget>
+#include <stdexcept>
 
 #include "conditions/abcdlist.h"
 #include "app/forms.h"
@@ -47,30 +48,25 @@ protected:
     {
         ResetGlobals();
         InitAbcdList();
-        for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != V65x)
                 window->hide();
-        for (QCheckBox* box : {V65x->VlkstartnrJA, V65x->VlkvinstchJA, V65x->CBUtdelning, V65x->Vlkovrigt}) {
-            const QSignalBlocker blocker(box);
-            box->setChecked(false);
+            if (auto* form = qobject_cast<VForm*>(window))
+                form->ResetToStartState();
         }
-        for (QLineEdit* edit : {V65x->Namn, V65x->Datum})
-            edit->clear();
-        SetBackground(V65x->Signalhest, LimeColour);
-        SetBackground(V65x->Signalstreck, LimeColour);
-        SetBackground(V65x->Signalodds, RedColour);
-        V65x->LReducgrad->show();
-        V65x->RullistV->setValue(1);
-        V65x->PaintAll();
         TestDialogs().Reset();
     }
 
-    // The main window's control of that object name; a missing one fails the test.
+    // The main window's control of that object name. A missing one fails the test and ends
+    // it (the exception stops the test body).
     template <typename T = QLabel>
     static T* Find(const char* name)
     {
         T* control = V65x->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
+        if (!control) {
+            ADD_FAILURE() << "no control named " << name;
+            throw std::runtime_error(name);
+        }
         return control;
     }
 

@@ -1,7 +1,6 @@
 #include "core/ui/constructdispatch.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +8,8 @@
 
 #include "conditions/groupsystem.h"
 #include "conditions/rowcount.h"
+#include "core/construct.h"
+#include "core/mainactions.h"
 #include "core/ui/huvf.h"
 #include "core/ui/inforeduc.h"
 #include "model/variabl.h"
@@ -20,22 +21,7 @@ namespace {
 
 const QString NoMarksMessage = QStringLiteral("Markera först minst en häst i varje avdelning.");
 const QString SingleRowsQuestion = QStringLiteral("Enkelraderna raderas. Är det OK?    ");
-const QString NoCount = QStringLiteral("x");
 
-ConstructionSwitches MainWindowSwitches()
-{
-    ConstructionSwitches switches;
-    switches.startNumbers = V65x->VlkstartnrJA->isChecked();
-    switches.points = V65x->VlkvinstchJA->isChecked();
-    switches.otherNumbers = V65x->Vlkovrigt->isChecked();
-    switches.payout = V65x->CBUtdelning->isChecked();
-    return switches;
-}
-
-bool AnySwitchTicked(const ConstructionSwitches& s)
-{
-    return s.startNumbers || s.points || s.otherNumbers || s.payout;
-}
 
 void ShowWaitingPanel(bool shown)
 {
@@ -44,57 +30,9 @@ void ShowWaitingPanel(bool shown)
         part->setVisible(shown);
 }
 
-void ShowRowCount(const QString& rows)
-{
-    ResultLabels.Radantal = rows;
-    ResultLabels.Raderoreduc = rows;
-}
-
-// No system claims to be constructed: "x" as the counts, no price.
-void ShowNoSystem()
-{
-    ShowRowCount(NoCount);
-    ResultLabels.Kup = NoCount;
-    ResultLabels.PriceVisible = false;
-}
-
-void ShowSystem(int32 rows, int32 coupons, const PriceTexts& price)
-{
-    ShowRowCount(QString::number(rows));
-    ResultLabels.Kup = QString::number(coupons);
-    ResultLabels.Prisrader = price.rows;
-    ResultLabels.Prisavg = price.fees;
-    ResultLabels.Pristot = price.total;
-    ResultLabels.PriceVisible = true;
-    for (QPushButton* button :
-         {V65x->Button2, V65x->Button3, V65x->Button4, V65x->Button5, V65x->LATGfil, V65x->KnReducera})
-        button->setEnabled(true);
-}
-
-// The counts that an engine run leaves; nothing for a run that was refused.
-void ShowEngineOutcome(const ConstructionResult& result)
-{
-    switch (result.outcome) {
-        case ConstructionOutcome::RowsCounted:
-            ShowRowCount(QString::number(result.rowsAccepted));
-            break;
-        case ConstructionOutcome::SystemBuilt:
-            ShowSystem(RowsKept, result.couponCount, result.price);
-            break;
-        case ConstructionOutcome::TooManyCoupons:
-        case ConstructionOutcome::Cancelled:
-            ShowNoSystem();
-            break;
-        case ConstructionOutcome::AlreadyRunning:
-            return;
-    }
-    V65x->PaintResultLabels();
-}
-
 // Rows built by the engine; returns the error message to show afterwards, if any.
 QString ConstructRowSystem()
 {
-    GroupSystemBuilt = 0;
     const ConstructionResult result = RunConstructionEngine();
     return result.outcome == ConstructionOutcome::TooManyCoupons ? QString::fromUtf8(TooManyCouponsMessage)
                                                                  : QString();
@@ -104,19 +42,12 @@ QString ConstructRowSystem()
 // no rows and no price. Returns the builder's alarm, if any.
 QString ConstructGroupSystem()
 {
-    GroupSystemBuilt = 1;
     const GroupSystemResult result = SplitGroupSystemIntoCoupons([](int32 coupons) {
-        ResultLabels.Kup = QString::number(coupons);
+        PublishRunningCouponCount(coupons);
         V65x->PaintResultLabels();
         V65x->LabelKup->repaint();
     });
-    if (result.couponsExist) {
-        ShowSystem(RowsKept, result.couponCount, result.price);
-    } else {
-        ResultLabels.Radantal = QString::number(0);
-        ResultLabels.Kup = QString::number(result.couponCount);
-        ResultLabels.PriceVisible = false;
-    }
+    PublishGroupSystemOutcome(result);
     V65x->PaintResultLabels();
     return result.alarmMessage;
 }
@@ -126,7 +57,7 @@ QString ConstructGroupSystem()
 void TV65x::ConnectConstructDispatch()
 {
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
-    ReductionMainWindowServices() = {MainWindowSwitches, ConfirmAndConstruct, [] { Reducinfo->ShowModal(); }};
+    ReductionMainWindowServices() = {[] { return ConditionSwitches; }, ConfirmAndConstruct, [] { Reducinfo->ShowModal(); }};
     // The condition windows' "Beräkna radantal" counts rows through the same run.
     SetConstructionRun([] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -150,13 +81,10 @@ void ConfirmAndConstruct()
 {
     if (ConstructionRunning())
         return;
-    SaveRoundInFile = 0;
-    if (SingleRowsBuilt == 1 && SingleRowsSaved == 0 && !AskYesNo(SingleRowsQuestion))
+    DetachGradedRound();
+    if (UnsavedSingleRowsExist() && !AskYesNo(SingleRowsQuestion))
         return;
-    SingleRowsBuilt = 0;
-    V65x->LReducgrad->show();
-    BuildCouponsAfterRows = 1;
-    ShowNoSystem();
+    BeginCouponConstruction();
     V65x->PaintResultLabels();
     ConstructSystem();
 }
@@ -169,7 +97,7 @@ void ConstructSystem()
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        message = AnySwitchTicked(MainWindowSwitches()) ? ConstructRowSystem() : ConstructGroupSystem();
+        message = ChooseBuilder() == Builder::RowEngine ? ConstructRowSystem() : ConstructGroupSystem();
     }
     if (!message.isEmpty())
         ShowErrorMessage(message);
@@ -183,14 +111,16 @@ ConstructionResult RunConstructionEngine()
         V65x->repaint();
     };
     progress.progress = [](int32 rowsSoFar) {
-        ShowRowCount(QString::number(rowsSoFar));
+        PublishRunningRowCount(rowsSoFar);
         V65x->PaintResultLabels();
         QCoreApplication::processEvents();
         return true;  // "Avbryt" stops the run through ReduceAbort
     };
     progress.finished = [] { ShowWaitingPanel(false); };
     const InputBlocker onlyCancel(V65x->Avbrytknapp);
-    const ConstructionResult result = ConstructSystemRows(MainWindowSwitches(), progress);
-    ShowEngineOutcome(result);
+    const LongRun noBoxesMeanwhile;
+    const ConstructionResult result = ConstructSystemRows(ConditionSwitches, progress);
+    if (PublishConstructionOutcome(result))
+        V65x->PaintResultLabels();
     return result;
 }

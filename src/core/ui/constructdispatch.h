@@ -3,10 +3,11 @@
 // from the windows that need the unreduced system's percentages, to one of the two
 // builders, with the hourglass, the waiting panel and the counts on the main window.
 //
-// The counts go through ResultLabels, from which the main window paints its result labels.
-// While the construction engine lets events through, user input reaches only "Avbryt"
-// (Avbrytknapp, which sets ReduceAbort): no second construction starts and no mark or
-// condition changes under the running one.
+// What each step writes to the tables is logic (core/construct.h); the counts go through
+// ResultLabels, from which the main window paints its result labels. While the construction
+// engine lets events through, user input reaches only "Avbryt" (Avbrytknapp, which sets
+// ReduceAbort): no second construction starts, no mark or condition changes under the running
+// one, and no box opens (LongRun, platform/ui/dialogs.h).
 
 #include "conditions/construction.h"
 

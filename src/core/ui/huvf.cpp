@@ -3,24 +3,27 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QUrl>
 
 #include "conditions/abcdlist.h"
+#include "core/mainactions.h"
 #include "core/ui/updatenotice.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
-#include "sysfile/systemfile.h"
 
 namespace {
 
@@ -189,7 +192,7 @@ void TV65x::BuildMarkingGrid()
         const int left = MarkColumnLeft(race, 1);
         RaceButtons[race] = NewButton(Client, QStringLiteral("Button%1").arg(18 + race),
                                       QStringLiteral("Avd %1").arg(race), {left - 1, 93, 63, 20});
-        for (int group = 1; group <= 4; ++group) {
+        for (int group = GroupA; group <= GroupD; ++group) {
             const int x = MarkColumnLeft(race, group);
             NewCentredLabel(Client, QString(), GroupLetters[group], {x, 112, 14, 15});
             for (int horse = 1; horse <= StartNumbers; ++horse) {
@@ -316,7 +319,7 @@ void TV65x::BuildRowCounts()
 void TV65x::BuildWinnerCounts()
 {
     NewLabel(Client, QString(), QStringLiteral("Vinnare"), {18, 372, 68, 17}, SansFont(12, true));
-    for (int group = 1; group <= 4; ++group) {
+    for (int group = GroupA; group <= GroupD; ++group) {
         NewBox(Client, QString(), GroupLetters[group], {22 + 16 * (group - 1), 394, 14, 15}, WindowFont(),
                ToQColor(GroupColour(group)));
         for (int count = 0; count <= 7; ++count) {
@@ -353,7 +356,7 @@ void TV65x::BuildGroupConditionPanel()
         Vnr[column] = NewCentredLabel(Client, QStringLiteral("Vnr%1").arg(column), QString::number(column),
                                       {left, 411, 60, 15}, SansFont(12, true));
         for (int race = 1; race <= RaceSlots; ++race)
-            for (int group = 1; group <= 4; ++group)
+            for (int group = GroupA; group <= GroupD; ++group)
                 ConditionCells[column][race][group] =
                     NewBox(Client, QStringLiteral("V%1%2%3").arg(column).arg(race).arg(GroupLetters[group]),
                            QLatin1Char(' ') + GroupLetters[group],
@@ -468,6 +471,17 @@ void TV65x::FormCreate()
         ProgramDir += QLatin1Char('/');
 }
 
+// The edits are emptied without their change handlers: the tables are the start state's.
+void TV65x::ResetToStartState()
+{
+    for (QLineEdit* edit : {Namn, Datum}) {
+        const QSignalBlocker blocker(edit);
+        edit->clear();
+    }
+    RullistV->setValue(1);
+    PaintAll();
+}
+
 void TV65x::FormShow()
 {
     if (UpdateCheckOnShow)
@@ -481,13 +495,27 @@ void TV65x::FormCloseQuery(bool& canClose)
 
 void TV65x::FormClose()
 {
-    if ((CouponsBuilt == 1 || SingleRowsBuilt == 1) && SystemSaved == 0 &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
-        WriteSystemFile();
+    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
+        SaveSystem();
 }
 
 void TV65x::closeEvent(QCloseEvent* e)
 {
+    // During a construction no box can open: the run stops as "Avbryt" stops it, and the
+    // close comes back, with its question, once the run has ended.
+    if (LongRun::Active()) {
+        ReduceAbort = 1;
+        AfterLongRun([self = QPointer<TV65x>(this)] {
+            if (!self)
+                return;
+            QCloseEvent again;
+            QCoreApplication::sendEvent(self, &again);
+            if (again.isAccepted())
+                self->hide();
+        });
+        e->ignore();
+        return;
+    }
     bool canClose = true;
     FormCloseQuery(canClose);
     if (!canClose) {

@@ -7,7 +7,7 @@
 // panel column 1-4); index 0 is unused where the names start at 1.
 //
 // The window computes nothing. Its handlers read the control, call the logic, and the
-// window repaints from the global tables when the logic notifies it (core/notify.h).
+// window repaints from the global tables when the logic notifies it (model/notify.h).
 //
 // Files: huvf.cpp builds the layout and holds the create, show and close handlers;
 // huvf_marking.cpp holds the marking cells, the winner-count labels and every repaint;
@@ -33,12 +33,14 @@ class QScrollArea;
 class QScrollBar;
 class QTableWidget;
 class QWidget;
+struct TColumnSignals;
 
 class TV65x : public VForm {
     Q_OBJECT
 public:
     TV65x();
     void FormCreate() override;
+    void ResetToStartState() override;
 
     // Runs handler when the control gets a mouse press of any button.
     void OnMouseDown(QWidget* control, std::function<void()> handler);
@@ -57,6 +59,18 @@ public:
     void PaintStartNrCondCount();
     void PaintWinnerCountLabels();
     void PaintAbcdList();
+    // The condition switches and the column signals from their tables.
+    void PaintSwitches();
+    // The four visible columns of the ABCD group-condition panel from RullistV's position on:
+    // condition numbers, cells and hit counts.
+    void PaintAbcdConditionRows();
+    // Every marking cell white with no caption; the cells keep their black text, so that a
+    // horse marked later shows its number.
+    void ClearGroupColours();
+    // The 32 winner-count labels white with silver text.
+    void ClearWinnerCountLabels();
+    // The panel's cells and hit counts white with silver text.
+    void ClearAbcdConditionCells();
     // Everything above, as after a load or a reset of the tables.
     void PaintAll();
 
@@ -225,7 +239,9 @@ private:
     void Button29Click();
     void NamnChange();
     void DatumChange();
-    void SignalMouseDown(QLabel* signal);
+    void SignalMouseDown(bool TColumnSignals::*signal);
+    // Writes the system; false when it was not written. Tells the user what the file said.
+    bool SaveSystem();
     void RullistVChange();
     void ConditionCellMouseDown(int column, int race, int group);
     void HitCountMouseDown(int column, int hits);

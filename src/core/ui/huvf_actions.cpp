@@ -9,16 +9,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
-#include "conditions/ui/cvillkor.h"
 #include "conditions/groupconditions.h"
+#include "conditions/stale.h"
+#include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
-#include "conditions/stale.h"
-#include "core/ui/aboutb.h"
 #include "core/clearing.h"
+#include "core/mainactions.h"
+#include "core/ui/aboutb.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
@@ -28,6 +30,7 @@
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
+#include "model/variabl.h"
 #include "output/ui/atgfilin.h"
 #include "output/ui/fyllakup.h"
 #include "output/ui/reserv.h"
@@ -35,8 +38,8 @@
 #include "output/ui/sekupe.h"
 #include "output/ui/skrivaut.h"
 #include "output/ui/txtfil.h"
-#include "platform/ui/dialogs.h"
 #include "platform/textfile.h"
+#include "platform/ui/dialogs.h"
 #include "racedata/ui/atgdata.h"
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/startl1.h"
@@ -49,8 +52,8 @@
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reduc.h"
 #include "reduction/ui/reducu.h"
-#include "sysfile/ui/suddafil.h"
 #include "sysfile/systemfile.h"
+#include "sysfile/ui/suddafil.h"
 #include "views/ui/procenten.h"
 #include "views/ui/seenkelrad.h"
 
@@ -80,6 +83,35 @@ void Open(WindowOf window, Shown shown)
         form->Show();
 }
 
+// Shows what the system file tells the user; true when the save or load happened.
+bool Report(const SystemFileOutcome& outcome)
+{
+    if (!outcome.message.isEmpty())
+        ShowMessage(outcome.message);
+    return outcome.done;
+}
+
+// The condition switches and the column signals with the table entries they mirror.
+struct SwitchBox {
+    QCheckBox* TV65x::*box;
+    bool TConditionSwitches::*entry;
+};
+constexpr SwitchBox SwitchBoxes[] = {
+    {&TV65x::VlkstartnrJA, &TConditionSwitches::startNumbers},
+    {&TV65x::VlkvinstchJA, &TConditionSwitches::points},
+    {&TV65x::Vlkovrigt, &TConditionSwitches::otherNumbers},
+    {&TV65x::CBUtdelning, &TConditionSwitches::payout},
+};
+
+struct SignalShape {
+    QLabel* TV65x::*shape;
+    bool TColumnSignals::*entry;
+};
+constexpr SignalShape SignalShapes[] = {
+    {&TV65x::Signalhest, &TColumnSignals::horse},
+    {&TV65x::Signalstreck, &TColumnSignals::streck},
+    {&TV65x::Signalodds, &TColumnSignals::odds},
+};
 
 // The text as the code page keeps it: characters it lacks become "?".
 QString InCodePage(const QString& text)
@@ -109,8 +141,8 @@ void TV65x::ConnectActions()
     click(CKnapp, &TV65x::CKnappClick);
     connect(Namn, &QLineEdit::textChanged, this, &TV65x::NamnChange);
     connect(Datum, &QLineEdit::textChanged, this, &TV65x::DatumChange);
-    for (QLabel* signal : {Signalhest, Signalstreck, Signalodds})
-        OnMouseDown(signal, [this, signal] { SignalMouseDown(signal); });
+    for (const SignalShape& s : SignalShapes)
+        OnMouseDown(this->*s.shape, [this, entry = s.entry] { SignalMouseDown(entry); });
 }
 
 void TV65x::ConnectWindowOpeners()
@@ -150,8 +182,11 @@ void TV65x::ConnectWindowOpeners()
 // three condition buttons tick their switch before they open the condition's window.
 void TV65x::ConnectConditionSwitches()
 {
-    for (QCheckBox* box : {VlkstartnrJA, VlkvinstchJA, CBUtdelning, Vlkovrigt})
-        connect(box, &QCheckBox::toggled, this, [] { MarkRowsStaleMain(); });
+    for (const SwitchBox& s : SwitchBoxes)
+        connect(this->*s.box, &QCheckBox::toggled, this, [entry = s.entry](bool on) {
+            ConditionSwitches.*entry = on;
+            MarkRowsStaleMain();
+        });
     struct SwitchOpener {
         QPushButton* button;
         QCheckBox* box;
@@ -174,7 +209,7 @@ void TV65x::ConnectAbcdPanels()
     connect(RullistV, &QScrollBar::valueChanged, this, &TV65x::RullistVChange);
     for (int column = 1; column <= 4; ++column) {
         for (int race = 1; race <= RaceSlots; ++race)
-            for (int group = 1; group <= 4; ++group)
+            for (int group = GroupA; group <= GroupD; ++group)
                 OnMouseDown(ConditionCells[column][race][group],
                             [this, column, race, group] { ConditionCellMouseDown(column, race, group); });
         for (int hits = 0; hits <= 7; ++hits)
@@ -193,25 +228,28 @@ void TV65x::ConnectAbcdPanels()
 // unsaved system is not lost.
 void TV65x::Button8Click()
 {
-    if ((CouponsBuilt == 1 || SingleRowsBuilt == 1) && SystemSaved == 0 &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !WriteSystemFile())
+    if (UnsavedSystemExists() &&
+        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !SaveSystem())
         return;
     const HourglassCursor hourglass;
-    ReadSystemFile();
+    Report(ReadSystemFile());
 }
 
 void TV65x::Button9Click()
 {
     const HourglassCursor hourglass;
-    SaveRoundInFile = 0;
-    RoundDataInFile = 0;
-    WriteSystemFile();
+    PrepareSystemSave();
+    SaveSystem();
+}
+
+bool TV65x::SaveSystem()
+{
+    return Report(WriteSystemFile());
 }
 
 void TV65x::Button5Click()
 {
-    Graded = 0;
-    if (CouponsBuilt == 1 || SingleRowsBuilt == 1)
+    if (BeginGrading())
         Retta2->Show();
     else
         ShowMessage(QStringLiteral("Det finns inget system att rätta."));
@@ -219,12 +257,11 @@ void TV65x::Button5Click()
 
 void TV65x::BereknaeraderClick()
 {
-    SaveRoundInFile = 0;
-    if (CouponsBuilt == 1 && SystemSaved == 0 &&
-        !AskYesNo(QStringLiteral("Kupongerna raderas. Är det OK?    ")))
+    DetachGradedRound();
+    if (UnsavedCouponsExist() && !AskYesNo(QStringLiteral("Kupongerna raderas. Är det OK?    ")))
         return;
-    CouponsBuilt = 0;
-    LReducgrad->hide();
+    BeginVaryingReduction();
+    PaintResultLabels();
     if (UnreducedRowCount <= 0)
         ShowMessage(QStringLiteral("Markera först minst en häst i varje avdelning."));
     else
@@ -239,8 +276,7 @@ void TV65x::Button4Click()
         Seenkelrader->ShowModal();
         return;
     }
-    CurrentCouponPos = 1;
-    CurrentCoupon = KeptCouponCount == 0 || CouponsBuilt == 0 ? 0 : KeptCoupons[1];
+    SelectFirstKeptCoupon();
     if (GroupSystemBuilt == 1)
         Kuponger->ShowModal();
     else
@@ -249,8 +285,7 @@ void TV65x::Button4Click()
 
 void TV65x::Button29Click()
 {
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
-    if (StreckPresent == 0) {
+    if (!RefreshStreckPresent()) {
         ShowMessage(QStringLiteral("Streckfördelningen saknas."));
         return;
     }
@@ -259,6 +294,17 @@ void TV65x::Button29Click()
 }
 
 // Neither edit marks the system stale or unsaved.
+// Setting the boxes from the table is no change by the user: it marks nothing stale.
+void TV65x::PaintSwitches()
+{
+    for (const SwitchBox& s : SwitchBoxes) {
+        const QSignalBlocker blocker(this->*s.box);
+        (this->*s.box)->setChecked(ConditionSwitches.*s.entry);
+    }
+    for (const SignalShape& s : SignalShapes)
+        SetBackground(this->*s.shape, ColumnSignals.*s.entry ? LimeColour : RedColour);
+}
+
 void TV65x::NamnChange()
 {
     SystemName = InCodePage(Namn->text());
@@ -269,14 +315,15 @@ void TV65x::DatumChange()
     SystemDate = InCodePage(Datum->text());
 }
 
-void TV65x::SignalMouseDown(QLabel* signal)
+void TV65x::SignalMouseDown(bool TColumnSignals::*signal)
 {
-    SetBackground(signal, BackgroundOf(signal) == RedColour ? LimeColour : RedColour);
+    ColumnSignals.*signal = !(ColumnSignals.*signal);
+    PaintSwitches();
 }
 
 void TV65x::RullistVChange()
 {
-    ShowAbcdConditionRows();
+    PaintAbcdConditionRows();
 }
 
 // Column 1-4 of the panel shows condition p + column - 1, p being RullistV's position.
@@ -314,7 +361,7 @@ void TV65x::AvbrytknappClick()
 }
 
 // The windows clear their group colours and the winner-count labels when the marks are
-// cleared (core/notify.h).
+// cleared (model/notify.h).
 void TV65x::Button10Click()
 {
     if (AskYesNo(ClearMarksQuestion))

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
@@ -34,7 +36,7 @@ void SetText(QLabel* label, const QString& text)
 void TV65x::BindMarkingHandlers()
 {
     for (int race = 1; race <= RaceSlots; ++race)
-        for (int group = 1; group <= 4; ++group)
+        for (int group = GroupA; group <= GroupD; ++group)
             for (int horse = 1; horse <= StartNumbers; ++horse)
                 OnMouseDown(MarkCells[race][group][horse],
                             [this, race, group, horse] { MarkCellMouseDown(race, group, horse); });
@@ -49,9 +51,10 @@ void TV65x::SubscribeToChanges()
     Events::HorseMarked.Subscribe(this, [this](int race, int horse) { PaintHorseCells(race, horse); });
     Events::ReserveRuleChanged.Subscribe(this, [this] { PaintReserveSignal(); });
     Events::MarksCleared.Subscribe(this, [this] {
-        ClearAllGroupColours();
+        ClearGroupColours();
         ClearWinnerCountLabels();
     });
+    Events::GroupsReplaced.Subscribe(this, [this] { PaintMarkingGrid(); });
     // Every recount closes the varying-reduction window, so that it never shows a reduction
     // of marks that have changed.
     Events::ReductionInputsChanged.Subscribe(this, [](bool) {
@@ -95,9 +98,9 @@ void TV65x::WinnerCountMouseDown(int group, int count)
 
 void TV65x::PaintHorseCells(int race, int horse)
 {
-    if (race < 1 || race > RaceSlots || horse < 1 || horse > StartNumbers)
+    if (!IsRace(race) || !IsHorse(horse))
         return;
-    for (int group = 1; group <= 4; ++group) {
+    for (int group = GroupA; group <= GroupD; ++group) {
         QLabel* cell = MarkCells[race][group][horse];
         const QString caption = MarkCellCaption(race, group, horse);
         SetText(cell, caption);
@@ -135,6 +138,10 @@ void TV65x::PaintResultLabels()
     SetText(Pristot, ResultLabels.Pristot);
     for (QLabel* price : {Prisrader, Prisavg, Pristot})
         price->setVisible(ResultLabels.PriceVisible);
+    LReducgrad->setVisible(ResultLabels.ReducgradVisible);
+    if (ResultLabels.SystemButtonsEnabled)
+        for (QPushButton* button : {Button2, Button3, Button4, Button5, LATGfil, KnReducera})
+            button->setEnabled(true);
 }
 
 void TV65x::PaintRowCounts()
@@ -173,7 +180,7 @@ void TV65x::PaintConditionDisplays()
     PaintAbcdList();
     SetText(NejPanel, NejPanelText());
     SetText(Labelantalvlk, GroupConditionCountText());
-    ShowAbcdConditionRows();
+    PaintAbcdConditionRows();
 }
 
 void TV65x::PaintWinnerCountLabels()
@@ -203,11 +210,65 @@ void TV65x::PaintAll()
     PaintConditionDisplays();
     PaintPointsCondCount();
     PaintStartNrCondCount();
+    PaintSwitches();
 }
 
 void TV65x::PaintStartNrCondCount()
 {
     Lsnvlk->setText(QString::number(StartNrCondActiveCount));
+}
+
+void TV65x::PaintAbcdConditionRows()
+{
+    const int position = RullistV->value();
+    for (int column = 1; column <= 4; ++column) {
+        const int condition = VisibleGroupCondition(position, column);
+        Vnr[column]->setText(QString::number(condition));
+        for (int race = 1; race <= RaceSlots; ++race) {
+            for (int group = GroupA; group <= GroupD; ++group) {
+                QLabel* cell = ConditionCells[column][race][group];
+                if (GroupCondCellSelected(condition, race, group)) {
+                    SetBackground(cell, ToQColor(GroupColour(group)));
+                    SetTextColour(cell, Qt::black);
+                } else {
+                    PaintInactiveLook(cell);
+                }
+            }
+        }
+        for (int hits = 7; hits >= 0; --hits)
+            PaintCountLook(HitCountLabels[column][hits], GroupCondHitLook(condition, hits));
+    }
+}
+
+void TV65x::ClearGroupColours()
+{
+    for (int race = 1; race <= RaceSlots; ++race) {
+        for (int horse = 1; horse <= StartNumbers; ++horse) {
+            for (int group = GroupA; group <= GroupD; ++group) {
+                QLabel* cell = MarkCells[race][group][horse];
+                cell->clear();
+                SetBackground(cell, Qt::white);
+            }
+        }
+    }
+}
+
+void TV65x::ClearWinnerCountLabels()
+{
+    for (int group = GroupA; group <= GroupD; ++group)
+        for (int count = 7; count >= 0; --count)
+            PaintInactiveLook(WinnerCountLabels[count][group]);
+}
+
+void TV65x::ClearAbcdConditionCells()
+{
+    for (int column = 1; column <= 4; ++column) {
+        for (int race = 1; race <= RaceSlots; ++race)
+            for (int group = GroupA; group <= GroupD; ++group)
+                PaintInactiveLook(ConditionCells[column][race][group]);
+        for (int hits = 7; hits >= 0; --hits)
+            PaintInactiveLook(HitCountLabels[column][hits]);
+    }
 }
 
 void TV65x::PaintPointsCondCount()

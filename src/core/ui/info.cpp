@@ -1,7 +1,9 @@
 #include "core/ui/info.h"
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "platform/ui/dialogs.h"
 
@@ -124,3 +126,9 @@ int TInformation::PrintText()
 }
 
 TInformation* Information = nullptr;
+
+void TInformation::FormCreate()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ScrollOnNarrowScreen(screen->size());
+}

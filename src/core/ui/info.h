@@ -9,6 +9,8 @@ class TInformation : public HelpWindow {
     Q_OBJECT
 public:
     TInformation();
+    // Both scroll bars on a screen narrower than 800 pixels.
+    void FormCreate() override;
 
     // "Skriv": prints the guide on the shared printer.
     void Button2Click() { PrintText(); }

@@ -1,5 +1,8 @@
 #include "core/ui/infoch.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
 
 const HelpWindowFrame Frame{"InfoChans", "Information till chansvärdering, poäng och streckfördelning",
@@ -50,3 +53,9 @@ TInfoChans::TInfoChans() : HelpWindow(Frame)
 }
 
 TInfoChans* InfoChans = nullptr;
+
+void TInfoChans::FormCreate()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ScrollOnNarrowScreen(screen->size());
+}

@@ -7,6 +7,8 @@ class TInfoChans : public HelpWindow {
     Q_OBJECT
 public:
     TInfoChans();
+    // Both scroll bars on a screen narrower than 800 pixels.
+    void FormCreate() override;
 };
 
 extern TInfoChans* InfoChans;

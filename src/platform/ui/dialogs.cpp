@@ -1,8 +1,12 @@
 #include "platform/ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
+#include <utility>
+#include <vector>
 
 DialogSeam& TestDialogs()
 {
@@ -12,9 +16,55 @@ DialogSeam& TestDialogs()
 
 namespace {
 
+int& LongRunDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
+std::vector<std::function<void()>>& PutOff()
+{
+    static std::vector<std::function<void()>> actions;
+    return actions;
+}
+
+}  // namespace
+
+LongRun::LongRun()
+{
+    ++LongRunDepth();
+}
+
+LongRun::~LongRun()
+{
+    if (--LongRunDepth() > 0)
+        return;
+    for (auto& action : std::exchange(PutOff(), {}))
+        QTimer::singleShot(0, qApp, std::move(action));
+}
+
+bool LongRun::Active()
+{
+    return LongRunDepth() > 0;
+}
+
+void AfterLongRun(std::function<void()> action)
+{
+    if (LongRun::Active())
+        PutOff().push_back(std::move(action));
+    else
+        action();
+}
+
+namespace {
+
 // A notice with only an OK button and the application title, or its record in the seam.
 void ShowNotice(const QString& text, QMessageBox::Icon icon, QStringList& record)
 {
+    if (LongRun::Active()) {
+        AfterLongRun([text, icon, &record] { ShowNotice(text, icon, record); });
+        return;
+    }
     if (TestDialogs().active) {
         record << text;
         return;

@@ -5,11 +5,28 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class QWidget;
 
 // Caption of every plain notice; questions carry the platform's own caption.
 inline const QString ApplicationTitle = QStringLiteral("Vimsta för V65-V64, version 13");
+// The application's name as the platform knows it: neutral, so that the platform puts no
+// title of ours on the questions.
+inline const QString ApplicationName = QStringLiteral("vimsta");
+
+// A long computation that lets events through while input is blocked. While one runs no box
+// may open: a notice that arrives meanwhile (the update notice) and every action put off with
+// AfterLongRun run from the event loop once the outermost run has ended.
+class LongRun {
+public:
+    LongRun();
+    ~LongRun();
+    LongRun(const LongRun&) = delete;
+    LongRun& operator=(const LongRun&) = delete;
+    static bool Active();
+};
+void AfterLongRun(std::function<void()> action);
 
 // A plain notice with only an OK button.
 void ShowMessage(const QString& text);

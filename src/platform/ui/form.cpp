@@ -57,8 +57,9 @@ void VForm::showEvent(QShowEvent* e)
         if (centreOnScreen_ && screen)
             move(CentredOver(QRect(QPoint(0, 0), screen->size()), frameGeometry().size(),
                              screen->virtualGeometry()));
-        else if (centreOverMain_ && main && main != this && screen)
-            move(CentredOver(main->frameGeometry(), frameGeometry().size(), screen->availableGeometry()));
+        else if (centreOverMain_ && main && main != this && main->screen())
+            move(CentredOver(main->frameGeometry(), frameGeometry().size(),
+                             main->screen()->availableGeometry()));
     }
     QDialog::showEvent(e);
     // A window restored from the task bar gets a show event from the window system; that

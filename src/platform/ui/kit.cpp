@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <algorithm>
+
+#include "platform/ui/dialogs.h"
 
 QFont SansFont(int pixels, bool bold)
 {
@@ -34,9 +37,13 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, Q
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->setGeometry(rect);
     label->setFont(font);
     label->setAlignment(align);
+    // A left-aligned label is at least as wide as its text in its own font, so that the
+    // platform's font never cuts its last characters.
+    if (align & Qt::AlignLeft)
+        rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
+    label->setGeometry(rect);
     return label;
 }
 
@@ -103,4 +110,5 @@ void ApplyProgramLook()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    QApplication::setApplicationName(ApplicationName);
 }

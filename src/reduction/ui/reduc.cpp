@@ -10,7 +10,7 @@
 
 #include "model/notify.h"
 #include "platform/ui/kit.h"
-#include "reduction/keptcoupons.h"
+#include "conditions/keptcoupons.h"
 #include "reduction/manualreduction.h"
 #include "reduction/ui/reducu.h"
 #include "views/ui/streckford.h"

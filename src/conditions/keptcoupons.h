@@ -5,8 +5,8 @@
 
 #include <QString>
 
+#include "model/domain.h"
 #include "conditions/price.h"
-#include "model/variabl.h"
 
 // The count labels of the manual coupon-reduction window.
 struct CouponReductionTexts {

@@ -1,8 +1,9 @@
-#include "reduction/keptcoupons.h"
+#include "conditions/keptcoupons.h"
 
 #include <algorithm>
 #include <cstdint>
 
+#include "model/variabl.h"
 #include "platform/numbers.h"
 
 namespace {
