@@ -16,6 +16,7 @@
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/datavisa_columns.h"
 #include "racedata/ui/hn33.h"
+#include "racedata/ui/hn44.h"
 #include "racedata/ui/hn55.h"
 #include "racedata/ui/infostartlistor.h"
 #include "racedata/ui/racepopup.h"
@@ -290,37 +291,47 @@ TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
     EXPECT_EQ(DataLabel(QStringLiteral("H13"))->text(), QStringLiteral("3 "));
 }
 
-TEST_F(RaceDataWindows, HandlersAreConnectedByComponentName)
+TEST_F(RaceDataWindows, WindowConnectsEachHandlerOnce)
 {
-    QWidget window;
-    auto* kusk = new QCheckBox(&window);
-    kusk->setObjectName(QStringLiteral("CBKusk"));
-    kusk->setChecked(true);
-    auto* panel = new QWidget(&window);
-    panel->setObjectName(QStringLiteral("Panel11"));
-    QLabel* driver = NewLabel(panel, QStringLiteral("Ps11"), QString(), {83, 1, 35, 13});
-    QPushButton* race4 = NewButton(&window, QStringLiteral("Kavd4"), QStringLiteral("Avd 4"), {0, 0, 43, 16});
-    ConnectDataWindowHandlers(window);
+    Data->CBKusk->click();
+    EXPECT_TRUE(Data->Ps[3][4]->isHidden());
+    EXPECT_EQ(Data->H[3][4]->width(), 116);
+    Data->CBKusk->click();
+    EXPECT_FALSE(Data->Ps[3][4]->isHidden());
 
-    kusk->click();
-    EXPECT_TRUE(driver->isHidden());
-    race4->click();
+    Data->Kavd[4]->click();
     EXPECT_EQ(RaceWindowOpen[4], 1);
-    race4->click();
+    EXPECT_TRUE(F44->isVisible());
+    Data->Kavd[4]->click();
     EXPECT_EQ(RaceWindowOpen[4], 0);
     EXPECT_FALSE(RacePopup(4)->isVisible());
 }
 
-TEST_F(RaceDataWindows, ColumnSettingsFileSetsTheBoxes)
+TEST_F(RaceDataWindows, ClosingTheWindowHidesThePopupAndAMouseMoveBringsItBeside)
+{
+    Data->Show();
+    Data->move(100, 50);
+    Data->Kavd[5]->click();
+    Data->move(160, 80);
+    SendMouse(Data, QEvent::MouseMove, {700, 300});
+    EXPECT_EQ(F55->pos(), QPoint(160 + 187, 80 + 32));
+    Data->close();
+    EXPECT_FALSE(F55->isVisible());
+    EXPECT_EQ(RaceWindowOpen[5], 0);
+}
+
+TEST_F(RaceDataWindows, ColumnSettingsFileSetsTheBoxesThroughTheirHandlers)
 {
     ProgramDir = dir_.path() + QLatin1Char('/');
     ASSERT_TRUE(WriteTextLines(ProgramDir + QStringLiteral("visa.rnn"), {"Visaejrank", "Odds", "streck"}));
-    ApplyColumnSettingsFile(*Data);
+    Data->ApplyColumnSettings();
+    EXPECT_EQ(ShowRankColumn, 0);
     EXPECT_FALSE(DataBox("CBRank")->isChecked());
     EXPECT_TRUE(DataPart(QStringLiteral("v5"))->isHidden());
     EXPECT_TRUE(DataPart(QStringLiteral("v715"))->isHidden());
     EXPECT_TRUE(DataBox("CBOdds")->isChecked());
     EXPECT_FALSE(DataBox("CBStreck")->isChecked());
+    EXPECT_TRUE(DataPart(QStringLiteral("P34"))->isHidden());
     EXPECT_TRUE(DataBox("CBStr100")->isChecked());  // the file ends before line 4
     EXPECT_FALSE(DataBox("CBStart")->isChecked());
 }
