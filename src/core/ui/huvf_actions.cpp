@@ -12,22 +12,21 @@
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
-#include "conditions/ui/cvillkor.h"
 #include "conditions/groupconditions.h"
+#include "conditions/stale.h"
+#include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
-#include "conditions/stale.h"
-#include "core/ui/aboutb.h"
 #include "core/clearing.h"
+#include "core/ui/aboutb.h"
+#include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
-#include "core/ui/constructdispatch.h"
-#include "model/variabl.h"
-#include "racedata/streck.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
+#include "model/variabl.h"
 #include "output/ui/atgfilin.h"
 #include "output/ui/fyllakup.h"
 #include "output/ui/reserv.h"
@@ -35,8 +34,9 @@
 #include "output/ui/sekupe.h"
 #include "output/ui/skrivaut.h"
 #include "output/ui/txtfil.h"
-#include "platform/ui/dialogs.h"
 #include "platform/textfile.h"
+#include "platform/ui/dialogs.h"
+#include "racedata/streck.h"
 #include "racedata/ui/atgdata.h"
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/startl1.h"
@@ -49,8 +49,8 @@
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reduc.h"
 #include "reduction/ui/reducu.h"
-#include "sysfile/ui/suddafil.h"
 #include "sysfile/systemfile.h"
+#include "sysfile/ui/suddafil.h"
 #include "views/ui/procenten.h"
 #include "views/ui/seenkelrad.h"
 
@@ -79,7 +79,6 @@ void Open(WindowOf window, Shown shown)
     else
         form->Show();
 }
-
 
 // The text as the code page keeps it: characters it lacks become "?".
 QString InCodePage(const QString& text)
@@ -250,8 +249,7 @@ void TV65x::Button4Click()
 
 void TV65x::Button29Click()
 {
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
-    if (StreckPresent == 0) {
+    if (!RecomputeStreckPresent()) {
         ShowMessage(QStringLiteral("Streckfördelningen saknas."));
         return;
     }

@@ -18,6 +18,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
+#include "racedata/streck.h"
 #include "reduction/percentdisplays.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
@@ -329,11 +330,10 @@ void TReduceraF::PaintAllColours()
 
 void TReduceraF::PaintStreck()
 {
-    const StreckGridTexts texts = StreckRawTexts();
     for (int race = 1; race <= RaceSlots; ++race) {
         for (int h = 1; h <= StartNumbers; ++h)
-            s[race][h]->setText(texts.streck[race][h]);
-        ss[race]->setText(texts.sums[race]);
+            s[race][h]->setText(StreckCellText(race, h));
+        ss[race]->setText(StreckSumText(race));
     }
 }
 
@@ -448,8 +448,7 @@ void TReduceraF::Button7Click()
 
 void TReduceraF::Button8Click()
 {
-    RecomputeStreckPresent();
-    if (StreckPresent == 1)
+    if (RecomputeStreckPresent())
         Infoutd->Show();
     else
         ShowMessage(NoStreckMessage);
