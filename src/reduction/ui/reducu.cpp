@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "core/marking.h"
 #include "model/colours.h"
 #include "model/notify.h"
 #include "platform/ui/dialogs.h"
@@ -314,8 +315,7 @@ void TReduceraF::PaintHorseColour(int race, int startNr)
 {
     if (race < 1 || race > RaceSlots || startNr < 1 || startNr > StartNumbers)
         return;
-    const int group = HorseGroups[race][0][startNr];
-    const QColor colour = ToQColor(GroupColours[group >= 0 && group <= 4 ? group : 0]);
+    const QColor colour = ToQColor(GroupColour(HorseGroupOf(race, startNr)));
     for (QWidget* cell : std::initializer_list<QWidget*>{s[race][startNr], o[race][startNr], r[race][startNr],
                                                          p[race][startNr]})
         SetBackground(cell, colour);

@@ -254,7 +254,7 @@ void TProcent::ShowSystemShares()
 
 void TProcent::PaintHorse(int race, int horse, int group)
 {
-    const QColor colour = ToQColor(IsGroup(group) ? GroupColours[group] : White);
+    const QColor colour = ToQColor(GroupColour(group));
     SetBackground(s[race][horse], colour);
     SetBackground(o[race][horse], colour);
 }
