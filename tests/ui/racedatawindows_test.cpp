@@ -26,9 +26,7 @@
 
 namespace {
 
-// The race-data window's components that these handlers work on, in their design states. The
-// race-data window builds them itself; on a window that does not have them yet the fixture
-// adds stand-ins with the same names.
+// The race-data window's components that these handlers work on, in their design states.
 class RaceDataWindows : public WindowSetTest {
 protected:
     void SetUp() override
@@ -36,7 +34,7 @@ protected:
         WindowSetTest::SetUp();
         for (int s = 1; s <= StartNumbers; ++s)
             RowTops[s] = 29 * s;
-        EnsureDataComponents();
+        SetDesignBoxes();
         for (int r = 1; r <= RaceSlots; ++r) {
             StartListWindow(r)->ResetToStartState();
             for (int h = 1; h <= StartNumbers; ++h) {
@@ -67,7 +65,7 @@ protected:
         DataBox(name)->setChecked(checked);
     }
 
-    static void EnsureDataComponents()
+    static void SetDesignBoxes()
     {
         const struct {
             const char* name;
@@ -75,32 +73,8 @@ protected:
         } boxes[] = {{"CBKusk", true}, {"CBOdds", false},  {"CBStreck", true}, {"CBPoeng", false},
                      {"CBRank", true}, {"CBStart", false}, {"CBStr100", true}};
         for (const auto& b : boxes) {
-            if (!DataBox(b.name)) {
-                auto* box = new QCheckBox(Data);
-                box->setObjectName(QString::fromLatin1(b.name));
-            }
             SetBox(b.name, b.checked);
             DataBox(b.name)->setEnabled(true);
-        }
-        for (const char* name : {"Pfil", "Lordning"})
-            if (!DataLabel(QString::fromLatin1(name)))
-                NewLabel(Data, QString::fromLatin1(name), QString(), {0, 600, 60, 14});
-        for (int r = 1; r <= RaceSlots; ++r) {
-            for (int h = 1; h <= StartNumbers; ++h) {
-                const QString rh = QStringLiteral("%1%2").arg(r).arg(h);
-                if (DataPart(QStringLiteral("Panel") + rh))
-                    continue;
-                auto* panel = new QWidget(Data);
-                panel->setObjectName(QStringLiteral("Panel") + rh);
-                panel->setGeometry(9 + 124 * (r - 1), RowTops[h], 120, 28);
-                NewLabel(panel, QStringLiteral("H") + rh, QString::number(h), {1, 1, 70, 13});
-                NewLabel(panel, QStringLiteral("Ps") + rh, QString(), {83, 1, 35, 13});
-                NewLabel(panel, QStringLiteral("Po") + rh, QStringLiteral("99"), {4, 14, 10, 11})->hide();
-                NewLabel(panel, QStringLiteral("O") + rh, QStringLiteral("999"), {15, 14, 26, 11});
-                NewLabel(panel, QStringLiteral("P") + rh, QStringLiteral("0"), {86, 12, 28, 12});
-                const QString rank = r == 1 ? QStringLiteral("v%1").arg(h) : QStringLiteral("v") + rh;
-                NewLabel(Data, rank, QString::number(h), {9 + 124 * (r - 1), RowTops[h] + 11, 10, 14});
-            }
         }
     }
 
