@@ -212,16 +212,20 @@ bool PassesStartNrConditions(const PreparedRowConditions& p, const RowNumbers& r
 
 bool PassesPointsConditions(const PreparedRowConditions& p, const RowNumbers& row)
 {
-    if (!p.switches.points)
-        return true;
-    for (const PreparedSumCondition& cond : p.sums) {
+    return !p.switches.points || PassesPointsTests(p.sums, p.products, row);
+}
+
+bool PassesPointsTests(const std::vector<PreparedSumCondition>& sums,
+                       const std::vector<PreparedProductCondition>& products, const RowNumbers& row)
+{
+    for (const PreparedSumCondition& cond : sums) {
         int32 sum = 0;
         for (int r = 1; r <= RaceSlots; ++r)
             sum += cond.points[r][row[r]];
         if (SumTestRejects(sum, cond.min, cond.max, cond.mode))
             return false;
     }
-    for (const PreparedProductCondition& cond : p.products) {
+    for (const PreparedProductCondition& cond : products) {
         double product = 1.0;
         for (int r = 1; r <= RaceSlots; ++r)
             product *= cond.factors[r][row[r]];

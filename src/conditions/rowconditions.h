@@ -102,6 +102,10 @@ NumberCounts CountNumbers(const RowNumbers& row);
 // The tests, each false when it removes the row.
 bool PassesStartNrConditions(const PreparedRowConditions& prepared, const RowNumbers& row);
 bool PassesPointsConditions(const PreparedRowConditions& prepared, const RowNumbers& row);
+// True when the row meets every sum and every product condition; a race whose points are all
+// 0 adds nothing to a sum.
+bool PassesPointsTests(const std::vector<PreparedSumCondition>& sums,
+                       const std::vector<PreparedProductCondition>& products, const RowNumbers& row);
 bool PassesPayoutInterval(const PreparedRowConditions& prepared, const RowNumbers& row);
 bool PassesOtherNumberConditions(const PreparedRowConditions& prepared, const NumberCounts& counts);
 // Every test whose switch is on.

@@ -1,7 +1,6 @@
 #include "core/mainactions.h"
 
 #include "model/variabl.h"
-#include "racedata/streck.h"
 
 bool UnsavedSystemExists()
 {
@@ -40,10 +39,4 @@ void SelectFirstKeptCoupon()
 {
     CurrentCouponPos = 1;
     CurrentCoupon = KeptCouponCount == 0 || CouponsBuilt == 0 ? 0 : KeptCoupons[1];
-}
-
-bool RefreshStreckPresent()
-{
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
-    return StreckPresent == 1;
 }

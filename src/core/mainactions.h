@@ -23,6 +23,3 @@ void BeginVaryingReduction();
 // "Se kuponger": the viewer starts at the first kept coupon, or at none without coupons.
 void SelectFirstKeptCoupon();
 
-// "Utdelningsintervall": records in StreckPresent whether every race has its streck, and
-// returns it.
-bool RefreshStreckPresent();

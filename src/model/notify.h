@@ -156,7 +156,7 @@ inline Event<> KeptCouponsChanged;
 // SystemStreckPercent was recomputed from the single rows.
 inline Event<> SystemStreckPercentChanged;
 // StreckPresent was recomputed over races 1-6: the raw streck grids and their sums
-// (StreckRawTexts) are shown afresh.
+// (StreckCellText, StreckSumText) are shown afresh.
 inline Event<> StreckPresentRecomputed;
 // The start list of a race was taken in: its race data, the pool and the heading changed.
 inline Event<int> StartListImported;

@@ -1,6 +1,7 @@
 #include "racedata/popupcontent.h"
 
 #include "platform/numbers.h"
+#include "racedata/streck.h"
 
 int PopupLeftOffset(int race)
 {
@@ -8,7 +9,7 @@ int PopupLeftOffset(int race)
     return race >= 1 && race <= RaceSlots ? offsets[race] : 0;
 }
 
-QString StreckCellText(const QString& stored)
+QString PopupStreckText(const QString& stored)
 {
     if (stored.isEmpty())
         return QString();
@@ -24,14 +25,6 @@ QString StreckCellText(const QString& stored)
 int32 ScaledStreck(int32 streck, std::int64_t sum)
 {
     return static_cast<int32>(DivideRoundHalfEven(std::int64_t{streck} * 100, sum));
-}
-
-std::int64_t RaceStreckSum(int race)
-{
-    std::int64_t sum = 0;
-    for (int h = 1; h <= StartNumbers; ++h)
-        sum += StreckValues[HorseIndex(race, h)];
-    return sum;
 }
 
 namespace {
@@ -60,7 +53,7 @@ PopupContent BuildPopupContent(int race, const PopupSwitches& switches)
         if (switches.odds)
             line.odds = OddsTexts[race][h];
         if (switches.streck)
-            line.streck = StreckCellText(StreckTexts[race][h]);
+            line.streck = PopupStreckText(StreckTexts[race][h]);
         if (switches.str100 && sum > 0 && !HorseNames[race][h].isEmpty())
             line.scaled = QString::number(ScaledStreck(StreckValues[k], sum)) + QStringLiteral(" %");
     }

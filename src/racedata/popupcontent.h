@@ -37,12 +37,10 @@ constexpr int PopupTopOffset = 32;
 
 // The streck cell for a stored streck text: empty stays empty, a text that already ends in
 // "%" keeps one sign ("12%" -> "12 %"), a bare number gets " %".
-QString StreckCellText(const QString& stored);
+QString PopupStreckText(const QString& stored);
 
 // streck x 100 / sum rounded half to even: the streck of a race scaled to 100 %.
 int32 ScaledStreck(int32 streck, std::int64_t sum);
-// The sum of the streck of race slot race over all 15 start numbers.
-std::int64_t RaceStreckSum(int race);
 
 // The popup of race slot race (1-7), from the race-data tables. Race slot 7 shows no driver.
 PopupContent BuildPopupContent(int race, const PopupSwitches& switches);

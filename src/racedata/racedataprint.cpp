@@ -5,6 +5,7 @@
 
 #include "platform/numbers.h"
 #include "racedata/popupcontent.h"
+#include "racedata/streck.h"
 
 int RaceDataLinesPerPage(const PageMetrics& page, double pointSize)
 {

@@ -416,7 +416,7 @@ void StoreStartList(int race, const StartListState& state)
     GameName = state.gameName;
     GameType = state.gameType;
     StartListLoaded = 1;
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
+    RecomputeStreckPresent();
 }
 
 QString MainCaptionAfterImport()

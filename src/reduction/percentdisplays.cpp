@@ -3,19 +3,8 @@
 #include <algorithm>
 
 #include "model/notify.h"
+#include "model/variabl.h"
 #include "platform/numbers.h"
-#include "racedata/streck.h"
-
-namespace {
-
-const QString NoStreck = QStringLiteral("  0");
-
-QString StreckCellText(const QString& text)
-{
-    return text.size() == 1 ? QStringLiteral("  ") + text : text;
-}
-
-}  // namespace
 
 void ShowReducedPercentages()
 {
@@ -33,24 +22,4 @@ void ShowReducedPercentages()
             SystemStreckPercent[HorseIndex(r, h)] = static_cast<byte>(PercentHalfEven(count[h], rows));
     }
     Events::SystemStreckPercentChanged.Emit();
-}
-
-StreckGridTexts StreckRawTexts()
-{
-    StreckGridTexts texts;
-    for (int r = 1; r <= RaceSlots; ++r) {
-        std::int64_t sum = 0;
-        for (int h = 1; h <= StartNumbers; ++h) {
-            texts.streck[r][h] = StreckPresent == 1 ? StreckCellText(StreckTexts[r][h]) : NoStreck;
-            sum += StreckValues[HorseIndex(r, h)];
-        }
-        texts.sums[r] = StreckPresent == 1 ? QString::number(sum) : NoStreck;
-    }
-    return texts;
-}
-
-void RecomputeStreckPresent()
-{
-    StreckPresent = StreckInEveryRace() ? 1 : 0;
-    Events::StreckPresentRecomputed.Emit();
 }

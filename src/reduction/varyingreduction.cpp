@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "conditions/pointsconditions.h"
+#include "conditions/rowconditions.h"
 #include "conditions/winnercounts.h"
 #include "model/notify.h"
 #include "model/patterns.h"
@@ -151,17 +152,6 @@ struct StartNrTest {
     std::uint8_t groups = 0;         // bit g: member of active group g
 };
 
-struct PointsSumTest {
-    int32 min = 0, max = 0, mode = 0;
-    std::array<std::array<int32, StartNumbers + 1>, Races + 1> points{};
-};
-
-struct PointsProductTest {
-    double min = 0, max = 0;
-    int32 mode = 0;
-    std::array<std::array<int32, StartNumbers + 1>, RaceSlots + 1> factors{};
-};
-
 // Everything a candidate is tested against, read when the run starts. Input reaches only
 // "Avbryt" while the run goes on, so nothing of it can change under the run.
 struct Tests {
@@ -174,8 +164,8 @@ struct Tests {
     std::array<int, StartNrGroupCount + 1> groupLow{}, groupHigh{};
     bool anyGroupActive = false;
 
-    std::vector<PointsSumTest> sums;
-    std::vector<PointsProductTest> products;
+    std::vector<PreparedSumCondition> sums;  // races 1-6 only: race slot 7 keeps 0 points
+    std::vector<PreparedProductCondition> products;
 
     bool payoutTest = false;
     std::array<std::array<double, StartNumbers + 1>, RaceSlots + 1> streckFactor{};
@@ -220,17 +210,18 @@ void PreparePointsTests(Tests& t)
         if (CondActive[c] == 0)
             continue;
         if (CondSumActive[c] != 0) {
-            PointsSumTest sum{CondSumMin[c], CondSumMax[c], CondSumMode[c], {}};
+            PreparedSumCondition sum{c, CondSumMin[c], CondSumMax[c], CondSumMode[c], {}};
             for (int r = 1; r <= Races; ++r)
                 for (int h = 1; h <= StartNumbers; ++h)
                     sum.points[r][h] = CondPoints[r][h][c];
             t.sums.push_back(sum);
         }
         if (CondProdActive[c] != 0) {
-            PointsProductTest product{ProductBound(CondProdMinMantissa[c], CondProdMinExp[c], 0.0),
-                                      ProductBound(CondProdMaxMantissa[c], CondProdMaxExp[c], 0.0),
-                                      CondProdMode[c],
-                                      {}};
+            PreparedProductCondition product{c,
+                                             ProductBound(CondProdMinMantissa[c], CondProdMinExp[c], 0.0),
+                                             ProductBound(CondProdMaxMantissa[c], CondProdMaxExp[c], 0.0),
+                                             CondProdMode[c],
+                                             {}};
             for (int r = 1; r <= RaceSlots; ++r)
                 for (int h = 1; h <= StartNumbers; ++h)
                     product.factors[r][h] = std::max<int32>(1, CondPoints[r][h][c]);
@@ -305,25 +296,6 @@ bool PassesStartNr(const Tests& t, const Row& row)
     return true;
 }
 
-bool PassesPoints(const Tests& t, const Row& row)
-{
-    for (const PointsSumTest& test : t.sums) {
-        int32 sum = 0;
-        for (int r = 1; r <= Races; ++r)
-            sum += test.points[r][row[r]];
-        if (SumTestRejects(sum, test.min, test.max, test.mode))
-            return false;
-    }
-    for (const PointsProductTest& test : t.products) {
-        double product = 1.0;
-        for (int r = 1; r <= RaceSlots; ++r)
-            product *= test.factors[r][row[r]];
-        if (ProductTestRejects(product, test.min, test.max, test.mode))
-            return false;
-    }
-    return true;
-}
-
 bool PassesPayout(const Tests& t, const Row& row)
 {
     double product = 1.0;
@@ -342,7 +314,7 @@ bool PassesRestrictions(const Tests& t, const Row& row)
         return false;
     if (t.on.startNumbers && !PassesStartNr(t, row))
         return false;
-    if (t.on.points && !PassesPoints(t, row))
+    if (t.on.points && !PassesPointsTests(t.sums, t.products, row))
         return false;
     if (t.payoutTest && !PassesPayout(t, row))
         return false;

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/marking.h"
 #include "model/variabl.h"
 #include "platform/numbers.h"
 
 Rgb OlderStreckCellColour(int race, int horse, int value)
 {
-    const int group = IsRace(race) && IsHorse(horse) ? HorseGroups[race][0][horse] : 0;
+    const int group = HorseGroupOf(race, horse);
     if (!IsGroup(group))
         return OlderWindowTeal;
     if (value == 0)

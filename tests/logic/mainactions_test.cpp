@@ -2,6 +2,7 @@
 
 #include "core/construct.h"
 #include "core/mainactions.h"
+#include "racedata/streck.h"
 #include "model/variabl.h"
 
 namespace {
@@ -62,11 +63,11 @@ TEST_F(MainActionLogic, CouponViewerStartsAtTheFirstKeptCouponOrAtNone)
 
 TEST_F(MainActionLogic, StreckPresentFollowsEveryRaceHavingStreck)
 {
-    EXPECT_FALSE(RefreshStreckPresent());
+    EXPECT_FALSE(RecomputeStreckPresent());
     EXPECT_EQ(StreckPresent, 0);
     for (int race = 1; race <= PoolRaces; ++race)
         StreckValues[HorseIndex(race, 1)] = 100;
-    EXPECT_TRUE(RefreshStreckPresent());
+    EXPECT_TRUE(RecomputeStreckPresent());
     EXPECT_EQ(StreckPresent, 1);
 }
 

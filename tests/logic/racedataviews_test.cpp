@@ -37,7 +37,7 @@ TEST(RacePopup, StreckCellShowsOnePercentSign)
         const char* shown;
     } cases[] = {{"  0", "  0 %"}, {"12", "12 %"}, {"12%", "12 %"}, {"12 %", "12 %"}, {"", ""}};
     for (const auto& c : cases)
-        EXPECT_EQ(StreckCellText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown)) << c.stored;
+        EXPECT_EQ(PopupStreckText(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown)) << c.stored;
 }
 
 TEST(RacePopup, BeforeAnyStartListLinesShowOnlyTheNumberAndNoScaledStreck)

@@ -4,6 +4,7 @@
 
 #include "model/variabl.h"
 #include "platform/random.h"
+#include "racedata/streck.h"
 #include "reduction/payoutlimits.h"
 #include "reduction/percentdisplays.h"
 #include "reduction/pointsentry.h"
@@ -117,18 +118,16 @@ TEST_F(ReductionInputsTest, StreckGridShowsRawStreckOnlyWhenEveryRaceHasIt)
         StreckTexts[r][2] = "7";
     }
     RecomputeStreckPresent();
-    StreckGridTexts texts = StreckRawTexts();
-    EXPECT_EQ(texts.streck[1][1], "60");
-    EXPECT_EQ(texts.streck[1][2], "  7");
-    EXPECT_EQ(texts.sums[1], "101");
+    EXPECT_EQ(StreckCellText(1, 1), "60");
+    EXPECT_EQ(StreckCellText(1, 2), "  7");
+    EXPECT_EQ(StreckSumText(1), "101");
 
     StreckValues[HorseIndex(4, 1)] = 0;
     StreckValues[HorseIndex(4, 2)] = 0;
     RecomputeStreckPresent();
-    texts = StreckRawTexts();
     EXPECT_EQ(StreckPresent, 0);
-    EXPECT_EQ(texts.streck[1][1], "  0");
-    EXPECT_EQ(texts.sums[1], "  0");
+    EXPECT_EQ(StreckCellText(1, 1), "  0");
+    EXPECT_EQ(StreckSumText(1), "  0");
 }
 
 }  // namespace

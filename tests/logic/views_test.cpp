@@ -6,6 +6,7 @@
 #include "marks/groupmarks.h"
 #include "model/notify.h"
 #include "model/variabl.h"
+#include "racedata/streck.h"
 #include "views/olderstreck.h"
 #include "views/percentages.h"
 
@@ -60,14 +61,14 @@ TEST_F(Views, ShareTextsAreRightAlignedToFourOrThreeCharacters)
 TEST_F(Views, StreckCellsShowTheTextsOnlyWhileEveryPoolRaceHasStreck)
 {
     GiveEveryPoolRaceStreck();
-    EXPECT_TRUE(UpdateStreckPresent());
+    EXPECT_TRUE(RecomputeStreckPresent());
     EXPECT_EQ(StreckCellText(3, 1), QStringLiteral("60"));
     EXPECT_EQ(StreckCellText(3, 2), QStringLiteral("  9"));
     EXPECT_EQ(StreckSumText(3), QStringLiteral("99"));
 
     for (int horse = 1; horse <= StartNumbers; ++horse)
         StreckValues[HorseIndex(4, horse)] = 0;
-    EXPECT_FALSE(UpdateStreckPresent());
+    EXPECT_FALSE(RecomputeStreckPresent());
     EXPECT_EQ(StreckPresent, 0);
     EXPECT_EQ(StreckCellText(3, 1), QStringLiteral("  0"));
     EXPECT_EQ(StreckSumText(1), QStringLiteral("  0"));
@@ -78,7 +79,7 @@ TEST_F(Views, StreckOfTheDummyRaceDoesNotCount)
     GiveEveryPoolRaceStreck();
     for (int horse = 1; horse <= StartNumbers; ++horse)
         StreckValues[HorseIndex(7, horse)] = 0;
-    EXPECT_TRUE(UpdateStreckPresent());
+    EXPECT_TRUE(RecomputeStreckPresent());
 }
 
 // A race without rows gives every horse a share of 0, not a division by zero.

@@ -10,8 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/marking.h"
 #include "marks/groupmarks.h"
+#include "racedata/ui/datavisa.h"
 #include "reduction/ui/reducrader.h"
+#include "reduction/ui/reducu.h"
 #include "views/ui/procenten.h"
 #include "views/ui/streckenreducerat.h"
 #include "views/ui/streckforeduc.h"
@@ -26,7 +29,7 @@ protected:
     void SetUp() override
     {
         WindowSetTest::SetUp();
-        for (VForm* window : std::initializer_list<VForm*>{Procent, Reducerader})
+        for (VForm* window : std::initializer_list<VForm*>{Procent, Reducerader, Data, ReduceraF})
             window->ResetToStartState();
     }
 
@@ -52,8 +55,9 @@ protected:
 
     static QColor Colour(int group) { return ToQColor(GroupColours[group]); }
 
-    // Every window on this branch that shows a horse's group shows exactly HorseGroups in races
-    // 1-6: the main window's four cells of each horse and the streck window's two cells.
+    // Every window that shows a horse's group shows exactly HorseGroups in races 1-6: the main
+    // window's four cells of each horse, the streck window's two cells, the race-data window's
+    // row with its four boxes, and the reduction window's streck, share and points cells.
     static void ExpectWindowsShowGroups()
     {
         for (int race = 1; race <= PoolRaces; ++race)
@@ -67,7 +71,29 @@ protected:
                 }
                 EXPECT_EQ(BackgroundOf(Procent->s[race][horse]), Colour(group));
                 EXPECT_EQ(BackgroundOf(Procent->o[race][horse]), Colour(group));
+                ExpectDataRowShowsGroup(race, horse, group);
+                for (QWidget* cell : std::initializer_list<QWidget*>{
+                         ReduceraF->s[race][horse], ReduceraF->o[race][horse], ReduceraF->r[race][horse],
+                         ReduceraF->p[race][horse]})
+                    EXPECT_EQ(BackgroundOf(cell), Colour(group));
             }
+    }
+
+    static void ExpectDataRowShowsGroup(int race, int horse, int group)
+    {
+        const QColor row = ToQColor(DataRowColour(group));
+        EXPECT_EQ(BackgroundOf(Data->Panel[race][horse]), row);
+        EXPECT_EQ(BackgroundOf(Data->H[race][horse]), row);
+        EXPECT_EQ(BackgroundOf(Data->P[race][horse]), row);
+        EXPECT_EQ(Data->H[race][horse]->font().bold(), group != 0);
+        for (int g = GroupA; g <= GroupD; ++g)
+            EXPECT_EQ(BackgroundOf(Data->R[race][g][horse]), g == group ? Colour(g) : QColor(Qt::white));
+    }
+
+    // A press on the race-data window's group box of the horse.
+    static void MarkInDataWindow(int race, int group, int horse)
+    {
+        Press(Data->R[race][group][horse]);
     }
 
     static void GiveEveryPoolRaceStreck()
@@ -165,8 +191,6 @@ TEST_F(ProcentTest, LampsCoverTheirRaceAndMirroredBoxesFollowTheMainWindow)
     EXPECT_FALSE(Procent->CBVinnare->isChecked());
 }
 
-// Extend ExpectWindowsShowGroups with the race-data and reduction windows, and this test with
-// a marking through the race-data window's group squares, once those windows exist.
 TEST_F(ProcentTest, EveryWayOfMarkingLeavesEveryWindowShowingTheGroups)
 {
     Mark(1, GroupA, 3);
@@ -186,6 +210,15 @@ TEST_F(ProcentTest, EveryWayOfMarkingLeavesEveryWindowShowingTheGroups)
 
     Mark(4, GroupB, 2);
     ExpectWindowsShowGroups();
+
+    MarkInDataWindow(3, GroupD, 9);
+    MarkInDataWindow(4, GroupA, 2);  // moved from B
+    MarkInDataWindow(6, GroupC, 15);
+    ExpectWindowsShowGroups();
+    MarkInDataWindow(6, GroupC, 15);  // unmarked
+    Mark(3, GroupD, 9);               // unmarked in the main window
+    ExpectWindowsShowGroups();
+    EXPECT_EQ(HorseGroups[4][0][2], GroupA);
 }
 
 TEST_F(ProcentTest, ReplacedMarksRepaintEveryHorseFromTheMembershipFlags)

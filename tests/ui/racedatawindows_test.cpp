@@ -16,6 +16,7 @@
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/datavisa_columns.h"
 #include "racedata/ui/hn33.h"
+#include "racedata/ui/hn44.h"
 #include "racedata/ui/hn55.h"
 #include "racedata/ui/infostartlistor.h"
 #include "racedata/ui/racepopup.h"
@@ -25,9 +26,7 @@
 
 namespace {
 
-// The race-data window's components that these handlers work on, in their design states. The
-// race-data window builds them itself; on a window that does not have them yet the fixture
-// adds stand-ins with the same names.
+// The race-data window's components that these handlers work on, in their design states.
 class RaceDataWindows : public WindowSetTest {
 protected:
     void SetUp() override
@@ -35,7 +34,7 @@ protected:
         WindowSetTest::SetUp();
         for (int s = 1; s <= StartNumbers; ++s)
             RowTops[s] = 29 * s;
-        EnsureDataComponents();
+        SetDesignBoxes();
         for (int r = 1; r <= RaceSlots; ++r) {
             StartListWindow(r)->ResetToStartState();
             for (int h = 1; h <= StartNumbers; ++h) {
@@ -66,7 +65,7 @@ protected:
         DataBox(name)->setChecked(checked);
     }
 
-    static void EnsureDataComponents()
+    static void SetDesignBoxes()
     {
         const struct {
             const char* name;
@@ -74,32 +73,8 @@ protected:
         } boxes[] = {{"CBKusk", true}, {"CBOdds", false},  {"CBStreck", true}, {"CBPoeng", false},
                      {"CBRank", true}, {"CBStart", false}, {"CBStr100", true}};
         for (const auto& b : boxes) {
-            if (!DataBox(b.name)) {
-                auto* box = new QCheckBox(Data);
-                box->setObjectName(QString::fromLatin1(b.name));
-            }
             SetBox(b.name, b.checked);
             DataBox(b.name)->setEnabled(true);
-        }
-        for (const char* name : {"Pfil", "Lordning"})
-            if (!DataLabel(QString::fromLatin1(name)))
-                NewLabel(Data, QString::fromLatin1(name), QString(), {0, 600, 60, 14});
-        for (int r = 1; r <= RaceSlots; ++r) {
-            for (int h = 1; h <= StartNumbers; ++h) {
-                const QString rh = QStringLiteral("%1%2").arg(r).arg(h);
-                if (DataPart(QStringLiteral("Panel") + rh))
-                    continue;
-                auto* panel = new QWidget(Data);
-                panel->setObjectName(QStringLiteral("Panel") + rh);
-                panel->setGeometry(9 + 124 * (r - 1), RowTops[h], 120, 28);
-                NewLabel(panel, QStringLiteral("H") + rh, QString::number(h), {1, 1, 70, 13});
-                NewLabel(panel, QStringLiteral("Ps") + rh, QString(), {83, 1, 35, 13});
-                NewLabel(panel, QStringLiteral("Po") + rh, QStringLiteral("99"), {4, 14, 10, 11})->hide();
-                NewLabel(panel, QStringLiteral("O") + rh, QStringLiteral("999"), {15, 14, 26, 11});
-                NewLabel(panel, QStringLiteral("P") + rh, QStringLiteral("0"), {86, 12, 28, 12});
-                const QString rank = r == 1 ? QStringLiteral("v%1").arg(h) : QStringLiteral("v") + rh;
-                NewLabel(Data, rank, QString::number(h), {9 + 124 * (r - 1), RowTops[h] + 11, 10, 14});
-            }
         }
     }
 
@@ -290,37 +265,47 @@ TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
     EXPECT_EQ(DataLabel(QStringLiteral("H13"))->text(), QStringLiteral("3 "));
 }
 
-TEST_F(RaceDataWindows, HandlersAreConnectedByComponentName)
+TEST_F(RaceDataWindows, WindowConnectsEachHandlerOnce)
 {
-    QWidget window;
-    auto* kusk = new QCheckBox(&window);
-    kusk->setObjectName(QStringLiteral("CBKusk"));
-    kusk->setChecked(true);
-    auto* panel = new QWidget(&window);
-    panel->setObjectName(QStringLiteral("Panel11"));
-    QLabel* driver = NewLabel(panel, QStringLiteral("Ps11"), QString(), {83, 1, 35, 13});
-    QPushButton* race4 = NewButton(&window, QStringLiteral("Kavd4"), QStringLiteral("Avd 4"), {0, 0, 43, 16});
-    ConnectDataWindowHandlers(window);
+    Data->CBKusk->click();
+    EXPECT_TRUE(Data->Ps[3][4]->isHidden());
+    EXPECT_EQ(Data->H[3][4]->width(), 116);
+    Data->CBKusk->click();
+    EXPECT_FALSE(Data->Ps[3][4]->isHidden());
 
-    kusk->click();
-    EXPECT_TRUE(driver->isHidden());
-    race4->click();
+    Data->Kavd[4]->click();
     EXPECT_EQ(RaceWindowOpen[4], 1);
-    race4->click();
+    EXPECT_TRUE(F44->isVisible());
+    Data->Kavd[4]->click();
     EXPECT_EQ(RaceWindowOpen[4], 0);
     EXPECT_FALSE(RacePopup(4)->isVisible());
 }
 
-TEST_F(RaceDataWindows, ColumnSettingsFileSetsTheBoxes)
+TEST_F(RaceDataWindows, ClosingTheWindowHidesThePopupAndAMouseMoveBringsItBeside)
+{
+    Data->Show();
+    Data->move(100, 50);
+    Data->Kavd[5]->click();
+    Data->move(160, 80);
+    SendMouse(Data, QEvent::MouseMove, {700, 300});
+    EXPECT_EQ(F55->pos(), QPoint(160 + 187, 80 + 32));
+    Data->close();
+    EXPECT_FALSE(F55->isVisible());
+    EXPECT_EQ(RaceWindowOpen[5], 0);
+}
+
+TEST_F(RaceDataWindows, ColumnSettingsFileSetsTheBoxesThroughTheirHandlers)
 {
     ProgramDir = dir_.path() + QLatin1Char('/');
     ASSERT_TRUE(WriteTextLines(ProgramDir + QStringLiteral("visa.rnn"), {"Visaejrank", "Odds", "streck"}));
-    ApplyColumnSettingsFile(*Data);
+    Data->ApplyColumnSettings();
+    EXPECT_EQ(ShowRankColumn, 0);
     EXPECT_FALSE(DataBox("CBRank")->isChecked());
     EXPECT_TRUE(DataPart(QStringLiteral("v5"))->isHidden());
     EXPECT_TRUE(DataPart(QStringLiteral("v715"))->isHidden());
     EXPECT_TRUE(DataBox("CBOdds")->isChecked());
     EXPECT_FALSE(DataBox("CBStreck")->isChecked());
+    EXPECT_TRUE(DataPart(QStringLiteral("P34"))->isHidden());
     EXPECT_TRUE(DataBox("CBStr100")->isChecked());  // the file ends before line 4
     EXPECT_FALSE(DataBox("CBStart")->isChecked());
 }

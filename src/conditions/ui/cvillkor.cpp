@@ -54,14 +54,6 @@ QFrame* NewPanel(QWidget* parent, const QString& name, QRect rect)
     return panel;
 }
 
-QRadioButton* NewRadioButton(QWidget* parent, const QString& name, QRect rect)
-{
-    auto* button = new QRadioButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(rect);
-    return button;
-}
-
 void ShowOneOf(QLabel* shown, QLabel* hidden)
 {
     shown->show();
@@ -212,8 +204,10 @@ void TChansvillkor::BuildProductPanel()
         const int left = 88 + 14 * i;
         const QString exponent = QString::number(ProductExponents[i]);
         NewLabel(Panel2, QString(), exponent, {left, 40, 14, 12}, SansFont(10), Qt::AlignCenter);
-        Hnollor[i] = NewRadioButton(Panel2, QStringLiteral("Hnollor") + exponent, {left, 56, 14, 14});
-        Lnollor[i] = NewRadioButton(Panel2, QStringLiteral("Lnollor") + exponent, {left, 80, 14, 14});
+        Hnollor[i] =
+            NewRadioButton(Panel2, QStringLiteral("Hnollor") + exponent, QString(), {left, 56, 14, 14});
+        Lnollor[i] =
+            NewRadioButton(Panel2, QStringLiteral("Lnollor") + exponent, QString(), {left, 80, 14, 14});
         upper->addButton(Hnollor[i]);
         lower->addButton(Lnollor[i]);
     }

@@ -21,12 +21,10 @@
 #include "core/clearing.h"
 #include "core/mainactions.h"
 #include "core/ui/aboutb.h"
+#include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
-#include "core/ui/constructdispatch.h"
-#include "model/variabl.h"
-#include "racedata/streck.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
@@ -40,6 +38,7 @@
 #include "output/ui/txtfil.h"
 #include "platform/textfile.h"
 #include "platform/ui/dialogs.h"
+#include "racedata/streck.h"
 #include "racedata/ui/atgdata.h"
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/startl1.h"
@@ -285,7 +284,7 @@ void TV65x::Button4Click()
 
 void TV65x::Button29Click()
 {
-    if (!RefreshStreckPresent()) {
+    if (!RecomputeStreckPresent()) {
         ShowMessage(QStringLiteral("Streckfördelningen saknas."));
         return;
     }

@@ -30,14 +30,6 @@ QSpinBox* NewSpinEdit(QWidget* parent, const QString& name, QRect rect, int low,
     return spin;
 }
 
-QRadioButton* NewRadioButton(QWidget* parent, const QString& name, const QString& caption, QRect rect)
-{
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(rect);
-    return button;
-}
-
 }  // namespace
 
 TATGFilform::TATGFilform() : VForm(QStringLiteral("ATG-fil"), QSize(293, 263))

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleFactory>
 #include <algorithm>
 
@@ -89,6 +90,14 @@ QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& capt
     box->setGeometry(rect);
     box->setFont(SansFont(12));
     return box;
+}
+
+QRadioButton* NewRadioButton(QWidget* parent, const QString& name, const QString& caption, QRect rect)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    return button;
 }
 
 QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLength)

@@ -14,6 +14,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // Arial and Tahoma are drawn with Liberation Sans, Courier New with Liberation Mono.
@@ -38,6 +39,8 @@ QLabel* NewShape(QWidget* parent, const QString& name, QRect rect, const QColor&
 QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                        const QFont& font = SansFont(12));
 QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& caption, QRect rect);
+// A radio button in its parent's font.
+QRadioButton* NewRadioButton(QWidget* parent, const QString& name, const QString& caption, QRect rect);
 QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLength);
 // The yellow-on-blue captions over boxes.
 QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect);

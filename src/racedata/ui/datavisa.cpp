@@ -25,14 +25,9 @@
 #include "racedata/roworder.h"
 #include "racedata/startlistimport.h"
 #include "racedata/ui/atgsida.h"
-#include "racedata/ui/hn11.h"
-#include "racedata/ui/hn22.h"
-#include "racedata/ui/hn33.h"
-#include "racedata/ui/hn44.h"
-#include "racedata/ui/hn55.h"
-#include "racedata/ui/hn66.h"
-#include "racedata/ui/hn77.h"
+#include "racedata/ui/datavisa_columns.h"
 #include "racedata/ui/infostartlistor.h"
+#include "racedata/ui/racepopup.h"
 
 namespace {
 
@@ -157,11 +152,13 @@ TData::TData() : VForm(QStringLiteral("Startlistor, streck och odds"), ClientSiz
     setFont(MonoFont(12));
     SetBackground(this, ToQColor(PaleCream));
     setAcceptDrops(true);
+    setMouseTracking(true);
     CentreOverMainWhenFirstShown();
     BuildRaceColumns();
     BuildBottomArea();
     BuildHiddenControls();
     BindHandlers();
+    ConnectDataWindowHandlers(*this);
     SubscribeToChanges();
 }
 
@@ -436,7 +433,7 @@ void TData::SetDesignState()
 }
 
 // "visa.rnn" in the program directory: which columns show at start. Changing a box's state
-// runs its handler as a click would.
+// runs its handler as a click would; a box already in the file's state runs nothing.
 void TData::ApplyColumnSettings()
 {
     const ColumnSettings settings = ReadColumnSettings(ProgramDir);
@@ -480,12 +477,15 @@ void TData::FormActivate()
 
 void TData::closeEvent(QCloseEvent* e)
 {
-    for (VForm* popup : std::initializer_list<VForm*>{F11, F22, F33, F44, F55, F66, F77})
-        if (popup)
-            popup->hide();
-    for (int race = 1; race <= RaceSlots; ++race)
-        RaceWindowOpen[race] = 0;
+    HideRacePopups();
     VForm::closeEvent(e);
+}
+
+// A mouse move over the window's own surface brings the open popup back beside the window.
+void TData::mouseMoveEvent(QMouseEvent* e)
+{
+    FollowDataWindowWithPopups();
+    VForm::mouseMoveEvent(e);
 }
 
 // ---- Filling and painting ----

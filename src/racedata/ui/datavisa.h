@@ -39,6 +39,8 @@ public:
     void ApplyOwnOrderMove();
     // DisplayedSlot from the rows' positions.
     void ComputeDisplayedSlots();
+    // Sets the column switches and ShowRankColumn from the column settings file.
+    void ApplyColumnSettings();
     // A drop of a drag's data at a point of one of the window's components, or of the window
     // itself; true when the window took it. Only this window's row drags are taken.
     bool DropAt(QWidget* target, QPoint at, const QMimeData* mime);
@@ -77,6 +79,7 @@ public:
 protected:
     void FormActivate() override;
     void closeEvent(QCloseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
@@ -120,7 +123,6 @@ private:
     void DropRowAtPosition(int dropY);
     int DropYOf(const DropTarget& target, int yInTarget) const;
 
-    void ApplyColumnSettings();
     void SetDesignState();
 
     QHash<QObject*, DropTarget> dropTargets_;

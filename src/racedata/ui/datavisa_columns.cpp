@@ -10,12 +10,12 @@
 #include "platform/textfile.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
-#include "racedata/columnsettings.h"
 #include "racedata/filenames.h"
 #include "racedata/ownorderfile.h"
 #include "racedata/pointscolumn.h"
 #include "racedata/racedataexport.h"
 #include "racedata/racedataprint.h"
+#include "racedata/ui/datavisa.h"
 #include "racedata/ui/racepopup.h"
 
 namespace {
@@ -27,52 +27,21 @@ constexpr int NameWidthWithDriver = 70;
 constexpr int NameWidthWithoutDriver = 116;
 constexpr int RacesWithDrivers = 6;
 
-template <typename T = QWidget>
-T* Part(QWidget& data, const QString& name)
-{
-    return data.findChild<T*>(name);
-}
-
-// A component of race r and start number h: prefix, race and number ("H", 1, 5 -> H15).
-template <typename T = QWidget>
-T* RowPart(QWidget& data, const char* prefix, int race, int h)
-{
-    return Part<T>(data, QString::fromLatin1(prefix) + QString::number(race) + QString::number(h));
-}
-
-bool Checked(QWidget& data, const char* box, bool design)
-{
-    const QCheckBox* check = Part<QCheckBox>(data, QString::fromLatin1(box));
-    return check ? check->isChecked() : design;
-}
-
-// Shows or hides the component prefix<r><h> of every row of races 1..lastRace.
-void ShowRowParts(QWidget& data, const char* prefix, bool shown, int lastRace = RaceSlots)
+// Shows or hides one kind of row label of every row of races 1..lastRace.
+void ShowRowParts(QLabel* const (&parts)[RaceSlots + 1][StartNumbers + 1], bool shown,
+                  int lastRace = RaceSlots)
 {
     for (int r = 1; r <= lastRace; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
-            if (QWidget* part = RowPart(data, prefix, r, h))
-                part->setVisible(shown);
+            if (parts[r][h])
+                parts[r][h]->setVisible(shown);
 }
 
-void SetCaption(QWidget& data, const char* name, const QString& caption)
-{
-    if (QLabel* label = Part<QLabel>(data, QString::fromLatin1(name)))
-        label->setText(caption);
-}
-
-QWidget* RankLabel(QWidget& data, int race, int slot)
-{
-    return Part(data,
-                race == 1 ? QStringLiteral("v%1").arg(slot) : QStringLiteral("v%1%2").arg(race).arg(slot));
-}
-
-void ShowRankLabels(QWidget& data, bool shown)
+void ShowRankLabels(TData& data, bool shown)
 {
     for (int r = 1; r <= RaceSlots; ++r)
         for (int s = 1; s <= StartNumbers; ++s)
-            if (QWidget* rank = RankLabel(data, r, s))
-                rank->setVisible(shown);
+            data.RankLabels[r][s]->setVisible(shown);
 }
 
 // The notice of a file that is not there.
@@ -104,38 +73,6 @@ void WriteChosenFile(const QString& path, const QStringList& lines)
         ShowErrorMessage(QStringLiteral("Filen ") + path + QStringLiteral(" kunde inte skrivas."));
 }
 
-// The slot (1-15) of every row from its panel's top; a race whose panels are not found counts
-// as standing in start-number order.
-void ReadDisplayedSlots(QWidget& data)
-{
-    for (int r = 1; r <= RaceSlots; ++r) {
-        for (int h = 1; h <= StartNumbers; ++h) {
-            const QWidget* panel = RowPart(data, "Panel", r, h);
-            if (!panel) {
-                DisplayedSlot[HorseIndex(r, h)] = h;
-                continue;
-            }
-            for (int s = 1; s <= StartNumbers; ++s)
-                if (panel->y() == RowTops[s])
-                    DisplayedSlot[HorseIndex(r, h)] = s;
-        }
-    }
-}
-
-// Every race's rows at the slots of the own order.
-void PlaceRowsByOwnOrder(QWidget& data)
-{
-    for (int r = 1; r <= RaceSlots; ++r) {
-        for (int s = 1; s <= StartNumbers; ++s) {
-            const int32 h = OwnOrder[r][s];
-            if (h < 1 || h > StartNumbers)
-                continue;
-            if (QWidget* panel = RowPart(data, "Panel", r, h))
-                panel->move(panel->x(), RowTops[s]);
-        }
-    }
-}
-
 void PlayPrintout(const RaceDataPrintout& printout, const QFont& font)
 {
     PrintJob job(QStringLiteral("Startlistor"));
@@ -162,99 +99,75 @@ FontDialog& RaceDataFontDialog()
     return *dialog;
 }
 
-void ConnectDataWindowHandlers(QWidget& data)
+void ConnectDataWindowHandlers(TData& data)
 {
     const struct {
-        const char* box;
-        void (*handler)(QWidget&);
-    } boxes[] = {{"CBKusk", ApplyDriverSwitch},   {"CBOdds", ApplyOddsSwitch},
-                 {"CBStreck", ApplyStreckSwitch}, {"CBPoeng", ApplyPointsSwitch},
-                 {"CBRank", ApplyRankSwitch},     {"CBStart", ApplyStartNrSwitch}};
+        QCheckBox* box;
+        void (*handler)(TData&);
+    } boxes[] = {{data.CBKusk, ApplyDriverSwitch},   {data.CBOdds, ApplyOddsSwitch},
+                 {data.CBStreck, ApplyStreckSwitch}, {data.CBPoeng, ApplyPointsSwitch},
+                 {data.CBRank, ApplyRankSwitch},     {data.CBStart, ApplyStartNrSwitch}};
     for (const auto& b : boxes)
-        if (QCheckBox* box = Part<QCheckBox>(data, QString::fromLatin1(b.box)))
-            QObject::connect(box, &QCheckBox::toggled, &data,
-                             [&data, handler = b.handler] { handler(data); });
+        QObject::connect(b.box, &QCheckBox::toggled, &data, [&data, handler = b.handler] { handler(data); });
     const struct {
-        const char* button;
-        void (*handler)(QWidget&);
-    } buttons[] = {{"Button12", LoadPointsClick},         {"Button13", PrintRaceDataClick},
-                   {"Button14", ChooseRaceDataFontClick}, {"Button15", ExportRaceDataCsvClick},
-                   {"SparaKnapp", SaveOwnOrderClick},     {"HemtaKnapp", LoadOwnOrderClick}};
+        QPushButton* button;
+        void (*handler)(TData&);
+    } buttons[] = {{data.Button12, LoadPointsClick},         {data.Button13, PrintRaceDataClick},
+                   {data.Button14, ChooseRaceDataFontClick}, {data.Button15, ExportRaceDataCsvClick},
+                   {data.SparaKnapp, SaveOwnOrderClick},     {data.HemtaKnapp, LoadOwnOrderClick}};
     for (const auto& b : buttons)
-        if (QPushButton* button = Part<QPushButton>(data, QString::fromLatin1(b.button)))
-            QObject::connect(button, &QPushButton::clicked, &data,
-                             [&data, handler = b.handler] { handler(data); });
+        QObject::connect(b.button, &QPushButton::clicked, &data,
+                         [&data, handler = b.handler] { handler(data); });
     for (int r = 1; r <= RaceSlots; ++r)
-        if (QPushButton* button = Part<QPushButton>(data, QStringLiteral("Kavd%1").arg(r)))
-            QObject::connect(button, &QPushButton::clicked, &data, [r] { ToggleRacePopup(r); });
+        QObject::connect(data.Kavd[r], &QPushButton::clicked, &data, [r] { ToggleRacePopup(r); });
 }
 
-void ApplyColumnSettingsFile(QWidget& data)
+void ApplyDriverSwitch(TData& data)
 {
-    const ColumnSettings settings = ReadColumnSettings(ProgramDir);
-    const struct {
-        const char* box;
-        bool checked;
-    } boxes[] = {{"CBOdds", settings.odds},
-                 {"CBStreck", settings.streck},
-                 {"CBStr100", settings.str100},
-                 {"CBStart", settings.startNr},
-                 {"CBRank", settings.showRank}};
-    for (const auto& b : boxes)
-        if (QCheckBox* box = Part<QCheckBox>(data, QString::fromLatin1(b.box)))
-            box->setChecked(b.checked);
-    ShowRankLabels(data, settings.showRank);
-}
-
-void ApplyDriverSwitch(QWidget& data)
-{
-    const bool on = Checked(data, "CBKusk", true);
-    ShowRowParts(data, "Ps", on, RacesWithDrivers);
+    const bool on = data.CBKusk->isChecked();
+    ShowRowParts(data.Ps, on, RacesWithDrivers);
     for (int r = 1; r <= RacesWithDrivers; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
-            if (QWidget* name = RowPart(data, "H", r, h))
-                name->resize(on ? NameWidthWithDriver : NameWidthWithoutDriver, name->height());
+            data.H[r][h]->resize(on ? NameWidthWithDriver : NameWidthWithoutDriver, data.H[r][h]->height());
 }
 
-void ApplyOddsSwitch(QWidget& data)
+void ApplyOddsSwitch(TData& data)
 {
-    ShowRowParts(data, "O", Checked(data, "CBOdds", false));
+    ShowRowParts(data.O, data.CBOdds->isChecked());
 }
 
-void ApplyStreckSwitch(QWidget& data)
+void ApplyStreckSwitch(TData& data)
 {
-    ShowRowParts(data, "P", Checked(data, "CBStreck", true));
+    ShowRowParts(data.P, data.CBStreck->isChecked());
 }
 
-void ApplyPointsSwitch(QWidget& data)
+void ApplyPointsSwitch(TData& data)
 {
-    ShowRowParts(data, "Po", Checked(data, "CBPoeng", false));
+    ShowRowParts(data.Po, data.CBPoeng->isChecked());
 }
 
-void ApplyRankSwitch(QWidget& data)
+void ApplyRankSwitch(TData& data)
 {
-    ShowRankLabels(data, Checked(data, "CBRank", true));
+    ShowRankLabels(data, data.CBRank->isChecked());
 }
 
-void ApplyStartNrSwitch(QWidget& data)
+void ApplyStartNrSwitch(TData& data)
 {
-    const bool on = Checked(data, "CBStart", false);
+    const bool on = data.CBStart->isChecked();
     for (int r = 1; r <= RaceSlots; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
-            if (QLabel* name = RowPart<QLabel>(data, "H", r, h))
-                name->setText(on ? QString::number(h) + QLatin1Char(' ') + HorseNames[r][h]
-                                 : HorseNames[r][h]);
+            data.H[r][h]->setText(on ? QString::number(h) + QLatin1Char(' ') + HorseNames[r][h]
+                                     : HorseNames[r][h]);
 }
 
-void ShowDataWindowPoints(QWidget& data)
+void ShowDataWindowPoints(TData& data)
 {
     for (int r = 1; r <= RaceSlots; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
-            if (QLabel* points = RowPart<QLabel>(data, "Po", r, h))
-                points->setText(PointsLabelText(r, h));
+            data.Po[r][h]->setText(PointsLabelText(r, h));
 }
 
-void LoadPointsClick(QWidget& data)
+void LoadPointsClick(TData& data)
 {
     const QString chosen = ChooseOpenFileName(&data, PointsFilter);
     if (chosen.isEmpty())
@@ -270,13 +183,12 @@ void LoadPointsClick(QWidget& data)
         return;
     }
     StoreLoadedPoints(content->points);
-    SetCaption(data, "Pfil", content->name);
-    if (QWidget* box = Part(data, QStringLiteral("CBPoeng")))
-        box->setEnabled(true);
+    data.Pfil->setText(content->name);
+    data.CBPoeng->setEnabled(true);
     ShowDataWindowPoints(data);
 }
 
-void ChooseRaceDataFontClick(QWidget& data)
+void ChooseRaceDataFontClick(TData& data)
 {
     FontDialog& dialog = RaceDataFontDialog();
     dialog.Execute(&data);
@@ -284,11 +196,11 @@ void ChooseRaceDataFontClick(QWidget& data)
     RaceDataPrintFontSize = PointSizeOf(dialog.font());
 }
 
-void PrintRaceDataClick(QWidget& data)
+void PrintRaceDataClick(TData& data)
 {
-    const RaceDataPrintColumns columns{Checked(data, "CBPoeng", false), Checked(data, "CBStreck", true),
-                                       Checked(data, "CBStr100", true), Checked(data, "CBOdds", false)};
-    ReadDisplayedSlots(data);
+    const RaceDataPrintColumns columns{data.CBPoeng->isChecked(), data.CBStreck->isChecked(),
+                                       data.CBStr100->isChecked(), data.CBOdds->isChecked()};
+    data.ComputeDisplayedSlots();
     const double pointSize = PointSizeOf(PrinterFont());
     RaceDataPrintFontSize = pointSize;
     const QFont font = RaceDataFontDialog().font();
@@ -306,7 +218,7 @@ void PrintRaceDataClick(QWidget& data)
     PlayPrintout(printout, font);
 }
 
-void ExportRaceDataCsvClick(QWidget& data)
+void ExportRaceDataCsvClick(TData& data)
 {
     if (StartListLoaded == 0) {
         ShowMessage(NoStartListToExportMessage);
@@ -318,7 +230,7 @@ void ExportRaceDataCsvClick(QWidget& data)
     WriteChosenFile(WithExtension(chosen, QStringLiteral(".csv")), RaceDataCsvLines());
 }
 
-void SaveOwnOrderClick(QWidget& data)
+void SaveOwnOrderClick(TData& data)
 {
     const QString chosen = ChooseSaveFileName(&data, OwnOrderFilter);
     if (chosen.isEmpty())
@@ -326,7 +238,7 @@ void SaveOwnOrderClick(QWidget& data)
     WriteChosenFile(WithExtension(chosen, QStringLiteral(".odg")), OwnOrderFileLines(OwnOrder));
 }
 
-void LoadOwnOrderClick(QWidget& data)
+void LoadOwnOrderClick(TData& data)
 {
     const QString chosen = ChooseOpenFileName(&data, OwnOrderFilter);
     if (chosen.isEmpty())
@@ -340,6 +252,8 @@ void LoadOwnOrderClick(QWidget& data)
         return;
     }
     PutOwnOrderInForce(*read.table);
-    SetCaption(data, "Lordning", QStringLiteral("egen"));
-    PlaceRowsByOwnOrder(data);
+    data.Lordning->setText(QStringLiteral("egen"));
+    MoveDirection = 0;
+    RepositionAllRaces = 1;
+    data.ApplyOwnOrderMove();
 }

@@ -1,42 +1,37 @@
 #pragma once
 // The race-data window's column switches, its points column, its print-out and CSV export
-// and its own-order file. The handlers find the window's components by their names (CBKusk,
-// H11, Po715, Panel23, ...), so they need nothing of the window's class.
+// and its own-order file.
 
 class FontDialog;
-class QWidget;
+class TData;
 
 // Connects the column check boxes, "Hämta" (points), "Skriv ut", "Tecken", "csv", "Spara",
 // "Hämta" (own order) and the race buttons "Avd 1" ... "Avd 7" of the race-data window data.
-void ConnectDataWindowHandlers(QWidget& data);
-
-// Sets the column check boxes from the column settings file in ProgramDir; a box whose state
-// changes runs its handler. The rank labels follow the file's first line.
-void ApplyColumnSettingsFile(QWidget& data);
+void ConnectDataWindowHandlers(TData& data);
 
 // What the check boxes' click handlers (CBKuskClick, CBOddsClick, CBStreckClick, CBPoengClick,
 // CBRankClick, CBStartClick) do: each sets its labels to its box's state.
-void ApplyDriverSwitch(QWidget& data);   // drivers shown, names 70 wide; or hidden, names 116 wide
-void ApplyOddsSwitch(QWidget& data);     // odds labels
-void ApplyStreckSwitch(QWidget& data);   // streck labels
-void ApplyPointsSwitch(QWidget& data);   // points labels
-void ApplyRankSwitch(QWidget& data);     // rank labels
-void ApplyStartNrSwitch(QWidget& data);  // start number before every name
+void ApplyDriverSwitch(TData& data);   // drivers shown, names 70 wide; or hidden, names 116 wide
+void ApplyOddsSwitch(TData& data);     // odds labels
+void ApplyStreckSwitch(TData& data);   // streck labels
+void ApplyPointsSwitch(TData& data);   // points labels
+void ApplyRankSwitch(TData& data);     // rank labels
+void ApplyStartNrSwitch(TData& data);  // start number before every name
 
 // Writes every horse's points into its points label.
-void ShowDataWindowPoints(QWidget& data);
+void ShowDataWindowPoints(TData& data);
 
 // "Hämta" under "Poäng": reads a points file into the points column.
-void LoadPointsClick(QWidget& data);
+void LoadPointsClick(TData& data);
 // "Tecken": chooses the print font.
-void ChooseRaceDataFontClick(QWidget& data);
+void ChooseRaceDataFontClick(TData& data);
 // "Skriv ut": prints the race data in the shown order.
-void PrintRaceDataClick(QWidget& data);
+void PrintRaceDataClick(TData& data);
 // "csv": writes the race data for spreadsheet programs.
-void ExportRaceDataCsvClick(QWidget& data);
+void ExportRaceDataCsvClick(TData& data);
 // "Spara" and "Hämta" of the own order.
-void SaveOwnOrderClick(QWidget& data);
-void LoadOwnOrderClick(QWidget& data);
+void SaveOwnOrderClick(TData& data);
+void LoadOwnOrderClick(TData& data);
 
 // The font dialog of the print-out; it keeps its font from one showing to the next.
 FontDialog& RaceDataFontDialog();

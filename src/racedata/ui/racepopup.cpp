@@ -39,16 +39,15 @@ void SetText(QLabel* label, const QString& text, Qt::Alignment edge, int x)
     label->move(edge == Qt::AlignRight ? x - label->width() : x, label->y());
 }
 
-// The race-data window's check box name, checked or not; its design state when it is missing.
-bool DataBoxChecked(const char* name, bool design)
+// The race-data window's check box, checked or not; its design state when there is no window.
+bool DataBoxChecked(QCheckBox* TData::*box, bool design)
 {
-    const QCheckBox* box = Data ? Data->findChild<QCheckBox*>(QString::fromLatin1(name)) : nullptr;
-    return box ? box->isChecked() : design;
+    return Data ? (Data->*box)->isChecked() : design;
 }
 
 const QWidget* DataRowPanel(int race, int h)
 {
-    return Data ? Data->findChild<QWidget*>(QStringLiteral("Panel%1%2").arg(race).arg(h)) : nullptr;
+    return Data ? Data->Panel[race][h] : nullptr;
 }
 
 }  // namespace
@@ -118,8 +117,9 @@ void TRacePopup::FollowDataWindow()
 
 void TRacePopup::ShowTexts()
 {
-    const PopupSwitches switches{DataBoxChecked("CBPoeng", false), DataBoxChecked("CBOdds", false),
-                                 DataBoxChecked("CBStreck", true), DataBoxChecked("CBStr100", true)};
+    const PopupSwitches switches{
+        DataBoxChecked(&TData::CBPoeng, false), DataBoxChecked(&TData::CBOdds, false),
+        DataBoxChecked(&TData::CBStreck, true), DataBoxChecked(&TData::CBStr100, true)};
     const PopupContent content = BuildPopupContent(race_, switches);
     for (int h = 1; h <= StartNumbers; ++h) {
         const PopupLine& line = content.lines[h];

@@ -123,16 +123,10 @@ void TReducera::BuildRangePanel()
     Button4 = NewButton(panel, QStringLiteral("Button4"), QStringLiteral("OK"), {158, 44, 40, 24});
     KAngra = NewButton(panel, QStringLiteral("KAngra"), QStringLiteral("Ångra"), {202, 44, 48, 24});
     KAngra->hide();
-    RBAlla = new QRadioButton(QStringLiteral("Alla"), panel);
-    RBAlla->setObjectName(QStringLiteral("RBAlla"));
-    RBAlla->setGeometry(10, 80, 60, 22);
+    RBAlla = NewRadioButton(panel, QStringLiteral("RBAlla"), QStringLiteral("Alla"), {10, 80, 60, 22});
     RBAlla->setChecked(true);
-    RB2 = new QRadioButton(QStringLiteral("Varannan"), panel);
-    RB2->setObjectName(QStringLiteral("RB2"));
-    RB2->setGeometry(70, 80, 86, 22);
-    RB3 = new QRadioButton(QStringLiteral("Var tredje"), panel);
-    RB3->setObjectName(QStringLiteral("RB3"));
-    RB3->setGeometry(158, 80, 92, 22);
+    RB2 = NewRadioButton(panel, QStringLiteral("RB2"), QStringLiteral("Varannan"), {70, 80, 86, 22});
+    RB3 = NewRadioButton(panel, QStringLiteral("RB3"), QStringLiteral("Var tredje"), {158, 80, 92, 22});
 }
 
 void TReducera::BuildMaxRowsPanel()

@@ -13,11 +13,13 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "core/marking.h"
 #include "model/colours.h"
 #include "model/notify.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
+#include "racedata/streck.h"
 #include "reduction/percentdisplays.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
@@ -218,13 +220,10 @@ void TReduceraF::BuildControls()
     GroupBox2 = new QGroupBox(QStringLiteral("System"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(456, lower, 150, 96);
-    RBNytt = new QRadioButton(QStringLiteral("Nytt"), GroupBox2);
-    RBNytt->setObjectName(QStringLiteral("RBNytt"));
-    RBNytt->setGeometry(8, 16, 60, 20);
+    RBNytt = NewRadioButton(GroupBox2, QStringLiteral("RBNytt"), QStringLiteral("Nytt"), {8, 16, 60, 20});
     RBNytt->setChecked(true);
-    RadioButton4 = new QRadioButton(QStringLiteral("Utöka till ..."), GroupBox2);
-    RadioButton4->setObjectName(QStringLiteral("RadioButton4"));
-    RadioButton4->setGeometry(8, 36, 130, 20);
+    RadioButton4 = NewRadioButton(GroupBox2, QStringLiteral("RadioButton4"), QStringLiteral("Utöka till ..."),
+                                  {8, 36, 130, 20});
     NewLabel(GroupBox2, QString(), QStringLiteral("Antal rader:"), {8, 56, 75, 18});
     Editradantal = NewEdit(GroupBox2, QStringLiteral("Editradantal"), {86, 55, 56, 20}, 5);
     Editradantal->setText(QStringLiteral("0"));
@@ -236,9 +235,8 @@ void TReduceraF::BuildControls()
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(614, lower, 100, 96);
     for (int k = 1; k <= 5; ++k) {
-        RBSkillnad[k] = new QRadioButton(QString::number(k), GroupBox1);
-        RBSkillnad[k]->setObjectName(QStringLiteral("RBSkillnad%1").arg(k));
-        RBSkillnad[k]->setGeometry(k <= 3 ? 8 : 54, 18 + 24 * ((k - 1) % 3), 40, 20);
+        RBSkillnad[k] = NewRadioButton(GroupBox1, QStringLiteral("RBSkillnad%1").arg(k), QString::number(k),
+                                       {k <= 3 ? 8 : 54, 18 + 24 * ((k - 1) % 3), 40, 20});
     }
     RBSkillnad[1]->setChecked(true);
 
@@ -313,8 +311,7 @@ void TReduceraF::PaintHorseColour(int race, int startNr)
 {
     if (race < 1 || race > RaceSlots || startNr < 1 || startNr > StartNumbers)
         return;
-    const int group = HorseGroups[race][0][startNr];
-    const QColor colour = ToQColor(GroupColours[group >= 0 && group <= 4 ? group : 0]);
+    const QColor colour = ToQColor(GroupColour(HorseGroupOf(race, startNr)));
     for (QWidget* cell : std::initializer_list<QWidget*>{s[race][startNr], o[race][startNr], r[race][startNr],
                                                          p[race][startNr]})
         SetBackground(cell, colour);
@@ -329,11 +326,10 @@ void TReduceraF::PaintAllColours()
 
 void TReduceraF::PaintStreck()
 {
-    const StreckGridTexts texts = StreckRawTexts();
     for (int race = 1; race <= RaceSlots; ++race) {
         for (int h = 1; h <= StartNumbers; ++h)
-            s[race][h]->setText(texts.streck[race][h]);
-        ss[race]->setText(texts.sums[race]);
+            s[race][h]->setText(StreckCellText(race, h));
+        ss[race]->setText(StreckSumText(race));
     }
 }
 
@@ -448,8 +444,7 @@ void TReduceraF::Button7Click()
 
 void TReduceraF::Button8Click()
 {
-    RecomputeStreckPresent();
-    if (StreckPresent == 1)
+    if (RecomputeStreckPresent())
         Infoutd->Show();
     else
         ShowMessage(NoStreckMessage);

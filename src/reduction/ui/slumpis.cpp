@@ -41,13 +41,11 @@ TSlump::TSlump() : VForm(QStringLiteral("Slump"), QSize(376, 323))
     auto* box = new QGroupBox(QStringLiteral(" Systemkonstruktion "), this);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setGeometry(10, 182, 356, 84);
-    KnappNormal = new QRadioButton(QStringLiteral("Normal"), box);
-    KnappNormal->setObjectName(QStringLiteral("KnappNormal"));
-    KnappNormal->setGeometry(12, 22, 160, 22);
+    KnappNormal =
+        NewRadioButton(box, QStringLiteral("KnappNormal"), QStringLiteral("Normal"), {12, 22, 160, 22});
     KnappNormal->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Med rättningskod"), box);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setGeometry(12, 50, 160, 22);
+    RadioButton2 = NewRadioButton(box, QStringLiteral("RadioButton2"), QStringLiteral("Med rättningskod"),
+                                  {12, 50, 160, 22});
     slumpedit = NewEdit(box, QStringLiteral("slumpedit"), {180, 49, 60, 24}, 4);
     slumpedit->setText(QString::number(RandomCode));
     Button1 = NewButton(this, QStringLiteral("Button1"), QStringLiteral("Återgå"), {138, 280, 100, 28});

@@ -17,6 +17,7 @@
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
+#include "racedata/streck.h"
 #include "views/percentages.h"
 
 namespace {
@@ -79,6 +80,7 @@ TProcent::TProcent() : VForm(QStringLiteral("Streckfördelning"), QSize(399, 482
     BuildGrids();
     BuildControls();
     SubscribeToMarks();
+    Events::StreckPresentRecomputed.Subscribe(this, [this] { ShowStreck(); });
 }
 
 void TProcent::BuildGrids()
@@ -195,8 +197,7 @@ void TProcent::ResetToStartState()
 
 void TProcent::FormActivate()
 {
-    UpdateStreckPresent();
-    ShowStreck();
+    RecomputeStreckPresent();
     MirrorConditionSwitches();
     if (UnreducedPercentValid == 1)
         ShowSystemShares();
@@ -253,7 +254,7 @@ void TProcent::ShowSystemShares()
 
 void TProcent::PaintHorse(int race, int horse, int group)
 {
-    const QColor colour = ToQColor(IsGroup(group) ? GroupColours[group] : White);
+    const QColor colour = ToQColor(GroupColour(group));
     SetBackground(s[race][horse], colour);
     SetBackground(o[race][horse], colour);
 }
