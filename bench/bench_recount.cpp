@@ -8,8 +8,8 @@
 #include "conditions/groupconditions.h"
 #include "conditions/stale.h"
 #include "core/marking.h"
-#include "model/notify.h"
 #include "core/recount.h"
+#include "model/notify.h"
 #include "model/variabl.h"
 
 namespace {

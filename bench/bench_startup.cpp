@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/ui/kit.h"
 #include "app/forms.h"
 #include "core/ui/huvf.h"
 #include "model/notify.h"
 #include "model/variabl.h"
+#include "platform/ui/kit.h"
 
 namespace {
 

@@ -65,7 +65,6 @@
 #include "views/ui/streckford.h"
 #include "views/ui/streckforeduc.h"
 
-
 namespace {
 
 template <typename T>

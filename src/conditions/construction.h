@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "conditions/couponmerge.h"
-#include "conditions/rowconditions.h"
-#include "model/variabl.h"
 #include "conditions/keptcoupons.h"
 #include "conditions/price.h"
+#include "conditions/rowconditions.h"
+#include "model/variabl.h"
 
 // What the window shows while a construction runs. Every member may be left empty.
 struct ConstructionProgress {

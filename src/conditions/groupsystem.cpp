@@ -66,9 +66,9 @@ void MarkSystemPatterns()
 {
     auto& planes = AbcdPatternPlanes;
     for (int p = 1; p <= PatternCount; ++p)
-        planes[PlaneTakesPart][p] = planes[PlaneHasRows][p] == 1 && planes[PlaneWinnerCounts][p] == 1
-                                    && planes[PlaneCompositionList][p] == 1
-                                    && planes[PlaneGroupConditions][p] == 1;
+        planes[PlaneTakesPart][p] = planes[PlaneHasRows][p] == 1 && planes[PlaneWinnerCounts][p] == 1 &&
+                                    planes[PlaneCompositionList][p] == 1 &&
+                                    planes[PlaneGroupConditions][p] == 1;
 }
 
 // One coupon per system pattern, in ascending order of the pattern read in race order as

@@ -7,9 +7,9 @@
 #include <array>
 #include <functional>
 
-#include "model/domain.h"
 #include "conditions/keptcoupons.h"
 #include "conditions/price.h"
+#include "model/domain.h"
 
 // The TGroupSetCode (1 A, 2 B, 3 C, 4 D, 5 AB, 6 AC, 7 AD, 8 BC, 9 BD, 10 CD, 11 ABC,
 // 12 ABD, 13 ACD, 14 BCD, 15 ABCD) of the union of two disjoint group sets; 0 when the

@@ -41,7 +41,8 @@ KeptCouponTotals RecomputeCouponSelection()
     // Cleared again when every row is kept, so that a print-out after "Ta bort all
     // reducering" no longer reports a reduction.
     CouponsReduced = RowsKept < RowsConstructed ? 1 : 0;
-    ReductionPercent = static_cast<int32>(PercentHalfEven(std::int64_t{RowsConstructed} - RowsKept, RowsConstructed));
+    ReductionPercent =
+        static_cast<int32>(PercentHalfEven(std::int64_t{RowsConstructed} - RowsKept, RowsConstructed));
     PriceRows = RowsKept;
 
     KeptCouponTotals totals;

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "model/domain.h"
 #include "conditions/price.h"
+#include "model/domain.h"
 
 // The count labels of the manual coupon-reduction window.
 struct CouponReductionTexts {
@@ -20,10 +20,10 @@ struct CouponReductionTexts {
 // What a recount of the kept coupons shows.
 struct KeptCouponTotals {
     // Main window.
-    QString rows;        // `LabelRadantal`: RowsKept
-    QString coupons;     // `LabelKup`: KeptCouponCount
-    QString reduction;   // `LReducgrad`, and `LReducprocent` of the reduction window
-    PriceTexts price;    // `Prisrader`, `Prisavg`, `Pristot`, with their captions shown
+    QString rows;       // `LabelRadantal`: RowsKept
+    QString coupons;    // `LabelKup`: KeptCouponCount
+    QString reduction;  // `LReducgrad`, and `LReducprocent` of the reduction window
+    PriceTexts price;   // `Prisrader`, `Prisavg`, `Pristot`, with their captions shown
     // Manual coupon-reduction window.
     QString rowsAfter;     // `LRaderefterreduc`
     QString couponsAfter;  // `LKupongerefterreduc`

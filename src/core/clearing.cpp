@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "core/recount.h"
 #include "model/variabl.h"
 
 namespace {

@@ -22,4 +22,3 @@ void BeginVaryingReduction();
 
 // "Se kuponger": the viewer starts at the first kept coupon, or at none without coupons.
 void SelectFirstKeptCoupon();
-

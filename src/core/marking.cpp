@@ -1,11 +1,10 @@
 #include "core/marking.h"
 
-#include "model/notify.h"
 #include "core/recount.h"
+#include "model/notify.h"
 #include "model/variabl.h"
 
 namespace {
-
 
 void MoveHorse(THorseGroupRecord& marks, int horse, int group)
 {

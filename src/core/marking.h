@@ -21,7 +21,6 @@
 
 #include "model/colours.h"
 
-
 constexpr int MarkCode(int group, int startNr)
 {
     return group * 100 + startNr;

@@ -8,9 +8,9 @@
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/marking.h"
+#include "core/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
-#include "core/recount.h"
 #include "model/variabl.h"
 #include "platform/numbers.h"
 

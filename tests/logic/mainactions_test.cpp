@@ -2,8 +2,8 @@
 
 #include "core/construct.h"
 #include "core/mainactions.h"
-#include "racedata/streck.h"
 #include "model/variabl.h"
+#include "racedata/streck.h"
 
 namespace {
 

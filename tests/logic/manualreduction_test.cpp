@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "model/variabl.h"
 #include "conditions/keptcoupons.h"
+#include "model/variabl.h"
 #include "reduction/manualreduction.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <numeric>
 #include <vector>
 
-#include "model/variabl.h"
 #include "conditions/keptcoupons.h"
 #include "conditions/price.h"
+#include "model/variabl.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 
 #include "app/forms.h"
 #include "conditions/construction.h"
+#include "conditions/price.h"
 #include "conditions/winnercounts.h"
 #include "core/marking.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
-#include "conditions/price.h"
 #include "support/marks.h"
 #include "windowset.h"
 

@@ -11,16 +11,16 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "app/forms.h"
 #include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
 #include "conditions/winnercounts.h"
 #include "core/ui/aboutb.h"
-#include "app/forms.h"
 #include "core/ui/huvf.h"
-#include "model/variabl.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
+#include "model/variabl.h"
 #include "output/ui/atgfilin.h"
 #include "output/ui/txtfil.h"
 #include "platform/ui/dialogs.h"

@@ -18,9 +18,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/forms.h"
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
-#include "app/forms.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"

@@ -72,9 +72,9 @@ protected:
                 EXPECT_EQ(BackgroundOf(Procent->s[race][horse]), Colour(group));
                 EXPECT_EQ(BackgroundOf(Procent->o[race][horse]), Colour(group));
                 ExpectDataRowShowsGroup(race, horse, group);
-                for (QWidget* cell : std::initializer_list<QWidget*>{
-                         ReduceraF->s[race][horse], ReduceraF->o[race][horse], ReduceraF->r[race][horse],
-                         ReduceraF->p[race][horse]})
+                for (QWidget* cell :
+                     std::initializer_list<QWidget*>{ReduceraF->s[race][horse], ReduceraF->o[race][horse],
+                                                     ReduceraF->r[race][horse], ReduceraF->p[race][horse]})
                     EXPECT_EQ(BackgroundOf(cell), Colour(group));
             }
     }
@@ -91,10 +91,7 @@ protected:
     }
 
     // A press on the race-data window's group box of the horse.
-    static void MarkInDataWindow(int race, int group, int horse)
-    {
-        Press(Data->R[race][group][horse]);
-    }
+    static void MarkInDataWindow(int race, int group, int horse) { Press(Data->R[race][group][horse]); }
 
     static void GiveEveryPoolRaceStreck()
     {

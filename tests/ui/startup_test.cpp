@@ -5,13 +5,13 @@
 #include <QWidget>
 #include <set>
 
+#include "app/forms.h"
 #include "conditions/ui/cvillkor.h"
 #include "conditions/ui/grpvlk.h"
 #include "conditions/ui/ordn.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
 #include "core/ui/aboutb.h"
-#include "app/forms.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
@@ -21,11 +21,11 @@
 #include "core/ui/textinfo.h"
 #include "core/ui/ukonsys.h"
 #include "core/ui/utdelningsintervall.h"
-#include "model/variabl.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/ekonomiu.h"
 #include "grading/ui/nestaavd.h"
 #include "grading/ui/rettar2.h"
+#include "model/variabl.h"
 #include "output/ui/atgfilin.h"
 #include "output/ui/fyllakup.h"
 #include "output/ui/reserv.h"

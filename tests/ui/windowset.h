@@ -19,8 +19,8 @@
 #include <QTableWidget>
 #include <stdexcept>
 
-#include "conditions/abcdlist.h"
 #include "app/forms.h"
+#include "conditions/abcdlist.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"

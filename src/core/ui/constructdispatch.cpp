@@ -22,7 +22,6 @@ namespace {
 const QString NoMarksMessage = QStringLiteral("Markera först minst en häst i varje avdelning.");
 const QString SingleRowsQuestion = QStringLiteral("Enkelraderna raderas. Är det OK?    ");
 
-
 void ShowWaitingPanel(bool shown)
 {
     for (QWidget* part :
@@ -57,7 +56,8 @@ QString ConstructGroupSystem()
 void TV65x::ConnectConstructDispatch()
 {
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
-    ReductionMainWindowServices() = {[] { return ConditionSwitches; }, ConfirmAndConstruct, [] { Reducinfo->ShowModal(); }};
+    ReductionMainWindowServices() = {[] { return ConditionSwitches; }, ConfirmAndConstruct,
+                                     [] { Reducinfo->ShowModal(); }};
     // The condition windows' "Beräkna radantal" counts rows through the same run.
     SetConstructionRun([] {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-
 namespace {
 
 constexpr int Gap = 8;

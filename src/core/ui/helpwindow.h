@@ -16,7 +16,6 @@
 class QPlainTextEdit;
 class QPushButton;
 
-
 enum class Opening { Modal, Modeless };
 
 struct HelpWindowFrame {

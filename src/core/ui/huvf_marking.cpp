@@ -10,18 +10,18 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
+#include "core/constructrequest.h"
 #include "core/marking.h"
 #include "core/recount.h"
+#include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
+#include "marks/groupmarks.h"
 #include "marks/ui/markcolours.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "output/reserves.h"
 #include "racedata/startlistimport.h"
 #include "reduction/ui/reducu.h"
-#include "core/constructrequest.h"
-#include "core/ui/constructdispatch.h"
-#include "marks/groupmarks.h"
 
 namespace {
 

@@ -17,8 +17,7 @@ VForm::VForm(const QString& caption, QSize clientSize, QWidget* parent) : QDialo
 {
     setWindowTitle(caption);
     setFixedSize(clientSize);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void VForm::Show()

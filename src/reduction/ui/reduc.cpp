@@ -8,9 +8,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "conditions/keptcoupons.h"
 #include "model/notify.h"
 #include "platform/ui/kit.h"
-#include "conditions/keptcoupons.h"
 #include "reduction/manualreduction.h"
 #include "reduction/ui/reducu.h"
 #include "views/ui/streckford.h"
