@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "conditions/mainrequests.h"
 #include "core/marking.h"
 #include "model/colours.h"
 #include "model/notify.h"
@@ -68,12 +69,6 @@ const QString NoRowsMessage = QStringLiteral("Det finns inga rader.");
 const QString NoStreckMessage = QStringLiteral("Streckfördelningen saknas.");
 
 }  // namespace
-
-MainWindowServices& ReductionMainWindowServices()
-{
-    static MainWindowServices services;
-    return services;
-}
 
 TReduceraF::TReduceraF() : VForm(QStringLiteral("Reducera"), QSize(725, 549))
 {
@@ -362,13 +357,9 @@ void TReduceraF::FormActivate()
     RecomputeStreckPresent();
     Ecvnr->setValue(1);
     EcvnrChange();
-    const auto& services = ReductionMainWindowServices();
-    if (services.switches) {
-        const ConstructionSwitches main = services.switches();
-        CBStartnr->setChecked(main.startNumbers);
-        CBChans->setChecked(main.points);
-        CBovrigt->setChecked(main.otherNumbers);
-    }
+    CBStartnr->setChecked(ConditionSwitches.startNumbers);
+    CBChans->setChecked(ConditionSwitches.points);
+    CBovrigt->setChecked(ConditionSwitches.otherNumbers);
 }
 
 // An edit is left when the focus moves to another control of the window, not when the
@@ -410,9 +401,8 @@ void TReduceraF::Button2Click()
 
 void TReduceraF::Button3Click()
 {
-    const auto& services = ReductionMainWindowServices();
-    if (UnreducedPercentValid == 0 && services.confirmAndConstruct)
-        services.confirmAndConstruct();
+    if (UnreducedPercentValid == 0)
+        RequestConstruction();
     PaintUnreduced();
 }
 
@@ -494,8 +484,7 @@ ReductionSettings TReduceraF::ReadSettings() const
             settings.rowDifference = k;
     settings.extend = RadioButton4->isChecked();
     settings.fixedCode = !Slump->KnappNormal->isChecked();
-    const auto& services = ReductionMainWindowServices();
-    settings.payoutSwitch = services.switches && services.switches().payout;
+    settings.payoutSwitch = ConditionSwitches.payout;
     settings.groups = CurrentStartNrGroupSettings();
     return settings;
 }

@@ -10,7 +10,7 @@
 #include <QRegion>
 #include <QSignalBlocker>
 
-#include "core/constructrequest.h"
+#include "conditions/mainrequests.h"
 #include "core/marking.h"
 #include "marks/groupmarks.h"
 #include "model/notify.h"
@@ -239,10 +239,9 @@ void TProcent::ShowStreck()
 
 void TProcent::MirrorConditionSwitches()
 {
-    const ConstructionSwitches switches = CurrentConstructionSwitches();
-    CBStartnr->setChecked(switches.startNumbers);
-    CBChans->setChecked(switches.points);
-    CBovrigt->setChecked(switches.otherNumbers);
+    CBStartnr->setChecked(ConditionSwitches.startNumbers);
+    CBChans->setChecked(ConditionSwitches.points);
+    CBovrigt->setChecked(ConditionSwitches.otherNumbers);
 }
 
 void TProcent::ShowSystemShares()
