@@ -5,10 +5,6 @@
 #include "racedata/startlistview.h"
 #include "support/startlists.h"
 
-namespace {
-
-}  // namespace
-
 TEST(RacePopup, ScaledStreckRoundsHalfToEven)
 {
     const struct {
