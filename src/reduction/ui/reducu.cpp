@@ -21,6 +21,7 @@
 #include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
 #include "racedata/streck.h"
+#include "racedata/ui/streckgrid.h"
 #include "reduction/percentdisplays.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
@@ -321,11 +322,8 @@ void TReduceraF::PaintAllColours()
 
 void TReduceraF::PaintStreck()
 {
-    for (int race = 1; race <= RaceSlots; ++race) {
-        for (int h = 1; h <= StartNumbers; ++h)
-            s[race][h]->setText(StreckCellText(race, h));
-        ss[race]->setText(StreckSumText(race));
-    }
+    for (int race = 1; race <= RaceSlots; ++race)
+        PaintStreckRace(race, s[race].data(), ss[race]);
 }
 
 void TReduceraF::PaintReduced()

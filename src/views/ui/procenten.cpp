@@ -18,6 +18,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 #include "racedata/streck.h"
+#include "racedata/ui/streckgrid.h"
 #include "views/percentages.h"
 
 namespace {
@@ -230,11 +231,8 @@ void TProcent::VisaMouseDown(int race)
 
 void TProcent::ShowStreck()
 {
-    for (int race = 1; race <= RaceSlots; ++race) {
-        for (int horse = 1; horse <= StartNumbers; ++horse)
-            s[race][horse]->setText(StreckCellText(race, horse));
-        ss[race]->setText(StreckSumText(race));
-    }
+    for (int race = 1; race <= RaceSlots; ++race)
+        PaintStreckRace(race, s[race], ss[race]);
 }
 
 void TProcent::MirrorConditionSwitches()
