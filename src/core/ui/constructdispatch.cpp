@@ -58,7 +58,8 @@ void TV65x::ConnectConstructDispatch()
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
 }
 
-// The condition windows' "Beräkna radantal" counts rows through the same run as "Flerkupong".
+// The one place where the windows below this one get their way to it; the condition windows'
+// "Beräkna radantal" counts rows through the same run as "Flerkupong".
 void TV65x::InstallMainWindowRequests()
 {
     ::InstallMainWindowRequests({
