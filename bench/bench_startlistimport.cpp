@@ -6,11 +6,10 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/forms.h"
 #include "model/variabl.h"
-#include "platform/ui/kit.h"
 #include "racedata/startlistimport.h"
 #include "racedata/ui/datavisa.h"
+#include "support/windowbench.h"
 
 namespace {
 
@@ -63,13 +62,5 @@ BENCHMARK(BM_ImportAndRepaint)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitializeGlobals();
-    QApplication app(argc, argv);
-    ApplyProgramLook();
-    CreateAllForms();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, BenchWindows::Created);
 }

@@ -7,12 +7,11 @@
 #include <QApplication>
 #include <QScrollBar>
 
-#include "app/forms.h"
 #include "conditions/startnrconditions.h"
 #include "conditions/ui/radvlk.h"
 #include "core/marking.h"
 #include "model/variabl.h"
-#include "platform/ui/kit.h"
+#include "support/windowbench.h"
 
 namespace {
 
@@ -51,43 +50,39 @@ void PrepareWindow()
     QCoreApplication::processEvents();
 }
 
-// The scroll as the user sees it: the labels take their new colours, then the window system
-// repaints what changed.
-void BM_ScrollToAnotherPair(benchmark::State& state)
+// Scrolls one pair of conditions further at each step, then runs afterScroll.
+template <typename AfterScroll>
+void ScrollThroughPairs(benchmark::State& state, AfterScroll afterScroll)
 {
     PrepareWindow();
     int position = 1;
     for (auto _ : state) {
         position = position % 98 + 1;
         Radvillkor->ScrollBar1->setValue(position);
-        QCoreApplication::processEvents();
+        afterScroll();
     }
+    QCoreApplication::processEvents();
+}
+
+// The scroll as the user sees it: the labels take their new colours, then the window system
+// repaints what changed.
+void BM_ScrollToAnotherPair(benchmark::State& state)
+{
+    ScrollThroughPairs(state, [] { QCoreApplication::processEvents(); });
 }
 BENCHMARK(BM_ScrollToAnotherPair)->Unit(benchmark::kMillisecond);
 
 // The same with the whole window drawn again at each step.
 void BM_ScrollToAnotherPairWholeWindow(benchmark::State& state)
 {
-    PrepareWindow();
-    int position = 1;
-    for (auto _ : state) {
-        position = position % 98 + 1;
-        Radvillkor->ScrollBar1->setValue(position);
-        Radvillkor->repaint();
-    }
+    ScrollThroughPairs(state, [] { Radvillkor->repaint(); });
 }
 BENCHMARK(BM_ScrollToAnotherPairWholeWindow)->Unit(benchmark::kMillisecond);
 
 // Only the labels taking their new colours from the tables, without drawing.
 void BM_ScrollWithoutDrawing(benchmark::State& state)
 {
-    PrepareWindow();
-    int position = 1;
-    for (auto _ : state) {
-        position = position % 98 + 1;
-        Radvillkor->ScrollBar1->setValue(position);
-    }
-    QCoreApplication::processEvents();
+    ScrollThroughPairs(state, [] {});
 }
 BENCHMARK(BM_ScrollWithoutDrawing)->Unit(benchmark::kMillisecond);
 
@@ -95,13 +90,5 @@ BENCHMARK(BM_ScrollWithoutDrawing)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitializeGlobals();
-    QApplication app(argc, argv);
-    ApplyProgramLook();
-    CreateAllForms();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, BenchWindows::Created);
 }

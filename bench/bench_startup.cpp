@@ -11,7 +11,7 @@
 #include "core/ui/huvf.h"
 #include "model/notify.h"
 #include "model/variabl.h"
-#include "platform/ui/kit.h"
+#include "support/windowbench.h"
 
 namespace {
 
@@ -44,12 +44,5 @@ BENCHMARK(BM_StartToMainWindowShown)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitializeGlobals();
-    QApplication app(argc, argv);
-    ApplyProgramLook();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, BenchWindows::LeftToTheBenchmarks);
 }

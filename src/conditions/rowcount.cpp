@@ -1,27 +1,11 @@
 #include "conditions/rowcount.h"
 
-#include <utility>
-
+#include "conditions/mainrequests.h"
 #include "model/variabl.h"
-
-namespace {
-
-ConstructionRun& InstalledRun()
-{
-    static ConstructionRun run;
-    return run;
-}
-
-}  // namespace
-
-void SetConstructionRun(ConstructionRun run)
-{
-    InstalledRun() = std::move(run);
-}
 
 ConstructionResult CountSystemRows()
 {
-    const ConstructionRun& run = InstalledRun();
+    const auto& run = InstalledCountRun();
     if (!run || ConstructionRunning()) {
         ConstructionResult refused;
         refused.outcome = ConstructionOutcome::AlreadyRunning;

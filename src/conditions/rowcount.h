@@ -2,16 +2,10 @@
 // The row counts of the condition windows ("Beräkna radantal"): the construction engine in
 // its counting mode, run the way "Flerkupong" runs it (the main window's condition switches,
 // its waiting panel and "Avbryt", input blocked meanwhile, the count shown in its result
-// labels). The main window installs that run; the condition windows only ask for a count.
-
-#include <functional>
+// labels). The main window installs that run (mainrequests.h); the condition windows only ask
+// for a count.
 
 #include "conditions/construction.h"
-
-using ConstructionRun = std::function<ConstructionResult()>;
-
-// Installs the run of the construction engine; an empty function removes it.
-void SetConstructionRun(ConstructionRun run);
 
 // BuildCouponsAfterRows := 0, then the installed run. Without one, or while a construction
 // runs, nothing is counted and the outcome is AlreadyRunning.

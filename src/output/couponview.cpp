@@ -74,6 +74,26 @@ bool CouponShown()
     return CurrentCoupon >= 1 && CurrentCoupon <= CouponCount && CouponsBuilt == 1;
 }
 
+// The texts of the current coupon that both viewers show alike (its number, the row line after
+// rowLinePrefix, whether its product matches); fillRace writes a race's own texts from the
+// race's horses.
+template <typename FillRace>
+CouponViewTexts CurrentCouponTexts(const QString& rowLinePrefix, FillRace fillRace)
+{
+    if (!CouponShown())
+        return NoCouponTexts();
+    CouponViewTexts texts;
+    THorseMask horses[RaceSlots + 1] = {};
+    for (int race = 1; race <= RaceSlots; ++race) {
+        horses[race] = CouponHorses(race, CurrentCoupon);
+        fillRace(texts, race, horses[race]);
+    }
+    texts.kupongnummer = CouponNumberLine();
+    texts.rowLine = rowLinePrefix + RowLine(horses);
+    texts.mismatch = CouponRowProduct(CurrentCoupon) != CouponRowCounts[CurrentCoupon];
+    return texts;
+}
+
 }  // namespace
 
 QString GroupCodeLetters(int code)
@@ -89,43 +109,25 @@ QString GroupCodeLetters(int code)
 
 CouponViewTexts GroupCouponTexts()
 {
-    if (!CouponShown())
-        return NoCouponTexts();
-    CouponViewTexts texts;
-    THorseMask horses[RaceSlots + 1] = {};
-    for (int race = 1; race <= RaceSlots; ++race) {
-        horses[race] = CouponHorses(race, CurrentCoupon);
+    return CurrentCouponTexts(QStringLiteral(" "), [](CouponViewTexts& texts, int race, THorseMask horses) {
         QString numbers;
-        for (const QString& number : StartNumbersOf(horses[race]))
+        for (const QString& number : StartNumbersOf(horses))
             numbers += u' ' + number;
         texts.startnr[race] = numbers;
         texts.abc[race] = GroupCodeLetters(CouponGroupCodes[race][CurrentCoupon]);
-        texts.reservnr[race] = GroupViewerReserveText(PickReserves(race, horses[race], false, false));
-    }
-    texts.kupongnummer = CouponNumberLine();
-    texts.rowLine = u' ' + RowLine(horses);
-    texts.mismatch = CouponRowProduct(CurrentCoupon) != CouponRowCounts[CurrentCoupon];
-    return texts;
+        texts.reservnr[race] = GroupViewerReserveText(PickReserves(race, horses, false, false));
+    });
 }
 
 // A coupon whose product does not match still shows its own number and reserves.
 CouponViewTexts RowCouponTexts()
 {
-    if (!CouponShown())
-        return NoCouponTexts();
-    CouponViewTexts texts;
-    THorseMask horses[RaceSlots + 1] = {};
-    for (int race = 1; race <= RaceSlots; ++race) {
-        horses[race] = CouponHorses(race, CurrentCoupon);
-        texts.startnr[race] = StartNumbersOf(horses[race]).join(QStringLiteral(", "));
-        const ReservePair pair = PickReserves(race, horses[race], true, false);
+    return CurrentCouponTexts(QString(), [](CouponViewTexts& texts, int race, THorseMask horses) {
+        texts.startnr[race] = StartNumbersOf(horses).join(QStringLiteral(", "));
+        const ReservePair pair = PickReserves(race, horses, true, false);
         texts.reservnr[race] =
             ReserveMode == ReserveModeNone ? QString() : JoinPair(pair, QStringLiteral(", "));
-    }
-    texts.kupongnummer = CouponNumberLine();
-    texts.rowLine = RowLine(horses);
-    texts.mismatch = CouponRowProduct(CurrentCoupon) != CouponRowCounts[CurrentCoupon];
-    return texts;
+    });
 }
 
 std::optional<int32> SteppedCouponPosition(int32 position, int step, int32 count)

@@ -3,23 +3,13 @@
 #include <array>
 #include <string>
 
-#include "core/marking.h"
 #include "model/variabl.h"
 #include "output/couponview.h"
 #include "output/reserves.h"
+#include "support/coupons.h"
+#include "support/marks.h"
 
 namespace {
-
-// Marks races 1-6: races[r - 1][h - 1] is the group letter of start number h, '.' unmarked.
-void MarkRaces(const std::array<std::string, 6>& races)
-{
-    for (int r = 1; r <= 6; ++r)
-        for (std::size_t i = 0; i < races[r - 1].size(); ++i)
-            if (races[r - 1][i] != '.') {
-                ClickedMarkCode = MarkCode(races[r - 1][i] - 'A' + 1, static_cast<int>(i) + 1);
-                ToggleGroupMark(r);
-            }
-}
 
 class CouponViewTest : public ::testing::Test {
 protected:
@@ -35,28 +25,18 @@ protected:
         CurrentCoupon = KeptCoupons[coupon];
     }
 
-    static void KeepCoupons(int count)
+    // The marks start from the tables' defaults, the reserves stay in chosen order.
+    static void Mark(const std::array<std::string, 6>& races)
     {
-        CouponCount = KeptCouponCount = count;
-        for (int k = 1; k <= count; ++k) {
-            KeptCoupons[k] = k;
-            CouponKept[k] = 1;
-        }
-        CouponsBuilt = 1;
+        MarkRaces(races);
+        ReserveMode = ReserveModeChosenOrder;
     }
 
     // A group system of two coupons: coupon 1 plays AC, AB, A, B, A, A; coupon 2 only A.
     static void SmallGroupSystem()
     {
-        MarkRaces({".A..C.A", "A.BB", "A.BB", "A.BB", "A.BB", "A.BB"});
-        const int codes[][RaceSlots] = {{6, 5, 1, 2, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1}};
-        for (int k = 1; k <= 2; ++k)
-            for (int race = 1; race <= RaceSlots; ++race)
-                CouponGroupCodes[race][k] = static_cast<byte>(codes[k - 1][race - 1]);
-        CouponRowCounts[1] = 18;
-        CouponRowCounts[2] = 2;
-        GroupSystemBuilt = 1;
-        KeepCoupons(2);
+        Mark({".A..C.A", "A.BB", "A.BB", "A.BB", "A.BB", "A.BB"});
+        StoreSmallGroupCoupons();
     }
 
     // A row-tested system of one coupon: {2, 5, 7}, {1, 4, 11}, {3}, {1, 2}, {9}, {15}.
@@ -100,7 +80,7 @@ TEST_F(CouponViewTest, GroupViewerTexts)
 
 TEST_F(CouponViewTest, GroupViewerShowsOnlyTheFreeNumbersInChosenOrder)
 {
-    MarkRaces({"AAAAAAAAAAAAAA.", "AAAAAAAAAAAAAAA", "A", "A", "A", "A"});
+    Mark({"AAAAAAAAAAAAAA.", "AAAAAAAAAAAAAAA", "A", "A", "A", "A"});
     for (int race = 1; race <= RaceSlots; ++race)
         CouponGroupCodes[race][1] = 1;
     CouponRowCounts[1] = 14 * 15;

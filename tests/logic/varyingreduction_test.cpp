@@ -311,27 +311,21 @@ TEST_F(ReductionTest, StartNumberAndPayoutRestrictionsExcludeExactlyTheirRows)
         std::function<void(ReductionSettings&)> prepare;
         std::vector<Row> excluded;
     };
+    // One start-number condition over start number 1 of every race: 6 and 0 hits forbidden.
+    const auto forbidSixAndNoHits = [](ReductionSettings& s) {
+        s.restrictions.startNumbers = true;
+        StartNrCondActive[1] = 1;
+        for (int r = 1; r <= 6; ++r)
+            StartNrCondMarks[r][1][1] = 1;
+        for (int k = 0; k <= 6; ++k)
+            StartNrCondUnreachableCounts[k][1] = 0;
+        StartNrCondForbiddenCounts[6][1] = StartNrCondForbiddenCounts[0][1] = 1;
+    };
     const std::vector<Case> cases = {
-        {"start numbers: 6 and 0 hits forbidden",
-         [](ReductionSettings& s) {
-             s.restrictions.startNumbers = true;
-             StartNrCondActive[1] = 1;
-             for (int r = 1; r <= 6; ++r)
-                 StartNrCondMarks[r][1][1] = 1;
-             for (int k = 0; k <= 6; ++k)
-                 StartNrCondUnreachableCounts[k][1] = 0;
-             StartNrCondForbiddenCounts[6][1] = StartNrCondForbiddenCounts[0][1] = 1;
-         },
-         {allOnes, allTwos}},
+        {"start numbers: 6 and 0 hits forbidden", forbidSixAndNoHits, {allOnes, allTwos}},
         {"start numbers: an unreachable count rejects nothing",
-         [](ReductionSettings& s) {
-             s.restrictions.startNumbers = true;
-             StartNrCondActive[1] = 1;
-             for (int r = 1; r <= 6; ++r)
-                 StartNrCondMarks[r][1][1] = 1;
-             for (int k = 0; k <= 6; ++k)
-                 StartNrCondUnreachableCounts[k][1] = 0;
-             StartNrCondForbiddenCounts[6][1] = StartNrCondForbiddenCounts[0][1] = 1;
+         [&](ReductionSettings& s) {
+             forbidSixAndNoHits(s);
              StartNrCondUnreachableCounts[0][1] = 1;
          },
          {allOnes}},

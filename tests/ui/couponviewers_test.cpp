@@ -3,6 +3,7 @@
 #include "output/reserves.h"
 #include "output/ui/sekup.h"
 #include "output/ui/sekupe.h"
+#include "support/coupons.h"
 #include "views/ui/seenkelrad.h"
 #include "views/ui/streckford.h"
 #include "windowset.h"
@@ -18,16 +19,6 @@ protected:
         V65x->Button4->click();
     }
 
-    static void KeepCoupons(int count)
-    {
-        CouponCount = KeptCouponCount = count;
-        for (int k = 1; k <= count; ++k) {
-            KeptCoupons[k] = k;
-            CouponKept[k] = 1;
-        }
-        CouponsBuilt = 1;
-    }
-
     // A group system: coupon 1 plays A+C, A+B, A, B, A, A; coupon 2 only A.
     static void SmallGroupSystem()
     {
@@ -38,14 +29,7 @@ protected:
             Mark(race, GroupB, 3);
             Mark(race, GroupB, 4);
         }
-        const int codes[][RaceSlots] = {{6, 5, 1, 2, 1, 1, 1}, {1, 1, 1, 1, 1, 1, 1}};
-        for (int k = 1; k <= 2; ++k)
-            for (int race = 1; race <= RaceSlots; ++race)
-                CouponGroupCodes[race][k] = static_cast<byte>(codes[k - 1][race - 1]);
-        CouponRowCounts[1] = 18;
-        CouponRowCounts[2] = 2;
-        GroupSystemBuilt = 1;
-        KeepCoupons(2);
+        StoreSmallGroupCoupons();
     }
 
     // Coupons built with row conditions: coupon k plays start number k in race 1 and 1 elsewhere.

@@ -22,6 +22,7 @@
 #include "racedata/ui/racepopup.h"
 #include "racedata/ui/startl2.h"
 #include "racedata/ui/startlistwindow.h"
+#include "support/startlists.h"
 #include "windowset.h"
 
 namespace {
@@ -78,17 +79,10 @@ protected:
         }
     }
 
-    // Race 3 with horses 1-4 in the start list; streck 13, 39, 26, 26 sum to 104.
-    static void FillRace3()
+    // Race 3 with horses 1-4 (streck sum 104) as a loaded start list with its line "Avd 3 Lopp 5".
+    static void LoadRace3()
     {
-        const int32 streck[] = {13, 39, 26, 26};
-        for (int h = 1; h <= 4; ++h) {
-            HorseNames[3][h] = QStringLiteral("%1 Häst%1").arg(h);
-            DriverNames[3][h] = QStringLiteral("Kusk%1").arg(h);
-            StreckValues[HorseIndex(3, h)] = streck[h - 1];
-            StreckTexts[3][h] = QStringLiteral("%1%").arg(streck[h - 1]);
-            HorsePresent[HorseIndex(3, h)] = 1;
-        }
+        FillRace3();
         RaceInfoLines[3][0] = QStringLiteral("Avd 3 Lopp 5");
         StartListLoaded = 1;
     }
@@ -143,7 +137,7 @@ TEST_F(RaceDataWindows, PopupOpensBesideTheWindowOneAtATime)
 
 TEST_F(RaceDataWindows, PopupShowsScaledStreckInTheWindowsRowOrder)
 {
-    FillRace3();
+    LoadRace3();
     HorsePoints[HorseIndex(3, 2)] = 7;
     SetBox("CBPoeng", true);
     // Race 3 ordered 2, 1, 3, 4, ...; the row of start number 6 hidden.
@@ -347,7 +341,7 @@ TEST_F(RaceDataWindows, CsvExportDoublesQuotesAndAsksBeforeReplacing)
     EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Läs in startlistan först!")});
     EXPECT_EQ(TestDialogs().fileNames.size(), 1u);  // no dialog was shown
 
-    FillRace3();
+    LoadRace3();
     HorseNames[3][1] = QStringLiteral("1 \"Blixt\"");
     TestDialogs().Reset();
     TestDialogs().fileNames = {Path("data.txt")};
@@ -438,7 +432,7 @@ TEST_F(RaceDataWindows, PrintOutGoesToPdfAndRefusesASmallPage)
     EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Det finns inget att skriva ut.")});
     EXPECT_FALSE(QFile::exists(pdf));
 
-    FillRace3();
+    LoadRace3();
     // The largest font that leaves 25 lines on the page prints; one that leaves 24 does not.
     double fits = 0, tooLarge = 0;
     for (double size = 10; size < 60 && tooLarge == 0; size += 0.25) {

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "conditions/mainrequests.h"
 #include "conditions/pointsedit.h"
 #include "conditions/pointsfile.h"
 #include "conditions/ui/ordn.h"
@@ -293,10 +294,7 @@ void TChansvillkor::Connect()
     connect(Button7, &QPushButton::clicked, this, &TChansvillkor::Button7Click);
     connect(Button3, &QPushButton::clicked, this, &TChansvillkor::Button3Click);
     connect(Button2, &QPushButton::clicked, this, &TChansvillkor::close);
-    connect(Button12, &QPushButton::clicked, this, [] {
-        if (ShowPointsHelp)
-            ShowPointsHelp();
-    });
+    connect(Button12, &QPushButton::clicked, this, [] { RequestHelp(HelpTopic::Points); });
     connect(Button14, &QPushButton::clicked, this, [] { Ordningsf->Show(); });
     connect(CBSummaaktiv, &QCheckBox::toggled, this, [this](bool on) { ActiveBoxClick(true, on); });
     connect(CBProduktaktiv, &QCheckBox::toggled, this, [this](bool on) { ActiveBoxClick(false, on); });

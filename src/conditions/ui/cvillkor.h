@@ -4,7 +4,6 @@
 // the name, clear/copy/paste, the transfers, the points file and the row count.
 
 #include <QSpinBox>
-#include <functional>
 
 #include "model/domain.h"
 #include "platform/ui/form.h"
@@ -133,6 +132,3 @@ private:
 };
 
 extern TChansvillkor* Chansvillkor;
-
-// The help window ("Info") that the window opens, installed by the main window above it.
-inline std::function<void()> ShowPointsHelp;

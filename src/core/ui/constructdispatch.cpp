@@ -7,15 +7,15 @@
 #include <QScopeGuard>
 
 #include "conditions/groupsystem.h"
-#include "conditions/rowcount.h"
+#include "conditions/mainrequests.h"
 #include "core/construct.h"
 #include "core/mainactions.h"
 #include "core/ui/huvf.h"
+#include "core/ui/infoch.h"
 #include "core/ui/inforeduc.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/inputblocker.h"
-#include "reduction/ui/reducu.h"
 
 namespace {
 
@@ -56,13 +56,27 @@ QString ConstructGroupSystem()
 void TV65x::ConnectConstructDispatch()
 {
     connect(Berekna, &QPushButton::clicked, this, &TV65x::BereknaClick);
-    ReductionMainWindowServices() = {[] { return ConditionSwitches; }, ConfirmAndConstruct,
-                                     [] { Reducinfo->ShowModal(); }};
-    // The condition windows' "Beräkna radantal" counts rows through the same run.
-    SetConstructionRun([] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        return RunConstructionEngine();
+}
+
+// The one place where the windows below this one get their way to it; the condition windows'
+// "Beräkna radantal" counts rows through the same run as "Flerkupong".
+void TV65x::InstallMainWindowRequests()
+{
+    ::InstallMainWindowRequests({
+        .construct = ConfirmAndConstruct,
+        .countRows =
+            [] {
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+                return RunConstructionEngine();
+            },
+        .showHelp =
+            [](HelpTopic topic) {
+                if (topic == HelpTopic::Points)
+                    InfoChans->Show();
+                else
+                    Reducinfo->ShowModal();
+            },
     });
 }
 

@@ -106,7 +106,7 @@ TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
     BuildOutsideControls();
     BindMarkingHandlers();
     SubscribeToChanges();
-    InstallConstructionRunner();
+    InstallMainWindowRequests();
     ConnectActions();
     ConnectConstructDispatch();
 }

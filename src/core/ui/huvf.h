@@ -217,9 +217,8 @@ private:
     // huvf_marking.cpp
     void BindMarkingHandlers();
     void SubscribeToChanges();
-    // Lets the windows below this one run ConfirmAndConstruct and read the condition
-    // switches (core/constructrequest.h).
-    void InstallConstructionRunner();
+    // What the windows below this one may ask of it (conditions/mainrequests.h).
+    void InstallMainWindowRequests();
     void MarkCellMouseDown(int race, int group, int horse);
     void WinnerCountMouseDown(int group, int count);
     void PaintRowCounts();

@@ -24,7 +24,6 @@
 #include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
 #include "core/ui/info.h"
-#include "core/ui/infoch.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/rettar2.h"
 #include "marks/ui/markcolours.h"
@@ -174,7 +173,6 @@ void TV65x::ConnectWindowOpeners()
     for (const Opener& opener : openers)
         connect(opener.button, &QPushButton::clicked, this,
                 [window = opener.window, shown = opener.shown] { Open(window, shown); });
-    ShowPointsHelp = [] { Open([]() -> VForm* { return InfoChans; }, Shown::Modeless); };
 }
 
 // Every change of a switch's state, by the user or by code, marks the results stale; the

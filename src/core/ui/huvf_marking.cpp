@@ -10,7 +10,6 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "core/constructrequest.h"
 #include "core/marking.h"
 #include "core/recount.h"
 #include "core/ui/constructdispatch.h"
@@ -70,19 +69,6 @@ void TV65x::SubscribeToChanges()
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
     Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainCaptionAfterImport()); });
     Events::StartNrConditionsChanged.Subscribe(this, [this] { PaintStartNrCondCount(); });
-}
-
-void TV65x::InstallConstructionRunner()
-{
-    SetConstructionRunner(ConfirmAndConstruct);
-    SetConstructionSwitchesProvider([this] {
-        ConstructionSwitches switches;
-        switches.startNumbers = VlkstartnrJA->isChecked();
-        switches.points = VlkvinstchJA->isChecked();
-        switches.otherNumbers = Vlkovrigt->isChecked();
-        switches.payout = CBUtdelning->isChecked();
-        return switches;
-    });
 }
 
 void TV65x::MarkCellMouseDown(int race, int group, int horse)

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "conditions/keptcoupons.h"
+#include "conditions/mainrequests.h"
 #include "model/notify.h"
 #include "platform/ui/kit.h"
 #include "reduction/manualreduction.h"
@@ -280,8 +281,7 @@ void TReducera::Button3Click()
 
 void TReducera::Button2Click()
 {
-    if (const auto& show = ReductionMainWindowServices().showReductionInfo)
-        show();
+    RequestHelp(HelpTopic::Reduction);
 }
 
 void TReducera::Button1Click()

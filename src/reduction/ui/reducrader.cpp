@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/constructrequest.h"
+#include "conditions/mainrequests.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "conditions/mainrequests.h"
 #include "core/marking.h"
 #include "model/colours.h"
 #include "model/notify.h"
@@ -20,6 +21,7 @@
 #include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
 #include "racedata/streck.h"
+#include "racedata/ui/streckgrid.h"
 #include "reduction/percentdisplays.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
@@ -68,12 +70,6 @@ const QString NoRowsMessage = QStringLiteral("Det finns inga rader.");
 const QString NoStreckMessage = QStringLiteral("Streckfördelningen saknas.");
 
 }  // namespace
-
-MainWindowServices& ReductionMainWindowServices()
-{
-    static MainWindowServices services;
-    return services;
-}
 
 TReduceraF::TReduceraF() : VForm(QStringLiteral("Reducera"), QSize(725, 549))
 {
@@ -326,11 +322,8 @@ void TReduceraF::PaintAllColours()
 
 void TReduceraF::PaintStreck()
 {
-    for (int race = 1; race <= RaceSlots; ++race) {
-        for (int h = 1; h <= StartNumbers; ++h)
-            s[race][h]->setText(StreckCellText(race, h));
-        ss[race]->setText(StreckSumText(race));
-    }
+    for (int race = 1; race <= RaceSlots; ++race)
+        PaintStreckRace(race, s[race].data(), ss[race]);
 }
 
 void TReduceraF::PaintReduced()
@@ -362,13 +355,9 @@ void TReduceraF::FormActivate()
     RecomputeStreckPresent();
     Ecvnr->setValue(1);
     EcvnrChange();
-    const auto& services = ReductionMainWindowServices();
-    if (services.switches) {
-        const ConstructionSwitches main = services.switches();
-        CBStartnr->setChecked(main.startNumbers);
-        CBChans->setChecked(main.points);
-        CBovrigt->setChecked(main.otherNumbers);
-    }
+    CBStartnr->setChecked(ConditionSwitches.startNumbers);
+    CBChans->setChecked(ConditionSwitches.points);
+    CBovrigt->setChecked(ConditionSwitches.otherNumbers);
 }
 
 // An edit is left when the focus moves to another control of the window, not when the
@@ -410,9 +399,8 @@ void TReduceraF::Button2Click()
 
 void TReduceraF::Button3Click()
 {
-    const auto& services = ReductionMainWindowServices();
-    if (UnreducedPercentValid == 0 && services.confirmAndConstruct)
-        services.confirmAndConstruct();
+    if (UnreducedPercentValid == 0)
+        RequestConstruction();
     PaintUnreduced();
 }
 
@@ -494,8 +482,7 @@ ReductionSettings TReduceraF::ReadSettings() const
             settings.rowDifference = k;
     settings.extend = RadioButton4->isChecked();
     settings.fixedCode = !Slump->KnappNormal->isChecked();
-    const auto& services = ReductionMainWindowServices();
-    settings.payoutSwitch = services.switches && services.switches().payout;
+    settings.payoutSwitch = ConditionSwitches.payout;
     settings.groups = CurrentStartNrGroupSettings();
     return settings;
 }

@@ -4,7 +4,6 @@
 // the restrictions, the row difference, the target and the varying reduction itself.
 
 #include <array>
-#include <functional>
 
 #include "conditions/rowconditions.h"
 #include "model/variabl.h"
@@ -18,16 +17,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-
-// What the reduction windows need of the main window, installed by the main window: its
-// four condition switches, its construction with coupons ("Flerkupong" after its check) and
-// its help window "Om reducering".
-struct MainWindowServices {
-    std::function<ConstructionSwitches()> switches;
-    std::function<void()> confirmAndConstruct;
-    std::function<void()> showReductionInfo;
-};
-MainWindowServices& ReductionMainWindowServices();
 
 class TReduceraF : public VForm {
     Q_OBJECT

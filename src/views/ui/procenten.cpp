@@ -10,7 +10,7 @@
 #include <QRegion>
 #include <QSignalBlocker>
 
-#include "core/constructrequest.h"
+#include "conditions/mainrequests.h"
 #include "core/marking.h"
 #include "marks/groupmarks.h"
 #include "model/notify.h"
@@ -18,6 +18,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 #include "racedata/streck.h"
+#include "racedata/ui/streckgrid.h"
 #include "views/percentages.h"
 
 namespace {
@@ -230,19 +231,15 @@ void TProcent::VisaMouseDown(int race)
 
 void TProcent::ShowStreck()
 {
-    for (int race = 1; race <= RaceSlots; ++race) {
-        for (int horse = 1; horse <= StartNumbers; ++horse)
-            s[race][horse]->setText(StreckCellText(race, horse));
-        ss[race]->setText(StreckSumText(race));
-    }
+    for (int race = 1; race <= RaceSlots; ++race)
+        PaintStreckRace(race, s[race], ss[race]);
 }
 
 void TProcent::MirrorConditionSwitches()
 {
-    const ConstructionSwitches switches = CurrentConstructionSwitches();
-    CBStartnr->setChecked(switches.startNumbers);
-    CBChans->setChecked(switches.points);
-    CBovrigt->setChecked(switches.otherNumbers);
+    CBStartnr->setChecked(ConditionSwitches.startNumbers);
+    CBChans->setChecked(ConditionSwitches.points);
+    CBovrigt->setChecked(ConditionSwitches.otherNumbers);
 }
 
 void TProcent::ShowSystemShares()

@@ -1,0 +1,27 @@
+#pragma once
+// What the windows below the main window ask of it without including it: its construction as
+// "Flerkupong" runs it (the question about single rows, then the builder that the condition
+// switches choose), the construction engine's counting run behind "Beräkna radantal"
+// (CountSystemRows, rowcount.h) and the help windows that sit beside it. The main window
+// installs all of them in one place when it is created; a request with nothing installed does
+// nothing. The condition switches need no request: windows read the table ConditionSwitches.
+
+#include <functional>
+
+#include "conditions/construction.h"
+
+enum class HelpTopic { Points, Reduction };
+
+struct MainWindowRequests {
+    std::function<void()> construct;
+    std::function<ConstructionResult()> countRows;
+    std::function<void(HelpTopic)> showHelp;
+};
+
+void InstallMainWindowRequests(MainWindowRequests requests);
+
+void RequestConstruction();
+void RequestHelp(HelpTopic topic);
+
+// The installed counting run, empty when none is installed; CountSystemRows runs it.
+const std::function<ConstructionResult()>& InstalledCountRun();
