@@ -215,15 +215,14 @@ TEST_F(RaceDataWindows, StartListWindowBeforeAndAfterAStartList)
     EXPECT_TRUE(window->h[2]->font().strikeOut());
     EXPECT_EQ(TextColourOf(window->n[2]), RedColour);
 
-    SetBackground(V65x->Signalodds, LimeColour);
+    ColumnSignals.odds = true;
     window->FormActivate();
     EXPECT_EQ(window->o[2]->x(), 33);
     EXPECT_EQ(window->o[2]->text(), QStringLiteral("Str"));
     EXPECT_EQ(window->n[2]->x(), 59);
     EXPECT_EQ(window->h[2]->x(), 77);
 
-    for (QLabel* signal : {V65x->Signalodds, V65x->Signalstreck, V65x->Signalhest})
-        SetBackground(signal, RedColour);
+    ColumnSignals = {false, false, false};
     window->FormActivate();
     EXPECT_EQ(window->n[1]->x(), 0);
     EXPECT_EQ(window->h[1]->text(), QStringLiteral("Klicka på streck, odds eller häst."));

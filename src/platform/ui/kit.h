@@ -65,6 +65,14 @@ void BuildButtons(Form* form, QWidget* parent, std::initializer_list<ControlSpec
 }
 
 template <typename Form>
+void BuildCheckBoxes(Form* form, QWidget* parent, std::initializer_list<ControlSpec<Form, QCheckBox>> specs)
+{
+    for (const auto& s : specs)
+        form->*s.member =
+            NewCheckBox(parent, QString::fromLatin1(s.name), QString::fromUtf8(s.caption), s.rect);
+}
+
+template <typename Form>
 void BuildLabels(Form* form, QWidget* parent, std::initializer_list<ControlSpec<Form, QLabel>> specs,
                  const QFont& font = WindowFont(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {

@@ -25,14 +25,6 @@ int RowTop(int t)
     return 15 * (t - 1);
 }
 
-// The main window's column switch is lime (the column is shown).
-bool SwitchOn(const char* name)
-{
-    const QWidget* main = MainFormWidget();
-    const QWidget* shape = main ? main->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
-    return shape && BackgroundOf(shape) == LimeColour;
-}
-
 void MoveTo(QLabel* label, int left)
 {
     label->move(left, label->y());
@@ -113,7 +105,7 @@ void TStartlistaWindow::FormActivate()
     if (const QWidget* main = MainFormWidget())
         move(main->x() + StartListLeftOffset(race_), main->y() + StartListTopOffset);
     const StartListView view =
-        BuildStartListView(race_, {SwitchOn("Signalstreck"), SwitchOn("Signalodds"), SwitchOn("Signalhest")});
+        BuildStartListView(race_, {ColumnSignals.streck, ColumnSignals.odds, ColumnSignals.horse});
     for (int t = 1; t <= StartNumbers; ++t)
         for (QLabel* label : {s[t], o[t], n[t], h[t]})
             SetScratched(label, view.rows[t].scratched);

@@ -133,23 +133,13 @@ void TProcent::BuildControls()
 
     auto* restrictions = new QGroupBox(QStringLiteral("Aktiva begränsningar"), this);
     restrictions->setGeometry(45, 338, 305, 64);
-    struct Box {
-        QCheckBox* TProcent::*member;
-        const char* name;
-        const char* caption;
-        QRect rect;
-    };
-    const Box boxes[] = {
-        {&TProcent::CBVinnare, "CBVinnare", "Vinnare", {10, 17, 90, 18}},
-        {&TProcent::CBABCD, "CBABCD", "ABCD-listan", {105, 17, 95, 18}},
-        {&TProcent::CBChans, "CBChans", "Poängvillkor", {205, 17, 95, 18}},
-        {&TProcent::CBVillkor, "CBVillkor", "Villkor", {10, 39, 90, 18}},
-        {&TProcent::CBStartnr, "CBStartnr", "Startnummer", {105, 39, 95, 18}},
-        {&TProcent::CBovrigt, "CBovrigt", "Övrigt", {205, 39, 95, 18}},
-    };
-    for (const Box& box : boxes)
-        this->*box.member = NewCheckBox(restrictions, QString::fromLatin1(box.name),
-                                        QString::fromUtf8(box.caption), box.rect);
+    BuildCheckBoxes(this, restrictions,
+                    {{&TProcent::CBVinnare, "CBVinnare", "Vinnare", {10, 17, 90, 18}},
+                     {&TProcent::CBABCD, "CBABCD", "ABCD-listan", {105, 17, 95, 18}},
+                     {&TProcent::CBChans, "CBChans", "Poängvillkor", {205, 17, 95, 18}},
+                     {&TProcent::CBVillkor, "CBVillkor", "Villkor", {10, 39, 90, 18}},
+                     {&TProcent::CBStartnr, "CBStartnr", "Startnummer", {105, 39, 95, 18}},
+                     {&TProcent::CBovrigt, "CBovrigt", "Övrigt", {205, 39, 95, 18}}});
 
     auto* lamps = new QGroupBox(QStringLiteral("Visa avd"), this);
     lamps->setGeometry(45, 407, 225, 44);
