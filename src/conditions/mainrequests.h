@@ -10,7 +10,9 @@
 
 #include "conditions/construction.h"
 
-enum class HelpTopic { Points, Reduction };
+// The help windows that lower windows open: the points help, the reduction help, and the help
+// of the single-row reduction.
+enum class HelpTopic { Points, Reduction, SingleRows };
 
 struct MainWindowRequests {
     std::function<void()> construct;

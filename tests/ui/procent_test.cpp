@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "core/marking.h"
+#include "core/ui/infoomreduc.h"
 #include "marks/groupmarks.h"
 #include "racedata/ui/datavisa.h"
 #include "reduction/ui/reducrader.h"
@@ -273,6 +274,9 @@ TEST_F(ProcentTest, UnreducedStreckWindowShowsAndTransfersTheShares)
     EXPECT_TRUE(Reducerader->Panel1->isHidden());
     EXPECT_TRUE(Reducerader->KnProcent->isEnabled());
     EXPECT_FALSE(Reducerader->KnInmatning->isEnabled());
+
+    streckoreduc->Button3->click();  // "Info": the help of the single-row reduction
+    EXPECT_TRUE(Inforeducering->isVisible());
     EXPECT_EQ(BackgroundOf(Reducerader->LSumma), YellowColour);
 }
 

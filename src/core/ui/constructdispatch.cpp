@@ -12,6 +12,7 @@
 #include "core/mainactions.h"
 #include "core/ui/huvf.h"
 #include "core/ui/infoch.h"
+#include "core/ui/infoomreduc.h"
 #include "core/ui/inforeduc.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
@@ -72,10 +73,17 @@ void TV65x::InstallMainWindowRequests()
             },
         .showHelp =
             [](HelpTopic topic) {
-                if (topic == HelpTopic::Points)
-                    InfoChans->Show();
-                else
-                    Reducinfo->ShowModal();
+                switch (topic) {
+                    case HelpTopic::Points:
+                        InfoChans->Show();
+                        break;
+                    case HelpTopic::Reduction:
+                        Reducinfo->ShowModal();
+                        break;
+                    case HelpTopic::SingleRows:
+                        Inforeducering->Show();
+                        break;
+                }
             },
     });
 }

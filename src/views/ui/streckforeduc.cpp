@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "conditions/mainrequests.h"
 #include "model/notify.h"
 #include "platform/ui/kit.h"
 
@@ -38,8 +39,7 @@ void Tstreckoreduc::Button1Click()
 
 void Tstreckoreduc::Button3Click()
 {
-    if (VForm* info = WindowNamed("Inforeducering"))
-        info->Show();
+    RequestHelp(HelpTopic::SingleRows);
 }
 
 Tstreckoreduc* streckoreduc = nullptr;
