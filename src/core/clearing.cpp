@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/recount.h"
+#include "marks/recount.h"
 #include "model/notify.h"
 #include "model/patterns.h"
 #include "model/variabl.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/numbers.h"
 

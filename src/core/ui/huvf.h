@@ -19,7 +19,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"

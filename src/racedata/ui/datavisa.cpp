@@ -13,8 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "core/marking.h"
-#include "core/recount.h"
+#include "marks/marking.h"
+#include "marks/recount.h"
 #include "model/colours.h"
 #include "model/notify.h"
 #include "model/variabl.h"

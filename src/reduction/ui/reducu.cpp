@@ -14,7 +14,7 @@
 #include <QSpinBox>
 
 #include "conditions/mainrequests.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/colours.h"
 #include "model/notify.h"
 #include "platform/ui/dialogs.h"

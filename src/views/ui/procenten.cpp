@@ -11,7 +11,7 @@
 #include <QSignalBlocker>
 
 #include "conditions/mainrequests.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "marks/groupmarks.h"
 #include "model/notify.h"
 #include "model/variabl.h"

@@ -1,4 +1,4 @@
-#include "core/recount.h"
+#include "marks/recount.h"
 
 #include "conditions/abcdlist.h"
 #include "conditions/stale.h"

@@ -7,7 +7,7 @@
 // group. The procedure keeps HorseGroups consistent, asks the reserve window to rebuild the
 // race's default order (ReserveOrderReset), calls Events::HorseMarked.Emit(race, horse) so that
 // the four windows that show marks repaint that horse, and runs RecomputeAfterMarking
-// (core/recount.h), which ends with Events::CountsRecomputed.Emit().
+// (marks/recount.h), which ends with Events::CountsRecomputed.Emit().
 //
 // What the windows paint for a horse:
 //   main window cell [race][group][horse]   MarkCellCaption(), background GroupColour() of

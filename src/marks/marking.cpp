@@ -1,6 +1,6 @@
-#include "core/marking.h"
+#include "marks/marking.h"
 
-#include "core/recount.h"
+#include "marks/recount.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 
