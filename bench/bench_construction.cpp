@@ -9,7 +9,7 @@
 #include "conditions/construction.h"
 #include "conditions/couponmerge.h"
 #include "conditions/rowconditions.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
 #include "support/marks.h"

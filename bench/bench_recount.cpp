@@ -7,8 +7,8 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/stale.h"
-#include "core/marking.h"
-#include "core/recount.h"
+#include "marks/marking.h"
+#include "marks/recount.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/random.h"
 #include "reduction/normalise.h"

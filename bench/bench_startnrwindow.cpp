@@ -9,7 +9,7 @@
 
 #include "conditions/startnrconditions.h"
 #include "conditions/ui/radvlk.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 #include "support/windowbench.h"
 

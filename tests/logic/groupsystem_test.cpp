@@ -10,7 +10,7 @@
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupsystem.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
 #include "support/marks.h"

@@ -6,7 +6,7 @@
 
 #include "conditions/abcdlist.h"
 #include "core/clearing.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 

@@ -7,7 +7,7 @@
 #include "conditions/construction.h"
 #include "conditions/startnrconditions.h"
 #include "core/clearing.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "conditions/winnercounts.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
 #include "platform/random.h"

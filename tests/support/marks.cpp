@@ -1,6 +1,6 @@
 #include "support/marks.h"
 
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 
 bool MarkHorse(int race, int group, int startNr)

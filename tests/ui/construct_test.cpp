@@ -13,7 +13,7 @@
 #include "conditions/construction.h"
 #include "conditions/price.h"
 #include "conditions/winnercounts.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"

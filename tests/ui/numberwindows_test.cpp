@@ -17,7 +17,7 @@
 #include "conditions/ui/grpvlk.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "windowset.h"

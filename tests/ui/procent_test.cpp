@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "core/ui/infoomreduc.h"
 #include "marks/groupmarks.h"
 #include "racedata/ui/datavisa.h"

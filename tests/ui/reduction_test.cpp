@@ -15,7 +15,7 @@
 #include "app/forms.h"
 #include "conditions/price.h"
 #include "conditions/winnercounts.h"
-#include "core/marking.h"
+#include "marks/marking.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
