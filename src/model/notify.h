@@ -163,6 +163,10 @@ inline Event<int> StartListImported;
 // The start-number conditions or the groups over them changed: their marks, counts, active
 // flags (StartNrCondActiveCount), comments or group boxes.
 inline Event<> StartNrConditionsChanged;
+// ChanceSystemRows was written from outside the chance window (a reduction's finish, a load).
+inline Event<> ChanceSystemRowsChanged;
+// The grading window's inputs changed: its correct row (CorrectRow) or payouts (PayoutPerHits).
+inline Event<> GradingInputsChanged;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -499,6 +499,17 @@ int32 SavedRoundWinners[8];
 int32 SavedRoundPayouts[4];
 byte ChanceCorrectRow[RaceSlots + 1];
 
+int32 ChanceSystemRows;
+
+namespace {
+
+void ResetChanceEvaluation()
+{
+    ChanceSystemRows = 100;
+}
+
+}  // namespace
+
 flag PrintPortrait;
 byte CouponFormType;
 flag CouponPrintFlags;
@@ -582,6 +593,7 @@ void ResetGlobals()
     ResetRaceData();
     ResetReservesAndGrading();
     ResetCouponAndRowViews();
+    ResetChanceEvaluation();
     ResetTexts();
     EnumerateAbcdPatterns();
     MarkDummyRace();

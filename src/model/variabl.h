@@ -333,6 +333,12 @@ extern int32 SavedRoundWinners[8];
 extern int32 SavedRoundPayouts[4];  // [1..3]
 extern byte ChanceCorrectRow[RaceSlots + 1];
 
+// ---- Chance evaluation ----
+// N, the number of rows of the system that the chance window values (its edit EditNRader):
+// 100 at start, written by its edit, by the varying reduction's finish and by a load
+// (Events::ChanceSystemRowsChanged).
+extern int32 ChanceSystemRows;
+
 // ---- Printing settings ----
 extern flag PrintPortrait;
 extern byte CouponFormType;

@@ -17,19 +17,10 @@
 
 #include "conditions/rowconditions.h"
 #include "model/variabl.h"
+#include "reduction/candidatetest.h"
 
 // The most single rows one run holds: the five digits of the target edit.
 constexpr int32 MaxSingleRows = 99999;
-
-// The six boxes of "Aktiva begränsningar".
-struct ReductionRestrictions {
-    bool winnerCounts = true;     // CBVinnare "Vinnare"
-    bool abcdList = true;         // CBABCD "ABCD-listan"
-    bool groupConditions = true;  // CBVillkor "Villkor"
-    bool startNumbers = false;    // CBStartnr "Startnummer"
-    bool points = false;          // CBChans "Poängvillkor"
-    bool otherNumbers = false;    // CBovrigt "Övrigt"
-};
 
 // What the windows hold for one run.
 struct ReductionSettings {

@@ -110,8 +110,23 @@ PrintJob::~PrintJob()
 
 void PrintJob::NewPage()
 {
-    if (IsActive() && SharedPrinter().newPage())
+    if (!IsActive())
+        return;
+    if (SharedPrinter().newPage())
         ++pages_;
+    else
+        failed_ = true;
+}
+
+bool PrintJob::Finish()
+{
+    if (!IsActive())
+        return false;
+    if (!painter_.end() || failed_) {
+        ShowMessage(QStringLiteral("Utskriften misslyckades."));
+        return false;
+    }
+    return true;
 }
 
 void PrintJob::SetFont(const QFont& font)

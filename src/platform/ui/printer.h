@@ -77,8 +77,11 @@ public:
     void TextOut(double x, double y, const QString& text);
     double TextWidth(const QString& text) const;
     void Line(QPointF from, QPointF to);
+    // Ends the document; false, after telling the user, when the printer failed on the way.
+    bool Finish();
 
 private:
     QPainter painter_;
     int pages_ = 1;
+    bool failed_ = false;
 };
