@@ -209,14 +209,14 @@ void RandomConditions(std::mt19937& random)
     auto chance = [&random](int percent) { return static_cast<int>(random() % 100) < percent; };
     for (int k = 0; k <= 7; ++k)
         for (int g = 1; g <= 4; ++g)
-            WinnerCountAllowed[k][g] = chance(85) ? 1 : 0;
-    Scatter(CompositionNej, random, 15);
+            WinnerCountAllowed[k][g] = chance(95) ? 1 : 0;
+    Scatter(CompositionNej, random, 5);
     for (int c = 1; c <= 3; ++c) {
         for (int r = 1; r <= RaceSlots; ++r)
             for (int g = 1; g <= 4; ++g)
                 GroupCondCells[r][g][c] = chance(30) ? 1 : 0;
         for (int k = 0; k <= 7; ++k) {
-            GroupCondForbiddenHits[k][c] = chance(20) ? 1 : 0;
+            GroupCondForbiddenHits[k][c] = chance(10) ? 1 : 0;
             GroupCondUnreachableHits[k][c] = chance(20) ? 1 : 0;
         }
     }
@@ -227,7 +227,7 @@ void RandomConditions(std::mt19937& random)
             for (int h = 1; h <= 4; ++h)
                 StartNrCondMarks[r][h][c] = chance(30) ? 1 : 0;
         for (int k = 0; k <= 7; ++k) {
-            StartNrCondForbiddenCounts[k][c] = chance(25) ? 1 : 0;
+            StartNrCondForbiddenCounts[k][c] = chance(10) ? 1 : 0;
             StartNrCondUnreachableCounts[k][c] = chance(15) ? 1 : 0;
         }
         for (int g = 1; g <= 3; ++g)
@@ -261,11 +261,11 @@ void RandomConditions(std::mt19937& random)
         for (int h = 1; h <= StartNumbers; ++h)
             StreckValues[HorseIndex(r, h)] = static_cast<int32>(random() % 40);
     PayoutMin = chance(50) ? static_cast<int32>(random() % 5000) : 0;
-    PayoutMax = chance(50) ? static_cast<int32>(1000 + random() % 100000) : 100000000;
+    PayoutMax = chance(50) ? static_cast<int32>(1000000 + random() % 99000000) : 100000000;
     ConditionSwitches.payout = chance(70);
     for (int h = 1; h <= StartNumbers; ++h)
         for (int k = 0; k <= 7; ++k)
-            NrCountForbidden[h][k] = chance(4) ? 1 : 0;
+            NrCountForbidden[h][k] = chance(2) ? 1 : 0;
     NrSetCondCount = 2;
     for (int s = 1; s <= 2; ++s) {
         for (int h = 1; h <= StartNumbers; ++h)
@@ -276,11 +276,11 @@ void RandomConditions(std::mt19937& random)
         NrSetCondRemove[s] = !NrSetCondRequire[s] && chance(40) ? 1 : 0;
     }
     for (int k = 1; k <= 7; ++k)
-        EqualNrRule[k] = chance(10) ? 1 : 0;
+        EqualNrRule[k] = chance(5) ? 1 : 0;
     for (int k = 0; k <= 7; ++k)
-        OddCountForbidden[k] = chance(10) ? 1 : 0;
+        OddCountForbidden[k] = chance(5) ? 1 : 0;
     for (int k = 1; k <= 3; ++k)
-        PairRules[k] = static_cast<int32>(random() % 3);
+        PairRules[k] = chance(60) ? 0 : static_cast<int32>(1 + random() % 2);
 }
 
 TEST_F(ChanceTest, AcceptsExactlyTheRowsOfTheReductionsCandidateTest)

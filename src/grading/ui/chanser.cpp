@@ -180,15 +180,15 @@ void TChans::BuildResultPanel()
         this->*row.value = value;
         top += 24;
     }
-    NewLabel(this, QStringLiteral("LSumma"), QStringLiteral("Summa:"), {560, 134, 70, 18}, font);
-    Lsumverde = NewLabel(this, QStringLiteral("Lsumverde"), QString(), {638, 134, 82, 18}, font,
+    NewLabel(this, QStringLiteral("LSumma"), QStringLiteral("Summa:"), {550, 134, 70, 18}, font);
+    Lsumverde = NewLabel(this, QStringLiteral("Lsumverde"), QString(), {628, 134, 94, 18}, font,
                          Qt::AlignRight | Qt::AlignVCenter);
     for (QLineEdit* edit : {Utd7Edit, Utd6Edit, Utd5Edit})
         edit->installEventFilter(this);
 
     NewLabel(this, QStringLiteral("LInsats"), QStringLiteral("Vinstchansvärdet / insatsen:"),
              {450, 192, 180, 18}, SansFont(12, true));
-    Lprocentavinsats = NewBox(this, QStringLiteral("Lprocentavinsats"), InitialStakeText, {638, 191, 82, 20},
+    Lprocentavinsats = NewBox(this, QStringLiteral("Lprocentavinsats"), InitialStakeText, {622, 191, 102, 20},
                               SansFont(12, true), YellowColour);
     NewLabel(this, QStringLiteral("LBeraknade"), QStringLiteral("Antal beräknade rader:"),
              {450, 222, 180, 18}, SansFont(12, true));
