@@ -8,6 +8,7 @@
 #include "grading/chance.h"
 #include "model/variabl.h"
 #include "reduction/candidatetest.h"
+#include "reduction/varyingreduction.h"
 #include "support/marks.h"
 
 namespace {
@@ -74,6 +75,14 @@ TEST_F(ChanceTest, CorrectRowOutsideTheSystemIsWorthNothing)
     ASSERT_EQ(result.outcome, ChanceOutcome::Evaluated);
     EXPECT_EQ(result.texts.Lch7, "0");
     EXPECT_EQ(result.texts.Lverde7, "0");
+}
+
+TEST_F(ChanceTest, AFinishedReductionSetsTheSystemRowCount)
+{
+    DigestSetup();
+    SingleRowTarget = 2;
+    ASSERT_EQ(RunVaryingReduction(ReductionSettings{}).rows, 2);
+    EXPECT_EQ(ChanceSystemRows, 2);
 }
 
 TEST_F(ChanceTest, RoundsHalvesToEven)
