@@ -200,7 +200,7 @@ void TChans::BuildBoxes()
 {
     auto* box = new QGroupBox(QStringLiteral(" Räkna med "), this);
     box->setObjectName(QStringLiteral("GroupBox1"));
-    box->setGeometry(6, 198, 430, 106);
+    box->setGeometry(6, 206, 430, 98);
     box->setFont(SansFont(12, true));
     SetTextColour(box, Qt::white);
     const struct {
@@ -208,19 +208,19 @@ void TChans::BuildBoxes()
         int left;
     } columns[] = {{"villkor", 10}, {"tilläggsvillkor", 130}, {"gruppvillkor", 300}};
     for (const auto& column : columns)
-        NewLabel(box, QString(), QString::fromUtf8(column.caption), {column.left, 16, 100, 14},
+        NewLabel(box, QString(), QString::fromUtf8(column.caption), {column.left, 14, 100, 14},
                  SansFont(11, true));
     BuildCheckBoxes(this, box,
-                    {{&TChans::CBVinnare, "CBVinnare", "Vinnare", {10, 32, 110, 16}},
-                     {&TChans::CBVillkor, "CBVillkor", "Villkor", {10, 50, 110, 16}},
-                     {&TChans::CBABCD, "CBABCD", "ABCD", {10, 68, 110, 16}},
-                     {&TChans::CBStartnr, "CBStartnr", "Startnummer", {130, 32, 160, 16}},
-                     {&TChans::CBChans, "CBChans", "Poängvillkor", {130, 50, 160, 16}},
-                     {&TChans::CBUtdelning, "CBUtdelning", "Utdelningsintervall", {130, 68, 160, 16}},
-                     {&TChans::CBOvrigt, "CBOvrigt", "Övrigt", {130, 86, 160, 16}}});
+                    {{&TChans::CBVinnare, "CBVinnare", "Vinnare", {10, 30, 110, 16}},
+                     {&TChans::CBVillkor, "CBVillkor", "Villkor", {10, 47, 110, 16}},
+                     {&TChans::CBABCD, "CBABCD", "ABCD", {10, 64, 110, 16}},
+                     {&TChans::CBStartnr, "CBStartnr", "Startnummer", {130, 30, 160, 16}},
+                     {&TChans::CBChans, "CBChans", "Poängvillkor", {130, 47, 160, 16}},
+                     {&TChans::CBUtdelning, "CBUtdelning", "Utdelningsintervall", {130, 64, 160, 16}},
+                     {&TChans::CBOvrigt, "CBOvrigt", "Övrigt", {130, 81, 160, 16}}});
     for (int g = 1; g <= 3; ++g)
         cba[static_cast<std::size_t>(g)] =
-            NewCheckBox(box, QStringLiteral("cba%1").arg(g), QString::number(g), {300, 14 + 18 * g, 60, 16});
+            NewCheckBox(box, QStringLiteral("cba%1").arg(g), QString::number(g), {300, 13 + 17 * g, 60, 16});
     for (QCheckBox* check : {CBVinnare, CBVillkor, CBABCD})
         check->setChecked(true);
     for (QCheckBox* check :
