@@ -85,10 +85,17 @@ public:
     }
 
 private:
+    // With one horse in the last slot (the dummy race) its tally is made in place of the level
+    // above, which the next horse of that level makes afresh.
+    CandidateTally& Level(int slot)
+    {
+        return slot == RaceSlots && lastInPlace_ ? tally_[slot - 1] : tally_[slot];
+    }
+
     void Enter(int slot, int h)
     {
         row_[slot] = h;
-        plan_.test.Extend(tally_[slot - 1], slot, h, tally_[slot]);
+        plan_.test.Extend(tally_[slot - 1], slot, h, Level(slot));
         weight_[slot] = weight_[slot - 1] * plan_.points[slot][h];
         hits_[slot] = hits_[slot - 1] + (h == plan_.correct[slot]);
     }
@@ -98,7 +105,7 @@ private:
         for (int h : plan_.horses[slot]) {
             Enter(slot, h);
             if (slot == RaceSlots) {
-                if (plan_.test.Passes(tally_[slot]))
+                if (plan_.test.Passes(Level(slot)))
                     sink_.Pass(row_, weight_[slot], hits_[slot]);
                 continue;
             }
@@ -113,6 +120,7 @@ private:
     const WalkPlan& plan_;
     Sink& sink_;
     const std::atomic<bool>& stop_;
+    const bool lastInPlace_ = plan_.horses[RaceSlots].size() == 1;
     std::array<CandidateTally, RaceSlots + 1> tally_{};
     std::array<std::uint64_t, RaceSlots + 1> weight_{1, 0, 0, 0, 0, 0, 0, 0};
     std::array<int, RaceSlots + 1> hits_{};

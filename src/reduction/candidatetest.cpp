@@ -195,7 +195,8 @@ CandidateTally CandidateTest::Start() const
 void CandidateTest::Extend(const CandidateTally& base, int slot, int h, CandidateTally& out) const
 {
     out.pattern = base.pattern + patternPart_[slot][h];
-    out.numberCounts = base.numberCounts;
+    if (&out != &base)
+        out.numberCounts = base.numberCounts;
     if (slot <= Races)
         ++out.numberCounts[h];
     out.payoutProduct = base.payoutProduct * streckFactor_[slot][h];
