@@ -570,6 +570,21 @@ void ResetTexts()
 
 }  // namespace
 
+QString MainFormCaption;
+QString DataFormCaption;
+int32 SavedRoundAux;
+
+namespace {
+
+void ResetSystemFileState()
+{
+    MainFormCaption.clear();
+    DataFormCaption = QStringLiteral("Startlistor, streck och odds");
+    SavedRoundAux = 0;
+}
+
+}  // namespace
+
 void ResetGlobals()
 {
     AllocateBlocks();
@@ -583,6 +598,7 @@ void ResetGlobals()
     ResetReservesAndGrading();
     ResetCouponAndRowViews();
     ResetTexts();
+    ResetSystemFileState();
     EnumerateAbcdPatterns();
     MarkDummyRace();
 }
@@ -630,4 +646,6 @@ void FinalizeGlobals()
     RoundDate.clear();
     GameName.clear();
     VersionText.clear();
+    MainFormCaption.clear();
+    DataFormCaption.clear();
 }
