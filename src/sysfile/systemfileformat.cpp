@@ -854,6 +854,8 @@ void StageRound(StagedSystem& s, bool withRound)
         s.roundPayouts[i] = stagedRoundWaiting ? SavedRoundPayouts[i] : PayoutPerHits[i];
 }
 
+// An own order that a load staged and the race-data window has not taken yet is the order of
+// the system, as with the round.
 void StageRaceData(StagedSystem& s)
 {
     s.roundData = StartListLoaded == 1;
@@ -868,7 +870,7 @@ void StageRaceData(StagedSystem& s)
         for (int n = 1; n <= StartNumbers; ++n) {
             s.horseNames[r][n] = HorseNames[r][n];
             s.oddsTexts[r][n] = OddsTexts[r][n];
-            s.ownOrder[r][n] = OwnOrder[r][n];
+            s.ownOrder[r][n] = RestoreOwnOrderPending == 1 ? SavedOwnOrder[r][n] : OwnOrder[r][n];
         }
         for (int line = 0; line < 5; ++line)
             s.raceInfoLines[r][line] = RaceInfoLines[r][line];
@@ -921,6 +923,13 @@ void StageConditionGroupsAndTexts(StagedSystem& s)
 
 // ---- Applying a parsed file ----
 
+// Entries 1 to the end; entry 0 is not in the file and keeps its value.
+template <typename T, std::size_t N>
+void CopyFromOne(T (&to)[N], const T (&from)[N])
+{
+    std::copy(from + 1, from + N, to + 1);
+}
+
 void ApplyStreckAndPayout(const StagedSystem& s)
 {
     for (int r = 1; r <= RaceSlots; ++r)
@@ -968,13 +977,15 @@ void ApplySystemHead(const StagedSystem& s)
 void ApplyMarksAndCompositions(const StagedSystem& s)
 {
     std::memcpy(HorseGroups + 1, s.horseGroups + 1, sizeof(THorseGroupRecord) * RaceSlots);
-    std::memcpy(WinnerCountAllowed, s.winnerCountAllowed, sizeof WinnerCountAllowed);
-    std::memcpy(WinnerCountLocked, s.winnerCountLocked, sizeof WinnerCountLocked);
-    std::memcpy(CompositionNej, s.compositionNej, sizeof CompositionNej);
-    std::memcpy(CompositionRowsSaved, s.compositionRowsSaved, sizeof CompositionRowsSaved);
-    std::memcpy(CompositionRowsAll, s.compositionRowsAll, sizeof CompositionRowsAll);
-    std::memcpy(CompositionRowsKept, s.compositionRowsKept, sizeof CompositionRowsKept);
-    std::memcpy(CompositionOfListRow, s.compositionOfListRow, sizeof CompositionOfListRow);
+    for (int n = 0; n < 8; ++n) {
+        CopyFromOne(WinnerCountAllowed[n], s.winnerCountAllowed[n]);
+        CopyFromOne(WinnerCountLocked[n], s.winnerCountLocked[n]);
+    }
+    CopyFromOne(CompositionNej, s.compositionNej);
+    CopyFromOne(CompositionRowsSaved, s.compositionRowsSaved);
+    CopyFromOne(CompositionRowsAll, s.compositionRowsAll);
+    CopyFromOne(CompositionRowsKept, s.compositionRowsKept);
+    CopyFromOne(CompositionOfListRow, s.compositionOfListRow);
     for (int row = 0; row <= CompositionCount; ++row)
         for (int column = 0; column < 3; ++column)
             AbcdListCells[row][column] = s.abcdListCells[row][column];
@@ -1034,12 +1045,14 @@ void ApplyStartNrAndPointsConditions(const StagedSystem& s)
 
 void ApplyNumberConditionsAndSettings(const StagedSystem& s)
 {
-    std::memcpy(NrCountForbidden, s.nrCountForbidden, sizeof NrCountForbidden);
-    std::memcpy(NrSetCondMarks, s.nrSetCondMarks, sizeof NrSetCondMarks);
-    std::memcpy(NrSetCondHigh, s.nrSetCondHigh, sizeof NrSetCondHigh);
-    std::memcpy(NrSetCondLow, s.nrSetCondLow, sizeof NrSetCondLow);
-    std::memcpy(NrSetCondRequire, s.nrSetCondRequire, sizeof NrSetCondRequire);
-    std::memcpy(NrSetCondRemove, s.nrSetCondRemove, sizeof NrSetCondRemove);
+    for (int n = 1; n <= StartNumbers; ++n) {
+        std::memcpy(NrCountForbidden[n], s.nrCountForbidden[n], sizeof NrCountForbidden[n]);
+        CopyFromOne(NrSetCondMarks[n], s.nrSetCondMarks[n]);
+    }
+    CopyFromOne(NrSetCondHigh, s.nrSetCondHigh);
+    CopyFromOne(NrSetCondLow, s.nrSetCondLow);
+    CopyFromOne(NrSetCondRequire, s.nrSetCondRequire);
+    CopyFromOne(NrSetCondRemove, s.nrSetCondRemove);
     NrSetCondCount = s.nrSetCondCount;
     int32 activeCount = 0;
     for (int c = 1; c <= ConditionCount; ++c) {
