@@ -163,6 +163,10 @@ inline Event<int> StartListImported;
 // The start-number conditions or the groups over them changed: their marks, counts, active
 // flags (StartNrCondActiveCount), comments or group boxes.
 inline Event<> StartNrConditionsChanged;
+// A system file was loaded: every table it carries was replaced. Windows repaint what no
+// other event covers: captions, the system name and date, the payout and random-code edits,
+// the start-list texts, the chance window's row count (ChanceSystemRows), the loaded shares.
+inline Event<> SystemLoaded;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -585,6 +585,17 @@ void ResetSystemFileState()
 
 }  // namespace
 
+int32 ChanceSystemRows;
+
+namespace {
+
+void ResetChanceWindowState()
+{
+    ChanceSystemRows = 0;
+}
+
+}  // namespace
+
 void ResetGlobals()
 {
     AllocateBlocks();
@@ -599,6 +610,7 @@ void ResetGlobals()
     ResetCouponAndRowViews();
     ResetTexts();
     ResetSystemFileState();
+    ResetChanceWindowState();
     EnumerateAbcdPatterns();
     MarkDummyRace();
 }

@@ -357,6 +357,11 @@ extern QString DataFormCaption;
 // shown, or after "Spara omgången".
 extern int32 SavedRoundAux;
 
+// ---- Chance window ----
+// The number of single rows that the chance window's EditNRader shows; a varying reduction
+// and a load write it, the window mirrors it.
+extern int32 ChanceSystemRows;
+
 // Sets every table to its start value, once per run; a repeated call returns at once.
 void InitializeGlobals();
 // Releases the texts at exit, once per run.

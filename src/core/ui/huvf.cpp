@@ -138,6 +138,7 @@ void TV65x::BuildFileButtons()
     LATGfil =
         NewButton(Client, QStringLiteral("LATGfil"), QStringLiteral("Spara ATG-fil"), {121, 28, 99, 23});
     Button28 = NewButton(Client, QStringLiteral("Button28"), QStringLiteral("%"), {191, 51, 29, 23});
+    Button6 = NewButton(Client, QStringLiteral("Button6"), QStringLiteral("Radera"), {18, 74, 75, 18});
 }
 
 void TV65x::BuildNameAndDate()
@@ -427,7 +428,6 @@ void TV65x::BuildProgressOverlay()
 
 void TV65x::BuildOutsideControls()
 {
-    Button6 = NewButton(Client, QStringLiteral("Button6"), QStringLiteral("Radera"), {800, 5, 75, 23});
     KnReducera = NewButton(Client, QStringLiteral("KnReducera"), QStringLiteral("Reducera kuponger"),
                            {800, 30, 130, 23});
     KnReducera->setEnabled(false);
@@ -488,15 +488,12 @@ void TV65x::FormShow()
         StartUpdateCheck(LabelVersionskoll);
 }
 
+// On Yes, a save that did not happen (cancelled, declined or failed) keeps the program open,
+// so that the unsaved system is not lost.
 void TV65x::FormCloseQuery(bool& canClose)
 {
-    canClose = true;
-}
-
-void TV65x::FormClose()
-{
-    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
-        SaveSystem();
+    canClose = !(UnsavedSystemExists() &&
+                 AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")) && !SaveSystem());
 }
 
 void TV65x::closeEvent(QCloseEvent* e)
@@ -522,7 +519,6 @@ void TV65x::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    FormClose();
     e->accept();
     QApplication::quit();
 }

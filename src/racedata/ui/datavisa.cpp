@@ -362,6 +362,14 @@ void TData::SubscribeToChanges()
         PaintCounts();
         PaintMarkedHorseCount();
     });
+    // A loaded system brings its caption, its points and, with race data, its start lists.
+    Events::SystemLoaded.Subscribe(this, [this] {
+        setWindowTitle(DataFormCaption);
+        CBPoeng->setEnabled(PointsLoaded == 1);
+        ShowDataWindowPoints(*this);
+        if (StartListLoaded == 1)
+            FillDataWindow();
+    });
 }
 
 // ---- Creation, activation, close ----
