@@ -363,6 +363,7 @@ void PublishSingleRows(int32 rows, bool rowsDrawn)
 {
     SingleRowTarget = rows;
     SingleRowCount = rows;
+    ChanceSystemRows = rows;
     SingleRowsBuilt = rows >= 1 ? 1 : 0;
     if (rows < 1)
         return;
