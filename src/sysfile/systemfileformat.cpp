@@ -318,7 +318,7 @@ void WalkSystemHead(Io& io, S& s)  // sections 7 to 10
     io.Int(s.rowsKept);
     io.Int(s.rowsAfterGroupConditions);
     io.Int(s.rowsAccepted);
-    io.Int(s.keptCouponCount);
+    io.Int(s.keptCouponCount, 0, MaxCoupons);
     io.Byte(s.nejCount);
 }
 
@@ -395,7 +395,7 @@ void WalkGroupConditions(Io& io, S& s)  // sections 16, 17
 template <typename Io, typename S>
 void WalkReserves(Io& io, S& s)  // sections 18 to 20
 {
-    io.Byte(s.reserveMode, 1, 4);
+    io.Byte(s.reserveMode);
     for (int r = 1; r <= RaceSlots; ++r) {
         bool reset = s.reserveOrderReset[r] == 1;
         io.Word(reset, QStringLiteral("Ja"), QStringLiteral("Nej"));

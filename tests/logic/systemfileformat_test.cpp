@@ -554,7 +554,7 @@ TEST_F(SystemFileFormat, RefusedFilesChangeNothing)
         {"group code 5", WithLine(empty, 333, "5")},
         {"group size 16", WithLine(empty, 348, "16")},
         {"list row's composition 121", WithLine(empty, 1436, "121")},
-        {"reserve mode 5", WithLine(empty, 7216, "5")},
+        {"kept-coupon count 5 501", WithLine(empty, 330, "5501")},
         {"label slot 0", WithLine(empty, 7224, "0")},
         {"label slot 257", WithLine(empty, 7224, "257")},
         {"reserve order 16", WithLine(empty, 7226, "16")},
