@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 #include "conditions/startnrconditions.h"
@@ -112,13 +113,13 @@ public:
     explicit FileWriter(QByteArray& out) : out_(out) {}
     bool Ok() const { return true; }
 
-    void Int(const int32& value, int32 = 0, int32 = 0) { Line(QByteArray::number(value)); }
-    void Byte(const byte& value) { Line(QByteArray::number(value)); }
+    void Int(const int32& value, int32 = 0, int32 = 0) { Number(value); }
+    void Byte(const byte& value) { Number(value); }
     void Byte(const byte& value, int32, int32) { Byte(value); }
     template <typename T>
     void Flag01(const T& value)
     {
-        Line(QByteArray::number(value));
+        Number(value);
     }
     void Text(const QString& text, int = 0) { Line(EncodeWindows1252(OnOneLine(text))); }
     // An empty text is written as its marker.
@@ -142,6 +143,13 @@ public:
     }
 
 private:
+    void Number(int32 value)
+    {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        out_.append(digits, end - digits);
+        out_.append("\r\n", 2);
+    }
     void Line(const QByteArray& bytes)
     {
         out_.append(bytes);

@@ -1,0 +1,99 @@
+// Saving and loading the system file of a big system: 99 999 single rows and 5 500 coupons
+// with every condition section filled (about 710 000 lines). The format against a plain
+// list-of-lines way of doing the same: every line a text of its own, encoded or decoded and
+// converted one by one.
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+
+#include "model/variabl.h"
+#include "platform/textfile.h"
+#include "support/coupons.h"
+#include "support/marks.h"
+#include "sysfile/systemfileformat.h"
+
+namespace {
+
+constexpr int32 Rows = 99999;
+constexpr int Coupons = 5500;
+
+void BigSystem()
+{
+    ResetGlobals();
+    MarkEveryRace("AAAAABBBBBCCCCC");
+    KeepCoupons(Coupons);
+    for (int k = 1; k <= Coupons; k += 3)
+        CouponKept[k] = 0;
+    StartNrCondUsedCount = 100;
+    for (int c = 1; c <= ConditionCount; ++c) {
+        StartNrCondUsed[c] = 1;
+        CondSumActive[c] = 1;
+        StartNrCondComments[c] = QStringLiteral("Villkor %1 på favoriterna").arg(c);
+    }
+    SingleRowsBuilt = 1;
+    SingleRowCount = Rows;
+    for (int32 k = 1; k <= Rows; ++k)
+        for (int r = 1; r <= RaceSlots; ++r)
+            RowStore[r][k] = r == RaceSlots ? 1 : 1 + (k + r) % StartNumbers;
+}
+
+void BM_Save(benchmark::State& state)
+{
+    BigSystem();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SystemFileBytes(StageCurrentSystem(false)));
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+void BM_ParseAndApply(benchmark::State& state)
+{
+    BigSystem();
+    const QByteArray bytes = SystemFileBytes(StageCurrentSystem(false));
+    for (auto _ : state) {
+        const auto parsed = ParseSystemFile(bytes);
+        if (!parsed) {
+            state.SkipWithError("the file was refused");
+            break;
+        }
+        ApplyStagedSystem(*parsed);
+    }
+    state.counters["lines"] = static_cast<double>(bytes.count('\n'));
+    state.counters["rows"] = SingleRowCount;
+}
+BENCHMARK(BM_ParseAndApply)->Unit(benchmark::kMillisecond);
+
+// The plain writer's last step: the lines as texts, each encoded and ended on its own.
+void BM_PlainSaveOfTheLines(benchmark::State& state)
+{
+    BigSystem();
+    const QStringList lines = SplitTextLines(DecodeWindows1252(SystemFileBytes(StageCurrentSystem(false))));
+    for (auto _ : state) {
+        QByteArray bytes;
+        for (const QString& line : lines) {
+            bytes += EncodeWindows1252(line);
+            bytes += "\r\n";
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_PlainSaveOfTheLines)->Unit(benchmark::kMillisecond);
+
+// The plain reader's first step: the whole file decoded, split into texts and every line
+// converted to a number.
+void BM_PlainReadOfTheLines(benchmark::State& state)
+{
+    BigSystem();
+    const QByteArray bytes = SystemFileBytes(StageCurrentSystem(false));
+    for (auto _ : state) {
+        const QStringList lines = SplitTextLines(DecodeWindows1252(bytes));
+        std::int64_t sum = 0;
+        for (const QString& line : lines)
+            sum += line.toInt();
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_PlainReadOfTheLines)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
