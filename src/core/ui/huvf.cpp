@@ -84,6 +84,7 @@ QString MainWindowCaption()
 TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
 {
     setObjectName(QStringLiteral("V65x"));
+    MainFormCaption = windowTitle();
     MainFormWidget() = this;
     CentreOnScreenWhenFirstShown();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -479,6 +480,8 @@ void TV65x::ResetToStartState()
         edit->clear();
     }
     RullistV->setValue(1);
+    setWindowTitle(MainWindowCaption());
+    MainFormCaption = windowTitle();
     PaintAll();
 }
 

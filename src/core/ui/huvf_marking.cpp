@@ -202,8 +202,8 @@ void TV65x::PaintAll()
     PaintSwitches();
 }
 
-// The name and date edits show the loaded texts without writing them back; a file without a
-// caption leaves the caption the window starts with.
+// The name and date edits show the loaded texts without writing them back; a file with an
+// empty caption gives the caption the window starts with.
 void TV65x::PaintLoadedSystem()
 {
     for (auto [edit, text] : {std::pair{Namn, SystemName.str()}, std::pair{Datum, SystemDate.str()}}) {
