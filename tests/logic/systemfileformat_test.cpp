@@ -340,7 +340,9 @@ TEST_F(SystemFileFormat, AppliesLimitTextsAndWordsAsTheControlsWould)
     set(9490, "2 aktiv ");
     set(9179, "a11");
     set(9180, "a21 ");
-    set(5600 + 2, "300");  // forbidden hit flag of count 0, condition 1: low eight bits
+    set(5600 + 1, "fyllnad");  // the filler of condition 0 is passed over
+    set(5600 + 2, "300");      // forbidden hit flag of count 0, condition 1: low eight bits
+    set(317, "Osynlig");       // the marker line of section 4 is passed over
     const auto parsed = ParseSystemFile(BytesOf(lines));
     ASSERT_TRUE(parsed.has_value());
     ApplyStagedSystem(*parsed);
@@ -357,6 +359,38 @@ TEST_F(SystemFileFormat, AppliesLimitTextsAndWordsAsTheControlsWould)
     EXPECT_EQ(ConditionGroupMembers[1][1], 1);
     EXPECT_EQ(ConditionGroupMembers[2][1], 0);
     EXPECT_EQ(GroupCondForbiddenHits[0][1], 300 % 256);
+}
+
+// Conditions the file does not use are cleared, whatever the system before held.
+TEST_F(SystemFileFormat, ConditionsAndPointsTheFileLacksAreCleared)
+{
+    FillStartList(false);
+    const QByteArray file = CurrentFile();
+    StartEmpty();
+    StartNrCondUsedCount = 1;
+    StartNrCondUsed[5] = 1;
+    StartNrCondMarks[2][3][5] = 1;
+    StartNrCondForbiddenCounts[1][5] = 1;
+    StartNrCondUnreachableCounts[6][5] = 0;
+    CondPoints[1][2][2] = 30;
+    CondSumMax[2] = 100;
+    CondSumMin[2] = 10;
+    CondActive[2] = 1;
+    FillStartList(true);
+    ApplyStagedSystem(*ParseSystemFile(file));
+    EXPECT_EQ(StartNrCondUsedCount, 0);
+    EXPECT_EQ(StartNrCondUsed[5], 0);
+    EXPECT_EQ(StartNrCondMarks[2][3][5], 0);
+    EXPECT_EQ(StartNrCondForbiddenCounts[1][5], 0);
+    EXPECT_EQ(StartNrCondUnreachableCounts[6][5], 1);
+    EXPECT_EQ(CondPoints[1][2][2], 0);
+    EXPECT_EQ(CondSumMax[2], 700);
+    EXPECT_EQ(CondSumMin[2], 0);
+    EXPECT_EQ(CondActive[2], 0);
+    EXPECT_EQ(PointsLoaded, 0);  // "PoengfinnsEj"
+    EXPECT_EQ(HorsePoints[HorseIndex(1, 1)], 0);
+    EXPECT_EQ(StartListLoaded, 1);
+    EXPECT_EQ(RestoreOwnOrderPending, 1);
 }
 
 // ---- Older layouts ----
