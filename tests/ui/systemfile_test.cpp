@@ -4,9 +4,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
+#include "reduction/ui/reducu.h"
 #include "sysfile/systemfileformat.h"
 #include "sysfile/ui/suddafil.h"
+#include "views/percentages.h"
+#include "views/ui/procenten.h"
 #include "windowset.h"
 
 namespace {
@@ -88,6 +92,11 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_TRUE(StageCurrentSystem(false) == tables);
     EXPECT_EQ(SystemSaved, 1);
     EXPECT_EQ(Infoutd->Edit2->text(), QStringLiteral("100000000"));
+    // The loaded shares of the unreduced system on the streck and reduction windows.
+    const int32 share = UnreducedPercent[HorseIndex(1, 4)];
+    EXPECT_GT(share, 0);
+    EXPECT_EQ(Procent->o[1][4]->text(), ShareText(share));
+    EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
