@@ -167,6 +167,10 @@ inline Event<> StartNrConditionsChanged;
 inline Event<> ChanceSystemRowsChanged;
 // The grading window's inputs changed: its correct row (CorrectRow) or payouts (PayoutPerHits).
 inline Event<> GradingInputsChanged;
+// A system file was loaded: every table it carries was replaced. Windows repaint what no
+// other event covers: captions, the system name and date, the payout and random-code edits,
+// the start-list texts, the chance window's row count (ChanceSystemRows), the loaded shares.
+inline Event<> SystemLoaded;
 }  // namespace Events
 
 // Drops every subscription (tests start clean with it).

@@ -581,6 +581,22 @@ void ResetTexts()
 
 }  // namespace
 
+QString MainFormCaption;
+QString DataFormCaption;
+int32 SavedRoundAux;
+
+namespace {
+
+void ResetSystemFileState()
+{
+    MainFormCaption.clear();
+    DataFormCaption = QStringLiteral("Startlistor, streck och odds");
+    SavedRoundAux = 0;
+}
+
+}  // namespace
+
+
 void ResetGlobals()
 {
     AllocateBlocks();
@@ -595,6 +611,7 @@ void ResetGlobals()
     ResetCouponAndRowViews();
     ResetChanceEvaluation();
     ResetTexts();
+    ResetSystemFileState();
     EnumerateAbcdPatterns();
     MarkDummyRace();
 }
@@ -642,4 +659,6 @@ void FinalizeGlobals()
     RoundDate.clear();
     GameName.clear();
     VersionText.clear();
+    MainFormCaption.clear();
+    DataFormCaption.clear();
 }

@@ -354,6 +354,15 @@ extern QString ProgramDir;
 extern QString VersionText;
 extern byte SevenRaceSlots;
 
+// ---- System file: window state that the file carries ----
+// The captions of the main window (V65x) and the race-data window (TData); each window writes
+// its caption here whenever it sets one and shows the table's text after a load.
+extern QString MainFormCaption;
+extern QString DataFormCaption;
+// 0 while a round staged by the last load waits to be shown in the grading window; 1 once
+// shown, or after "Spara omgången".
+extern int32 SavedRoundAux;
+
 // Sets every table to its start value, once per run; a repeated call returns at once.
 void InitializeGlobals();
 // Releases the texts at exit, once per run.

@@ -92,6 +92,11 @@ bool WriteTextLines(const QString& path, const QStringList& lines)
         bytes += EncodeWindows1252(line);
         bytes += "\r\n";
     }
+    return WriteFileBytes(path, bytes);
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -20,3 +20,5 @@ std::optional<QStringList> ReadTextLines(const QString& path);
 // Writes the lines, replacing the file only when the whole text was written; false when the
 // file could not be written (an existing file is then left as it was).
 bool WriteTextLines(const QString& path, const QStringList& lines);
+// Writes the bytes as they are, in the same way: beside the file first, then renamed over it.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);

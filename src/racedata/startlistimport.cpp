@@ -416,6 +416,8 @@ void StoreStartList(int race, const StartListState& state)
     GameName = state.gameName;
     GameType = state.gameType;
     StartListLoaded = 1;
+    MainFormCaption = MainCaptionAfterImport();
+    DataFormCaption = DataCaptionAfterImport();
     RecomputeStreckPresent();
 }
 

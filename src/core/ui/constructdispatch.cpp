@@ -52,6 +52,19 @@ QString ConstructGroupSystem()
     return result.alarmMessage;
 }
 
+// The builder under the hourglass; its message afterwards.
+void ConstructWith(Builder builder)
+{
+    QString message;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        message = builder == Builder::RowEngine ? ConstructRowSystem() : ConstructGroupSystem();
+    }
+    if (!message.isEmpty())
+        ShowErrorMessage(message);
+}
+
 }  // namespace
 
 void TV65x::ConnectConstructDispatch()
@@ -113,16 +126,14 @@ void ConfirmAndConstruct()
 
 void ConstructSystem()
 {
-    if (ConstructionRunning())
-        return;
-    QString message;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        message = ChooseBuilder() == Builder::RowEngine ? ConstructRowSystem() : ConstructGroupSystem();
-    }
-    if (!message.isEmpty())
-        ShowErrorMessage(message);
+    if (!ConstructionRunning())
+        ConstructWith(ChooseBuilder());
+}
+
+void ConstructLoadedSystem()
+{
+    if (!ConstructionRunning())
+        ConstructWith(GroupSystemBuilt == 1 ? Builder::GroupSystem : Builder::RowEngine);
 }
 
 ConstructionResult RunConstructionEngine()

@@ -23,6 +23,11 @@ void ConfirmAndConstruct();
 // construction runs.
 void ConstructSystem();
 
+// Constructs a loaded system again in its saved construction mode (GroupSystemBuilt: the
+// engine or the group-system builder), under the hourglass, and shows the builder's message.
+// Does nothing while a construction runs.
+void ConstructLoadedSystem();
+
 // The construction engine with the main window's four switches and its waiting panel
 // ("Beräknar", "VÄNTA!", "Avbryt"): shows the running row count, lets events through, and
 // paints the counts that the outcome leaves ("x" when no system results). Builds coupons or

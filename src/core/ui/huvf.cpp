@@ -84,6 +84,7 @@ QString MainWindowCaption()
 TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
 {
     setObjectName(QStringLiteral("V65x"));
+    MainFormCaption = windowTitle();
     MainFormWidget() = this;
     CentreOnScreenWhenFirstShown();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -138,6 +139,7 @@ void TV65x::BuildFileButtons()
     LATGfil =
         NewButton(Client, QStringLiteral("LATGfil"), QStringLiteral("Spara ATG-fil"), {121, 28, 99, 23});
     Button28 = NewButton(Client, QStringLiteral("Button28"), QStringLiteral("%"), {191, 51, 29, 23});
+    Button6 = NewButton(Client, QStringLiteral("Button6"), QStringLiteral("Radera"), {18, 74, 75, 18});
 }
 
 void TV65x::BuildNameAndDate()
@@ -427,7 +429,6 @@ void TV65x::BuildProgressOverlay()
 
 void TV65x::BuildOutsideControls()
 {
-    Button6 = NewButton(Client, QStringLiteral("Button6"), QStringLiteral("Radera"), {800, 5, 75, 23});
     KnReducera = NewButton(Client, QStringLiteral("KnReducera"), QStringLiteral("Reducera kuponger"),
                            {800, 30, 130, 23});
     KnReducera->setEnabled(false);
@@ -479,6 +480,8 @@ void TV65x::ResetToStartState()
         edit->clear();
     }
     RullistV->setValue(1);
+    setWindowTitle(MainWindowCaption());
+    MainFormCaption = windowTitle();
     PaintAll();
 }
 
@@ -488,15 +491,12 @@ void TV65x::FormShow()
         StartUpdateCheck(LabelVersionskoll);
 }
 
+// On Yes, a save that did not happen (cancelled, declined or failed) keeps the program open,
+// so that the unsaved system is not lost.
 void TV65x::FormCloseQuery(bool& canClose)
 {
-    canClose = true;
-}
-
-void TV65x::FormClose()
-{
-    if (UnsavedSystemExists() && AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")))
-        SaveSystem();
+    canClose = !(UnsavedSystemExists() &&
+                 AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")) && !SaveSystem());
 }
 
 void TV65x::closeEvent(QCloseEvent* e)
@@ -522,7 +522,6 @@ void TV65x::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
-    FormClose();
     e->accept();
     QApplication::quit();
 }

@@ -73,6 +73,8 @@ public:
     void ClearAbcdConditionCells();
     // Everything above, as after a load or a reset of the tables.
     void PaintAll();
+    // After a load: the system name and date, the caption and everything PaintAll paints.
+    void PaintLoadedSystem();
 
     // The update check runs when the window is shown; the benchmark turns it off.
     bool UpdateCheckOnShow = true;
@@ -212,7 +214,6 @@ private:
     void BuildOutsideControls();
 
     void FormCloseQuery(bool& canClose);
-    void FormClose();
 
     // huvf_marking.cpp
     void BindMarkingHandlers();
@@ -241,6 +242,8 @@ private:
     void SignalMouseDown(bool TColumnSignals::*signal);
     // Writes the system; false when it was not written. Tells the user what the file said.
     bool SaveSystem();
+    void ReadSystemFile();
+    void Button6Click();
     void RullistVChange();
     void ConditionCellMouseDown(int column, int race, int group);
     void HitCountMouseDown(int column, int hits);

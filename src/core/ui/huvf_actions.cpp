@@ -50,7 +50,9 @@
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reduc.h"
 #include "reduction/ui/reducu.h"
+#include "sysfile/sysload.h"
 #include "sysfile/systemfile.h"
+#include "sysfile/ui/savesystem.h"
 #include "sysfile/ui/suddafil.h"
 #include "views/ui/procenten.h"
 #include "views/ui/seenkelrad.h"
@@ -79,14 +81,6 @@ void Open(WindowOf window, Shown shown)
         form->ShowModal();
     else
         form->Show();
-}
-
-// Shows what the system file tells the user; true when the save or load happened.
-bool Report(const SystemFileOutcome& outcome)
-{
-    if (!outcome.message.isEmpty())
-        ShowMessage(outcome.message);
-    return outcome.done;
 }
 
 // The condition switches and the column signals with the table entries they mirror.
@@ -129,6 +123,7 @@ void TV65x::ConnectActions()
     };
     click(Button8, &TV65x::Button8Click);
     click(Button9, &TV65x::Button9Click);
+    click(Button6, &TV65x::Button6Click);
     click(Button5, &TV65x::Button5Click);
     click(Bereknaerader, &TV65x::BereknaeraderClick);
     click(Button4, &TV65x::Button4Click);
@@ -167,7 +162,6 @@ void TV65x::ConnectWindowOpeners()
         {RaceButtons[6], []() -> VForm* { return Startlista6; }, Shown::Modeless},
         {RaceButtons[7], []() -> VForm* { return Startlista7; }, Shown::Modeless},
         {Button18, []() -> VForm* { return ATG; }, Shown::Modeless},
-        {Button6, []() -> VForm* { return Radera; }, Shown::Modal},
         {KnReducera, []() -> VForm* { return Reducera; }, Shown::Modal},
     };
     for (const Opener& opener : openers)
@@ -221,15 +215,14 @@ void TV65x::ConnectAbcdPanels()
     connect(Button7, &QPushButton::clicked, this, &TV65x::Button7Click);
 }
 
-// A save that did not happen (cancelled, refused or failed) stops the load, so that the
+// A save that did not happen (cancelled, declined or failed) stops the load, so that the
 // unsaved system is not lost.
 void TV65x::Button8Click()
 {
     if (UnsavedSystemExists() &&
         AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !SaveSystem())
         return;
-    const HourglassCursor hourglass;
-    Report(ReadSystemFile());
+    ReadSystemFile();
 }
 
 void TV65x::Button9Click()
@@ -241,7 +234,37 @@ void TV65x::Button9Click()
 
 bool TV65x::SaveSystem()
 {
-    return Report(WriteSystemFile());
+    return WriteSystemFile(this);
+}
+
+// The file is read and checked whole before anything changes; a loaded system of coupons is
+// constructed again in its saved mode with its saved keep flags.
+void TV65x::ReadSystemFile()
+{
+    const QString chosen = ChooseOpenFileName(this, SystemFileFilter);
+    if (chosen.isEmpty())
+        return;
+    SystemLoadOutcome outcome;
+    {
+        const HourglassCursor hourglass;
+        outcome = LoadSystemFile(chosen);
+    }
+    if (!outcome.file.done) {
+        ShowMessage(outcome.file.message);
+        return;
+    }
+    if (outcome.rowCountDiffers)
+        ShowMessage(LoadRowCountMismatchMessage);
+    if (!outcome.rebuild)
+        return;
+    ConstructLoadedSystem();
+    FinishLoadedRebuild();
+}
+
+void TV65x::Button6Click()
+{
+    Radera->WireDeleteFilesControls();
+    Radera->ShowModal();
 }
 
 void TV65x::Button5Click()

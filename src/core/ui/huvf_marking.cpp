@@ -3,18 +3,20 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
-#include "marks/marking.h"
-#include "marks/recount.h"
 #include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
 #include "marks/groupmarks.h"
+#include "marks/marking.h"
+#include "marks/recount.h"
 #include "marks/ui/markcolours.h"
 #include "model/notify.h"
 #include "model/variabl.h"
@@ -67,7 +69,8 @@ void TV65x::SubscribeToChanges()
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
-    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainCaptionAfterImport()); });
+    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainFormCaption); });
+    Events::SystemLoaded.Subscribe(this, [this] { PaintLoadedSystem(); });
     Events::StartNrConditionsChanged.Subscribe(this, [this] { PaintStartNrCondCount(); });
 }
 
@@ -197,6 +200,18 @@ void TV65x::PaintAll()
     PaintPointsCondCount();
     PaintStartNrCondCount();
     PaintSwitches();
+}
+
+// The name and date edits show the loaded texts without writing them back; a file with an
+// empty caption gives the caption the window starts with.
+void TV65x::PaintLoadedSystem()
+{
+    for (auto [edit, text] : {std::pair{Namn, SystemName.str()}, std::pair{Datum, SystemDate.str()}}) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+    setWindowTitle(MainFormCaption.isEmpty() ? MainWindowCaption() : MainFormCaption);
+    PaintAll();
 }
 
 void TV65x::PaintStartNrCondCount()

@@ -362,6 +362,15 @@ void TData::SubscribeToChanges()
         PaintCounts();
         PaintMarkedHorseCount();
     });
+    // A loaded system brings its caption, its points and, with race data, its start lists,
+    // which a hidden window fills on its next activation.
+    Events::SystemLoaded.Subscribe(this, [this] {
+        setWindowTitle(DataFormCaption);
+        CBPoeng->setEnabled(PointsLoaded == 1);
+        ShowDataWindowPoints(*this);
+        if (isVisible() && StartListLoaded == 1)
+            FillDataWindow();
+    });
 }
 
 // ---- Creation, activation, close ----

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "model/notify.h"
+#include "model/variabl.h"
 #include "platform/ui/kit.h"
 #include "reduction/payoutlimits.h"
 
@@ -50,6 +52,13 @@ TInfoutd::TInfoutd() : VForm(QStringLiteral("Utdelningsintervall"), QSize(371, 2
     connect(Edit1, &QLineEdit::textChanged, this, &TInfoutd::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TInfoutd::Edit2Change);
     connect(Button1, &QPushButton::clicked, this, &TInfoutd::Button1Click);
+    // A loaded interval is no change by the user: it marks nothing stale.
+    Events::SystemLoaded.Subscribe(this, [this] {
+        const QSignalBlocker minimum(Edit1);
+        const QSignalBlocker maximum(Edit2);
+        Edit1->setText(QString::number(PayoutMin));
+        Edit2->setText(QString::number(PayoutMax));
+    });
 }
 
 void TInfoutd::ResetToStartState()

@@ -260,6 +260,7 @@ void TReduceraF::Subscribe()
     Events::GroupsReplaced.Subscribe(this, [this] { PaintAllColours(); });
     Events::SystemStreckPercentChanged.Subscribe(this, [this] { PaintReduced(); });
     Events::StreckPresentRecomputed.Subscribe(this, [this] { PaintStreck(); });
+    Events::SystemLoaded.Subscribe(this, [this] { PaintUnreduced(); });
     Events::ReductionInputsChanged.Subscribe(this, [this](bool unreducedShown) {
         hide();
         if (unreducedShown)

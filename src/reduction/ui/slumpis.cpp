@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "model/notify.h"
 #include "model/variabl.h"
 #include "platform/ui/kit.h"
 #include "reduction/randomcode.h"
@@ -51,6 +52,7 @@ TSlump::TSlump() : VForm(QStringLiteral("Slump"), QSize(376, 323))
     Button1 = NewButton(this, QStringLiteral("Button1"), QStringLiteral("Återgå"), {138, 280, 100, 28});
     connect(slumpedit, &QLineEdit::textChanged, this, &TSlump::slumpeditChange);
     connect(Button1, &QPushButton::clicked, this, &TSlump::Button1Click);
+    Events::SystemLoaded.Subscribe(this, [this] { slumpedit->setText(QString::number(RandomCode)); });
 }
 
 void TSlump::ResetToStartState()

@@ -163,6 +163,7 @@ void TProcent::SubscribeToMarks()
     });
     Events::MarksCleared.Subscribe(this, [this] { ClearGroupColours(); });
     Events::GroupsReplaced.Subscribe(this, [this] { PaintGroupMarks(); });
+    Events::SystemLoaded.Subscribe(this, [this] { ShowSystemShares(); });
 }
 
 // The lamps, covers, ticks and captions as the window is designed; the cell colours follow

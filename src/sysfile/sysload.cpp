@@ -1,0 +1,208 @@
+#include "sysfile/sysload.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "conditions/abcdlist.h"
+#include "conditions/groupconditions.h"
+#include "conditions/keptcoupons.h"
+#include "conditions/winnercounts.h"
+#include "marks/recount.h"
+#include "model/notify.h"
+#include "model/patterns.h"
+#include "model/variabl.h"
+
+namespace {
+
+constexpr int32 PayoutCeiling = 100000000;
+const QString NoCount = QStringLiteral("x");
+
+template <typename T>
+void FillBytes(T& table, byte value)
+{
+    std::memset(static_cast<void*>(&table), value, sizeof table);
+}
+
+void SetPlane(int plane, byte value)
+{
+    std::fill(std::begin(AbcdPatternPlanes[plane]) + 1,
+              std::begin(AbcdPatternPlanes[plane]) + PatternCount + 1, value);
+}
+
+void ResetPayoutInterval()
+{
+    PayoutMin = 0;
+    PayoutMax = PayoutCeiling;
+    ConditionSwitches.payout = false;
+}
+
+// Race 0 of the cells holds each condition's number of selected cells: the file sets it.
+void ResetGroupConditions()
+{
+    for (int race = 1; race <= RaceSlots; ++race)
+        FillBytes(GroupCondCells[race], 0);
+    SetPlane(PlaneGroupConditions, 1);
+    FillBytes(GroupCondForbiddenHits, 0);
+    for (int hits = 0; hits <= 7; ++hits)
+        std::fill(std::begin(GroupCondUnreachableHits[hits]) + 1, std::end(GroupCondUnreachableHits[hits]),
+                  flag{1});
+    GroupCondCount = 0;
+}
+
+int32 GroupSize(int race, int group)
+{
+    return HorseGroups[race][group][0];
+}
+
+int32 MarkedInSlot(int race)
+{
+    int32 horses = 0;
+    for (int group = GroupA; group <= GroupD; ++group)
+        horses += GroupSize(race, group);
+    return horses;
+}
+
+// Rows of every pattern (the product of its groups' sizes), its has-rows flag and the rows of
+// every composition.
+void RecountPatternRows()
+{
+    int32 totals[CompositionCount + 1] = {};
+    auto& planes = AbcdPatternPlanes;
+    for (int p = 1; p <= PatternCount; ++p) {
+        int32 rows = 1;
+        for (int race = 1; race <= RaceSlots; ++race)
+            rows *= GroupSize(race, planes[race][p]);
+        PatternRowCounts[p] = rows;
+        planes[PlaneHasRows][p] = rows > 0 ? 1 : 0;
+        totals[planes[PlaneComposition][p]] += rows;
+    }
+    std::copy(std::begin(totals) + 1, std::end(totals), std::begin(CompositionRowsAll) + 1);
+}
+
+// The unreduced rows less those of patterns with rows that a pattern-level condition removes.
+int32 RowsLeftByPatternConditions()
+{
+    const auto& planes = AbcdPatternPlanes;
+    int32 removed = 0;
+    for (int p = 1; p <= PatternCount; ++p)
+        if (planes[PlaneHasRows][p] == 1 &&
+            (planes[PlaneWinnerCounts][p] == 0 || planes[PlaneCompositionList][p] == 0 ||
+             planes[PlaneGroupConditions][p] == 0))
+            removed += PatternRowCounts[p];
+    return UnreducedRowCount - removed;
+}
+
+byte GroupConditionsInUse()
+{
+    int used = 0;
+    for (int c = 1; c <= ConditionCount; ++c)
+        used += GroupCondCells[0][0][c] > 0 ? 1 : 0;
+    return static_cast<byte>(used);
+}
+
+int32 ActiveStartNrConditions()
+{
+    return static_cast<int32>(
+        std::count(std::begin(StartNrCondActive) + 1, std::end(StartNrCondActive), flag{1}));
+}
+
+void RebuildKeptCouponList()
+{
+    int32 entry = 0;
+    for (int32 coupon = 1; coupon <= std::clamp(CouponCount, 0, MaxCoupons); ++coupon)
+        if (CouponKept[coupon] == 1)
+            KeptCoupons[++entry] = coupon;
+}
+
+}  // namespace
+
+void ResetSystemBeforeLoad()
+{
+    const EventBatch batch;
+    ResetPayoutInterval();
+    FillBytes(HorseGroups, 0);
+    FillBytes(WinnerCountAllowed, 1);
+    FillBytes(WinnerCountLocked, 1);
+    ResetGroupConditions();
+    FillBytes(CompositionNej, 0);
+    SetPlane(PlaneCompositionList, 1);
+    RecomputeAfterMarking();
+    NejCount = 0;
+    ResultLabels.Kup = QStringLiteral("XX");
+    Events::MarksCleared.Emit();
+    Events::ConditionsChanged.Emit();
+}
+
+void RefreshTablesAfterLoad()
+{
+    const EventBatch batch;
+    RecountPatternRows();
+    RecomputeWinnerCountPlane();
+    ApplyCompositionNejToPatterns();
+    RecomputeGroupConditionPlane();
+    UnreducedRowCount = 1;
+    for (int race = 1; race <= RaceSlots; ++race)
+        UnreducedRowCount *= MarkedInSlot(race);
+    RowsAfterGroupConditions = RowsLeftByPatternConditions();
+    GroupCondCount = GroupConditionsInUse();
+    StartNrCondActiveCount = ActiveStartNrConditions();
+    RebuildKeptCouponList();
+    CurrentPointsCond = 1;
+    PointsCondReloadPending = 1;
+    ReserveAux = 1;
+    BuildCouponsAfterRows = 1;
+    UnreducedPercentValid = 0;
+    // A file that claims coupons without a marked horse in every race holds no system.
+    if (UnreducedRowCount <= 0)
+        CouponsBuilt = 0;
+    KeepLoadedCouponSelection = CouponsBuilt == 1 && CouponCount > 0 ? 1 : 0;
+    SystemSaved = CouponsBuilt == 1 || SingleRowsBuilt == 1 ? 1 : 0;
+    Events::GroupsReplaced.Emit();
+    Events::CountsRecomputed.Emit();
+    Events::ConditionsChanged.Emit();
+    Events::StartNrConditionsChanged.Emit();
+    Events::PointsCondCountChanged.Emit();
+    Events::StreckPresentRecomputed.Emit();
+    Events::ReserveRuleChanged.Emit();
+}
+
+bool LoadedRowCountDiffers()
+{
+    return UnreducedRowCount != LoadedUnreducedRowCount;
+}
+
+void ShowLoadedCounts()
+{
+    ResultLabels.Radantal = NoCount;
+    ResultLabels.Kup = NoCount;
+    ResultLabels.PriceVisible = false;
+    if (SingleRowsBuilt == 1) {
+        ResultLabels.Radantal = QString::number(SingleRowCount);
+        ResultLabels.Kup = QStringLiteral("enkelrader");
+        ResultLabels.SystemButtonsEnabled = true;
+    }
+    Events::ResultsStale.Emit();
+}
+
+bool LoadedSystemNeedsRebuild()
+{
+    return CouponsBuilt == 1;
+}
+
+void FinishLoadedRebuild()
+{
+    const EventBatch batch;
+    KeepLoadedCouponSelection = 0;
+    if (CouponsBuilt == 1) {
+        const KeptCouponTotals totals = RecomputeCouponSelection();
+        ResultLabels.Radantal = totals.rows;
+        ResultLabels.Kup = totals.coupons;
+        ResultLabels.Reducgrad = totals.reduction;
+        ResultLabels.Prisrader = totals.price.rows;
+        ResultLabels.Prisavg = totals.price.fees;
+        ResultLabels.Pristot = totals.price.total;
+        ResultLabels.PriceVisible = true;
+    }
+    SystemSaved = CouponsBuilt == 1 || SingleRowsBuilt == 1 ? 1 : 0;
+    Events::KeptCouponsChanged.Emit();
+}

@@ -1,0 +1,191 @@
+#include <QCloseEvent>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "reduction/pointsentry.h"
+#include "reduction/ui/infoutdeln.h"
+#include "reduction/ui/reducu.h"
+#include "sysfile/systemfileformat.h"
+#include "sysfile/ui/suddafil.h"
+#include "views/percentages.h"
+#include "views/ui/procenten.h"
+#include "windowset.h"
+
+namespace {
+
+const QString CloseQuestion = QStringLiteral("Ska systemet sparas innan programmet stängs?");
+const QString LoadQuestion = QStringLiteral("Ska systemet sparas innan nytt system hämtas in?");
+
+class SystemFileWindowsTest : public WindowSetTest {
+protected:
+    void SetUp() override
+    {
+        WindowSetTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    QString PathOf(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    static void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Marks in every race, a name, one "Nej" in the distribution list, and the group system
+    // built by "Flerkupong".
+    static void BuildSystem()
+    {
+        MarkOneAHorsePerRace();
+        for (int race = 1; race <= 3; ++race)
+            Mark(race, GroupB, 4);
+        Mark(2, GroupC, 7);
+        Find<QLineEdit>("Namn")->setText(QStringLiteral("Lördagssystemet"));
+        Click("Berekna");
+        ASSERT_EQ(CouponsBuilt, 1);
+        ASSERT_EQ(SystemSaved, 0);
+    }
+
+    // What the main window shows of a system: counts, captions, the grid, the lists.
+    static QStringList Displays()
+    {
+        QStringList shown{V65x->windowTitle(), Find<QLineEdit>("Namn")->text()};
+        for (const char* name : {"LabelRadantal", "LabelKup", "LRaderoreduc", "LReducgrad", "Prisrader",
+                                 "Prisavg", "Pristot", "Maxrader", "Lantalraderutan", "Antalkusar", "Label2",
+                                 "NejPanel", "Labelantalvlk", "Lsnvlk", "Lvchvlk", "LabelRes"})
+            shown << QString::fromLatin1(name) + QLatin1Char('=') + Text(name) +
+                         (Find(name)->isHidden() ? QStringLiteral(" (dold)") : QString());
+        for (int race = 1; race <= RaceSlots; ++race)
+            for (int group = GroupA; group <= GroupD; ++group)
+                for (int horse = 1; horse <= StartNumbers; ++horse)
+                    shown << V65x->MarkCells[race][group][horse]->text();
+        for (int row = 1; row <= CompositionCount; ++row)
+            for (int column = 0; column < 3; ++column)
+                shown << ListCell(row, column);
+        return shown;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTablesAndDisplays)
+{
+    BuildSystem();
+    TestDialogs().fileNames.push_back(PathOf("lordag"));
+    Click("Button9");
+    EXPECT_TRUE(QFile::exists(PathOf("lordag.SV6")));
+    EXPECT_EQ(SystemSaved, 1);
+    EXPECT_TRUE(TestDialogs().errors.isEmpty());
+    const QStringList shown = Displays();
+    const StagedSystem tables = StageCurrentSystem(false);
+
+    StartClean();
+    ASSERT_NE(Displays(), shown);
+    TestDialogs().fileNames.push_back(PathOf("lordag.SV6"));
+    Click("Button8");
+    EXPECT_TRUE(TestDialogs().questions.isEmpty());
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    EXPECT_EQ(Displays(), shown);
+    EXPECT_TRUE(StageCurrentSystem(false) == tables);
+    EXPECT_EQ(SystemSaved, 1);
+    EXPECT_EQ(Infoutd->Edit2->text(), QStringLiteral("100000000"));
+    // The loaded shares of the unreduced system on the streck and reduction windows.
+    const int32 share = UnreducedPercent[HorseIndex(1, 4)];
+    EXPECT_GT(share, 0);
+    EXPECT_EQ(Procent->o[1][4]->text(), ShareText(share));
+    EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SystemFileWindowsTest, ARefusedFileChangesNothingNotEvenTheCaption)
+{
+    BuildSystem();
+    V65x->setWindowTitle(QStringLiteral("Vimsta för V65-V64, version 18.2   Solvalla"));
+    const QStringList shown = Displays();
+    const StagedSystem tables = StageCurrentSystem(false);
+    WriteFile(PathOf("fel.SV6"), "V64 v7c u\r\n1\r\n");
+    SystemSaved = 1;
+    TestDialogs().fileNames.push_back(PathOf("fel.SV6"));
+    Click("Button8");
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Systemet kunde inte läsas in.")});
+    EXPECT_EQ(Displays(), shown);
+    EXPECT_TRUE(StageCurrentSystem(false) == tables);
+    EXPECT_EQ(CouponsBuilt, 1);
+}
+
+// On Yes, a save that did not happen keeps the program open and the system as it was.
+TEST_F(SystemFileWindowsTest, ASaveThatDidNotHappenStopsTheCloseAndTheLoad)
+{
+    struct Case {
+        const char* what;
+        bool answer;
+        QStringList fileNames;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"dialog cancelled", true, {}, false},
+        {"write failed", true, {PathOf("saknas/system")}, false},
+        {"saved", true, {PathOf("sparat")}, true},
+        {"not saved on No", false, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartClean();
+        BuildSystem();
+        TestDialogs().answers.push_back(c.answer);
+        TestDialogs().fileNames.assign(c.fileNames.begin(), c.fileNames.end());
+        QCloseEvent close;
+        QCoreApplication::sendEvent(V65x, &close);
+        EXPECT_EQ(close.isAccepted(), c.closes);
+        EXPECT_EQ(TestDialogs().questions, QStringList{CloseQuestion});
+    }
+
+    // The load after a failed save does not take place: the chosen file stays unread.
+    StartClean();
+    BuildSystem();
+    TestDialogs().answers.push_back(true);
+    TestDialogs().fileNames = {PathOf("saknas/system"), PathOf("annat.SV6")};
+    Click("Button8");
+    EXPECT_EQ(TestDialogs().questions, QStringList{LoadQuestion});
+    EXPECT_EQ(TestDialogs().errors.size(), 1);
+    EXPECT_EQ(TestDialogs().fileNames.size(), 1U);
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    EXPECT_EQ(CouponsBuilt, 1);
+}
+
+TEST_F(SystemFileWindowsTest, TheDeleteWindowIsReachedByMouseAndErasesOnlyWhatItAsksAbout)
+{
+    auto* button = Find<QPushButton>("Button6");
+    EXPECT_TRUE(QRect(0, 0, 768, 568).contains(button->geometry()));
+    Click("Button6");
+    EXPECT_EQ(TestDialogs().modalWindows, QStringList{QStringLiteral("TRadera")});
+
+    WriteFile(PathOf("gammal.V75"), "x");
+    WriteFile(PathOf("system.SV6"), "x");
+    Radera->ChangeFolder(dir_.path());
+    ASSERT_EQ(Radera->FileListBox1->count(), 1);
+    Radera->FileListBox1->setCurrentRow(0);
+    EXPECT_EQ(Radera->Edit1->text(), QStringLiteral("gammal.V75"));
+
+    TestDialogs().answers = {false, true};
+    Radera->Button1->click();
+    EXPECT_TRUE(QFile::exists(PathOf("gammal.V75")));
+    Radera->Button1->click();
+    EXPECT_EQ(TestDialogs().questions, QStringList(2, QStringLiteral("Ska filen  gammal.V75 raderas?")));
+    EXPECT_FALSE(QFile::exists(PathOf("gammal.V75")));
+    EXPECT_EQ(Radera->FileListBox1->count(), 0);
+
+    // A system file is not the name the window erases: nothing is asked, nothing erased.
+    Radera->Edit1->setText(QStringLiteral("system.SV6"));
+    Radera->Button1->click();
+    EXPECT_EQ(TestDialogs().questions.size(), 2);
+    EXPECT_TRUE(QFile::exists(PathOf("system.SV6")));
+    EXPECT_TRUE(TestDialogs().errors.isEmpty());
+    Radera->Button2->click();
+    EXPECT_TRUE(Radera->isHidden());
+}
+
+}  // namespace
