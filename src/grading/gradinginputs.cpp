@@ -20,6 +20,11 @@ byte PresentGroup(int race, int startNr)
 
 }  // namespace
 
+void InvalidateGrading()
+{
+    Graded = 0;
+}
+
 void SetRaceWinner(int race, int startNr)
 {
     if (!IsRace(race) || !IsHorse(startNr))

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+// The results on show no longer match the inputs (Graded := 0).
+void InvalidateGrading();
+
 // Enters, moves or removes the winner of race slot 1-7: no winner yet -> startNr wins; the
 // winner clicked again -> none; another horse -> it wins instead. The box takes the horse's
 // present group (WinnerMarkGroup) and the chance window's correct horse follows.

@@ -246,7 +246,9 @@ bool TV65x::SaveSystem()
 
 void TV65x::Button5Click()
 {
-    if (BeginGrading())
+    const bool gradable = BeginGrading();
+    Retta2->PrepareForGrading();
+    if (gradable)
         Retta2->Show();
     else
         ShowMessage(QStringLiteral("Det finns inget system att rätta."));
