@@ -79,6 +79,13 @@ TEST_F(GradingWindowTest, TheMainWindowsButtonOpensTheWindowOnlyWithASystem)
     EXPECT_TRUE(Retta2->isVisible());
     EXPECT_EQ(Retta2->Rettlista->rowCount(), 7);
     EXPECT_EQ(Retta2->Rettlista->horizontalHeaderItem(2)->text(), QStringLiteral("     5 r"));
+    Retta2->Button6->click();
+    EXPECT_TRUE(TestDialogs().modalWindows.contains(QStringLiteral("TRettningsinfo")));
+    SharedPrinter().setPageOrientation(QPageLayout::Landscape);
+    Retta2->Button2->click();
+    EXPECT_FALSE(Retta2->isVisible());
+    EXPECT_EQ(GradingWindowFlags, 0);
+    SharedPrinter().setPageOrientation(QPageLayout::Portrait);
 }
 
 TEST_F(GradingWindowTest, WinnerBoxesEnterMoveAndRemoveTheWinnerAndTheChanceWindowFollows)

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "conditions/mainrequests.h"
 #include "grading/grading.h"
@@ -105,11 +106,8 @@ public:
     HourglassCursor& operator=(const HourglassCursor&) = delete;
 };
 
-void PlayResultPrintout(const ResultPrintout& printout, const QFont& font)
+void PlayResultPrintout(PrintJob& job, const ResultPrintout& printout, const QFont& font)
 {
-    PrintJob job(QStringLiteral("Resultat"));
-    if (!job.IsActive())
-        return;
     QFont title = font;
     title.setBold(true);
     title.setPixelSize(static_cast<int>(RoundHalfEven(1.3 * printout.textHeight)));
@@ -123,6 +121,19 @@ void PlayResultPrintout(const ResultPrintout& printout, const QFont& font)
         job.TextOut(text.x, text.y, text.text);
     }
     job.SetFont(font);
+}
+
+// Plays the print-out as one job; a job that the printer could not finish is reported.
+void PrintResult(const ResultPrintout& printout, const QFont& font)
+{
+    {
+        PrintJob job(QStringLiteral("Resultat"));
+        if (!job.IsActive())
+            return;
+        PlayResultPrintout(job, printout, font);
+    }
+    if (SharedPrinter().printerState() == QPrinter::Error)
+        ShowErrorMessage(QStringLiteral("Utskriften kunde inte slutföras."));
 }
 
 }  // namespace
@@ -188,8 +199,8 @@ void TRetta2::BuildBoxRow(QLabel* (&boxes)[RaceSlots + 1][StartNumbers + 1], int
                                                     : OrderArea;
     for (int n = 1; n <= StartNumbers; ++n) {
         QLabel* box = NewBox(this, BoxName(area, race, n), QString(),
-                             {area.left + area.step * (n - 1), top, area.width, 16}, BoxFont(area.kind), Qt::white,
-                             area.kind == BoxKind::Scratch ? RedColour : QColor(Qt::black));
+                             {area.left + area.step * (n - 1), top, area.width, 16}, BoxFont(area.kind),
+                             Qt::white, area.kind == BoxKind::Scratch ? RedColour : QColor(Qt::black));
         box->setProperty("boxKind", static_cast<int>(area.kind));
         box->setProperty("race", race);
         box->setProperty("number", n);
@@ -393,6 +404,7 @@ void TRetta2::ShowPayoutEdits()
 void TRetta2::ShowCouponGrid(int dataRows)
 {
     Rettlista->setRowCount(dataRows);
+    filledGridRows_ = 0;
     Rettlista->setHorizontalHeaderLabels({QStringLiteral("  Kup"), QStringLiteral("  6 r"),
                                           QStringLiteral("     5 r"), QStringLiteral("     4 r")});
     for (int row = 0; row < dataRows; ++row)
@@ -424,10 +436,10 @@ void TRetta2::ClearGradingResults()
         Vinstrad[line]->clear();
     }
     ScrollBar1->setValue(1);
-    for (int row = 0; row < Rettlista->rowCount(); ++row)
+    for (int row = 0; row < std::min(filledGridRows_, Rettlista->rowCount()); ++row)
         for (int column = 0; column < 4; ++column)
-            if (QTableWidgetItem* item = Rettlista->item(row, column))
-                item->setText(QString());
+            Rettlista->item(row, column)->setText(QString());
+    filledGridRows_ = 0;
     Knappnesta->setEnabled(false);
 }
 
@@ -552,6 +564,7 @@ void TRetta2::Button1Click()
         for (std::size_t row = 0; row < result.couponGrid.size(); ++row)
             for (int column = 0; column < 4; ++column)
                 Rettlista->item(static_cast<int>(row), column)->setText(result.couponGrid[row][column]);
+        filledGridRows_ = static_cast<int>(result.couponGrid.size());
     }
     if (result.singleRows)
         ScrollBar1Change();
@@ -591,7 +604,7 @@ void TRetta2::Button3Click()
         ShowMessage(printout.refusal);
         return;
     }
-    PlayResultPrintout(printout, font);
+    PrintResult(printout, font);
 }
 
 void TRetta2::Button4Click()

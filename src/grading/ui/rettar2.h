@@ -98,7 +98,7 @@ private:
     void ShowCouponGrid(int dataRows);
 
     FontDialog fontDialog_;
-    bool closingWithNextRace_ = false;
+    int filledGridRows_ = 0;  // grid rows that show a winning coupon
 };
 
 extern TRetta2* Retta2;
