@@ -146,6 +146,9 @@ inline Event<bool> ReductionInputsChanged;
 inline Event<> ReductionPointsReplaced;
 // The inputs of the chance evaluation changed: its results no longer hold.
 inline Event<> ChanceInputsChanged;
+// The grading window changed a correct horse (ChanceCorrectRow follows CorrectRow) or a
+// payout (PayoutPerHits): the chance window shows its correct row and payouts anew.
+inline Event<> GradingInputsChanged;
 // The reserve rule was written (mode, orders, fixed reserves) and the reserve signal settled.
 inline Event<> ReserveRuleChanged;
 // A varying reduction stored new single rows (their count): the row count, "enkelrader" and

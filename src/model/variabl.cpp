@@ -491,8 +491,7 @@ byte CorrectRow[RaceSlots + 1];
 byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
 byte StartersPerRace[RaceSlots + 1];
 THorseTable<flag> ScratchedInGrading;
-int32 PayoutPerHits[9];
-int32 WinningsPerClass[9];
+int32 PayoutPerHits[5];
 byte NextRaceNo, NextRaceCorrect;
 byte GradingWindowFlags;
 int32 SavedRoundWinners[8];
@@ -545,7 +544,6 @@ void ResetReservesAndGrading()
     Zero(CorrectRow);
     Zero(ScratchedInGrading);
     Zero(PayoutPerHits);
-    Zero(WinningsPerClass);
     NextRaceNo = NextRaceCorrect = 0;
     GradingWindowFlags = 1;
     Zero(SavedRoundWinners);
@@ -558,6 +556,33 @@ void ResetReservesAndGrading()
     CouponPrintCounts = 1;
     CouponPrintOptions = 0;
     CouponPrintFormOpen = 0;
+}
+
+}  // namespace
+
+int32 CorrectCounts[8];
+byte RowCorrectCounts[MaxGradedSingleRows + 1];
+TCouponResult CouponResults[MaxCoupons + 1];
+int32 WinningCouponCount;
+int32 WinningRowCount;
+int32 WinningRowsFirst;
+std::int64_t WinningsPerClass[4];
+byte WinnerMarkGroup[RaceSlots + 1];
+int32 NextRaceWinner;
+int32 NextRaceRowCount;
+
+namespace {
+
+void ResetGradingResults()
+{
+    Zero(CorrectCounts);
+    Zero(RowCorrectCounts);
+    Zero(CouponResults);
+    WinningCouponCount = WinningRowCount = 0;
+    WinningRowsFirst = 1;
+    Zero(WinningsPerClass);
+    Zero(WinnerMarkGroup);
+    NextRaceWinner = NextRaceRowCount = 0;
 }
 
 }  // namespace
@@ -596,7 +621,6 @@ void ResetSystemFileState()
 
 }  // namespace
 
-
 void ResetGlobals()
 {
     AllocateBlocks();
@@ -608,6 +632,7 @@ void ResetGlobals()
     ResetConstructionResults();
     ResetRaceData();
     ResetReservesAndGrading();
+    ResetGradingResults();
     ResetCouponAndRowViews();
     ResetChanceEvaluation();
     ResetTexts();

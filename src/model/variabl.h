@@ -325,8 +325,8 @@ extern byte CorrectRow[RaceSlots + 1];
 extern byte OfficialOrder[RaceSlots + 1][StartNumbers + 1];
 extern byte StartersPerRace[RaceSlots + 1];
 extern THorseTable<flag> ScratchedInGrading;
-extern int32 PayoutPerHits[9];     // [4..8]
-extern int32 WinningsPerClass[9];  // [4..8]
+// Payout a row in kronor, 0-100 000 000: [0] 4 races right, [1] 5, [2] 6, [3] 7 race slots.
+extern int32 PayoutPerHits[5];
 extern byte NextRaceNo, NextRaceCorrect;
 extern byte GradingWindowFlags;
 extern int32 SavedRoundWinners[8];
@@ -338,6 +338,31 @@ extern byte ChanceCorrectRow[RaceSlots + 1];
 // 100 at start, written by its edit, by the varying reduction's finish and by a load
 // (Events::ChanceSystemRowsChanged).
 extern int32 ChanceSystemRows;
+
+// ---- Grading results and the saved round ----
+// The single rows a grading can hold a result for.
+constexpr int MaxGradedSingleRows = 100000;
+// [i]: graded rows with exactly 7 - i correct race slots.
+extern int32 CorrectCounts[8];
+// [k]: correct race slots 0-7 of single row k.
+extern byte RowCorrectCounts[MaxGradedSingleRows + 1];
+// Per position j of KeptCoupons: the coupon's rows with 4, 5, 6 and 7 correct slots and
+// whether any of them is above 0.
+struct TCouponResult {
+    int32 Rows4, Rows5, Rows6, Rows7;
+    int32 Winning;
+};
+extern TCouponResult CouponResults[MaxCoupons + 1];
+extern int32 WinningCouponCount;
+extern int32 WinningRowCount;
+extern int32 WinningRowsFirst;
+// Won kronor by class, [0] 4 right ... [3] 7 slots: PayoutPerHits[i] x CorrectCounts[3 - i].
+extern std::int64_t WinningsPerClass[4];
+// The group whose colour the winner's box of each race slot was last painted in.
+extern byte WinnerMarkGroup[RaceSlots + 1];
+// The next-race view's supposed winner and its count.
+extern int32 NextRaceWinner;
+extern int32 NextRaceRowCount;
 
 // ---- Printing settings ----
 extern flag PrintPortrait;

@@ -269,7 +269,9 @@ void TV65x::Button6Click()
 
 void TV65x::Button5Click()
 {
-    if (BeginGrading())
+    const bool gradable = BeginGrading();
+    Retta2->PrepareForGrading();
+    if (gradable)
         Retta2->Show();
     else
         ShowMessage(QStringLiteral("Det finns inget system att rätta."));
