@@ -338,11 +338,9 @@ void TChans::MirrorGradingInputs()
         if (CorrectRow[r] == seenGradingRow_[static_cast<std::size_t>(r)])
             continue;
         seenGradingRow_[static_cast<std::size_t>(r)] = CorrectRow[r];
-        if (ChanceCorrectRow[r] != 0)
-            PaintPickerLabel(r, ChanceCorrectRow[r], false);
         ChanceCorrectRow[r] = CorrectRow[r];
-        if (CorrectRow[r] >= 1 && CorrectRow[r] <= StartNumbers)
-            PaintPickerLabel(r, CorrectRow[r], true);
+        for (int h = 1; h <= StartNumbers; ++h)
+            PaintPickerLabel(r, h, ChanceCorrectRow[r] == h);
         ClearChanceResults();
     }
     const std::array<QLineEdit*, 3> fields = {Utd5Edit, Utd6Edit, Utd7Edit};
