@@ -168,8 +168,6 @@ inline Event<int> StartListImported;
 inline Event<> StartNrConditionsChanged;
 // ChanceSystemRows was written from outside the chance window (a reduction's finish, a load).
 inline Event<> ChanceSystemRowsChanged;
-// The grading window's inputs changed: its correct row (CorrectRow) or payouts (PayoutPerHits).
-inline Event<> GradingInputsChanged;
 // A system file was loaded: every table it carries was replaced. Windows repaint what no
 // other event covers: captions, the system name and date, the payout and random-code edits,
 // the start-list texts, the chance window's row count (ChanceSystemRows), the loaded shares.
