@@ -8,7 +8,8 @@
 #include "conditions/construction.h"
 
 // BuildCouponsAfterRows := 0, then the installed run. Without one, or while a construction
-// runs, nothing is counted and the outcome is AlreadyRunning.
+// runs, nothing is counted and the outcome is AlreadyRunning; the installed run answers the
+// same while any other long run is under way.
 ConstructionResult CountSystemRows();
 
 // The other number conditions window's count: CountSystemRows, then ResultsStaleShown := 0 so

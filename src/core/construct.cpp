@@ -67,8 +67,15 @@ void PublishRunningCouponCount(int32 coupons)
     ResultLabels.Kup = QString::number(coupons);
 }
 
-bool PublishConstructionOutcome(const ConstructionResult& result)
+bool PublishConstructionOutcome(const ConstructionResult& result, const TResultLabels& shownBefore)
 {
+    const bool countStoppedWithSystemLeft = result.outcome == ConstructionOutcome::Cancelled &&
+                                            BuildCouponsAfterRows == 0 &&
+                                            (CouponsBuilt == 1 || SingleRowsBuilt == 1);
+    if (countStoppedWithSystemLeft) {
+        ResultLabels = shownBefore;
+        return true;
+    }
     switch (result.outcome) {
         case ConstructionOutcome::RowsCounted:
             ShowRowCount(QString::number(result.rowsAccepted));

@@ -97,10 +97,12 @@ bool WriteTextLines(const QString& path, const QStringList& lines)
 
 bool WriteFileBytes(const QString& path, const QByteArray& bytes)
 {
+    // The write only fills the device's buffer: the data reaches the file, and a full disk or
+    // a size limit shows, at the flush. The old file is replaced only when both succeeded.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "reduction/normalise.h"
 #include "reduction/percentdisplays.h"
+#include "reduction/randomcode.h"
 
 namespace {
 
@@ -133,6 +134,8 @@ QString RefusalBeforeDrawing(const ReductionSettings& settings)
         return CannotExtendMessage(SingleRowCount, SingleRowTarget);
     if (SingleRowTarget <= 0 || SingleRowTarget > MaxSingleRows)
         return NoTargetMessage;
+    if (SingleRowTarget > UnreducedRowCount)
+        return TargetAboveRowCountMessage(UnreducedRowCount);
     return QString();
 }
 
@@ -186,6 +189,12 @@ int32 DrawRows(const CandidateTest& tests, const DrawTable& draw, int rowDiffere
 QString ZeroPercentMessage(int race)
 {
     return QStringLiteral("Det är bara nollprocentare i avd. %1. Ändra!").arg(race);
+}
+
+QString TargetAboveRowCountMessage(int32 rows)
+{
+    return rows == 1 ? QStringLiteral("Systemet har bara 1 rad. Ange ett mindre radantal.")
+                     : QStringLiteral("Systemet har bara %1 rader. Ange ett mindre radantal.").arg(rows);
 }
 
 QString CannotExtendMessage(int32 rows, int32 target)
@@ -256,7 +265,7 @@ ReductionResult RunVaryingReduction(const ReductionSettings& settings, const Red
     } guard;
 
     if (settings.fixedCode)
-        RandSeed() = static_cast<std::uint32_t>(RandomCode);
+        SeedFromRandomCode(RandomCode);
     ReduceAbort = 0;
     NormalizeReducePoints();
     ForceDummyRace();

@@ -59,15 +59,18 @@ struct ReductionResult {
 // The messages of a refused run.
 QString ZeroPercentMessage(int race);
 QString CannotExtendMessage(int32 rows, int32 target);
+// A target above the unreduced system's rows could never be reached.
+QString TargetAboveRowCountMessage(int32 rows);
 inline const QString NoTargetMessage = QStringLiteral("Radantal?");
 inline const QString NoSingleRowsToExtendMessage =
     QStringLiteral("Det finns inga enkelrader att utöka. Välj \"Nytt\".");
 
 // The run. Seeds the generator from RandomCode when settings.fixedCode, normalises the
-// points, forces the dummy race, checks the inputs, draws until SingleRowTarget rows are
-// kept or the run is stopped, and stores the rows: RowStore and PackedRows 1..V in
-// ascending packed order, SingleRowCount, SingleRowTarget, SingleRowsBuilt, CouponsBuilt,
-// the main window's result labels and the reduced percentages (ShowReducedPercentages).
+// points, forces the dummy race, checks the inputs (a target above UnreducedRowCount is
+// refused), draws until SingleRowTarget rows are kept or the run is stopped, and stores the
+// rows: RowStore and PackedRows 1..V in ascending packed order, SingleRowCount,
+// SingleRowTarget, SingleRowsBuilt, CouponsBuilt, the main window's result labels and the
+// reduced percentages (ShowReducedPercentages).
 ReductionResult RunVaryingReduction(const ReductionSettings& settings,
                                     const ReductionProgress& progress = {});
 // True while RunVaryingReduction runs (for instance while its progress callback handles events).

@@ -118,7 +118,7 @@ TEST_F(MainActionLogic, OutcomesOfTheEngineInTheResultLabels)
     built.outcome = ConstructionOutcome::SystemBuilt;
     built.couponCount = 3;
     built.price = {QStringLiteral("40"), QStringLiteral("6"), QStringLiteral("46")};
-    EXPECT_TRUE(PublishConstructionOutcome(built));
+    EXPECT_TRUE(PublishConstructionOutcome(built, ResultLabels));
     EXPECT_EQ(ResultLabels.Radantal, "40");
     EXPECT_EQ(ResultLabels.Kup, "3");
     EXPECT_EQ(ResultLabels.Pristot, "46");
@@ -127,23 +127,60 @@ TEST_F(MainActionLogic, OutcomesOfTheEngineInTheResultLabels)
 
     ConstructionResult counted;
     counted.rowsAccepted = 17;
-    EXPECT_TRUE(PublishConstructionOutcome(counted));
+    EXPECT_TRUE(PublishConstructionOutcome(counted, ResultLabels));
     EXPECT_EQ(ResultLabels.Radantal, "17");
     EXPECT_EQ(ResultLabels.Raderoreduc, "17");
     EXPECT_EQ(ResultLabels.Kup, "3");
 
     ConstructionResult refused;
     refused.outcome = ConstructionOutcome::AlreadyRunning;
-    EXPECT_FALSE(PublishConstructionOutcome(refused));
+    EXPECT_FALSE(PublishConstructionOutcome(refused, ResultLabels));
     EXPECT_EQ(ResultLabels.Radantal, "17");
 
     for (ConstructionOutcome none : {ConstructionOutcome::TooManyCoupons, ConstructionOutcome::Cancelled}) {
         ConstructionResult result;
         result.outcome = none;
-        EXPECT_TRUE(PublishConstructionOutcome(result));
+        EXPECT_TRUE(PublishConstructionOutcome(result, ResultLabels));
         EXPECT_EQ(ResultLabels.Radantal, "x");
         EXPECT_EQ(ResultLabels.Kup, "x");
         EXPECT_FALSE(ResultLabels.PriceVisible);
+    }
+}
+
+// A row count stopped by "Avbryt" leaves a built system (coupons or single rows) as it was: the
+// labels show its counts again. A stopped construction, or a count without a system, shows "x".
+TEST_F(MainActionLogic, StoppedRowCountShowsTheSystemThatRemains)
+{
+    TResultLabels system;
+    system.Radantal = system.Raderoreduc = QStringLiteral("64");
+    system.Kup = QStringLiteral("2");
+    system.PriceVisible = true;
+    system.Pristot = QStringLiteral("70");
+    ConstructionResult stopped;
+    stopped.outcome = ConstructionOutcome::Cancelled;
+    stopped.rowsAccepted = 12;
+    struct Case {
+        const char* name;
+        flag buildCoupons, couponsBuilt, singleRowsBuilt;
+        bool systemShown;
+    };
+    const Case cases[] = {
+        {"count, coupons built", 0, 1, 0, true},
+        {"count, single rows built", 0, 0, 1, true},
+        {"count, no system", 0, 0, 0, false},
+        {"construction", 1, 1, 0, false},
+    };
+    for (const Case& c : cases) {
+        ResultLabels = {};
+        BuildCouponsAfterRows = c.buildCoupons;
+        CouponsBuilt = c.couponsBuilt;
+        SingleRowsBuilt = c.singleRowsBuilt;
+        PublishRunningRowCount(12);
+        EXPECT_TRUE(PublishConstructionOutcome(stopped, system)) << c.name;
+        EXPECT_EQ(ResultLabels.Radantal, c.systemShown ? "64" : "x") << c.name;
+        EXPECT_EQ(ResultLabels.Raderoreduc, c.systemShown ? "64" : "x") << c.name;
+        EXPECT_EQ(ResultLabels.Kup, c.systemShown ? "2" : "x") << c.name;
+        EXPECT_EQ(ResultLabels.PriceVisible, c.systemShown) << c.name;
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/printlayout.h"
 #include "platform/random.h"
 #include "platform/textfile.h"
+#include "support/filesizelimit.h"
 
 namespace {
 
@@ -87,6 +88,28 @@ TEST(TextFile, FailedWriteReportsAndLeavesTheFileAsItWas)
     EXPECT_FALSE(WriteTextLines(dir.path(), {QStringLiteral("ny")}));
     EXPECT_EQ(ReadTextLines(path), QStringList{QStringLiteral("gammal")});
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kvar.txt")});
+}
+
+// A write that fails at the disk (here the file-size limit; the data passes the buffer and
+// fails when it is flushed) is reported, and the old file stays whole with no partial copy left.
+TEST(TextFile, WriteBeyondTheFileSizeLimitReportsAndLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("v.str"));
+    const QStringList old(20, QStringLiteral("gammal rad"));
+    ASSERT_TRUE(WriteTextLines(path, old));
+    bool longWritten = true;
+    bool shortWritten = false;
+    {
+        const FileSizeLimit limit(64);
+        longWritten = WriteTextLines(path, QStringList(30, QStringLiteral("ny rad")));
+        shortWritten = WriteTextLines(dir.filePath(QStringLiteral("kort.txt")), {QStringLiteral("ja")});
+    }
+    EXPECT_FALSE(longWritten);
+    EXPECT_TRUE(shortWritten);
+    EXPECT_EQ(ReadTextLines(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("kort.txt"), QStringLiteral("v.str")}));
 }
 
 TEST(TextFile, EveryByteOfTheCodePageSurvivesARoundTrip)

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <random>
 
 #include "conditions/pointsedit.h"
 #include "conditions/pointsfile.h"
@@ -144,46 +143,6 @@ TEST_F(PointsFile, OnlyChangesOfTheRowsAskForAReset)
     StorePointsFileContent(2, content);
     EXPECT_EQ(CondSumActive[2], 0);
     EXPECT_EQ(CondProdMode[2], 0);
-}
-
-// Random edits of a good file: the reader never fails halfway, and what it refuses leaves
-// the condition as it was.
-TEST_F(PointsFile, MutatedFilesAreTakenWholeOrNotAtAll)
-{
-    FillConditionThree();
-    const QByteArray good =
-        EncodeWindows1252(PointsFileLines(PointsFileContentOf(3)).join(QStringLiteral("\r\n")));
-    std::mt19937 random(20261211);
-    const QStringList before = PointsFileLines(PointsFileContentOf(5));
-    for (int round = 0; round < 400; ++round) {
-        QByteArray bytes = good;
-        const int edits = 1 + static_cast<int>(random() % 4);
-        for (int e = 0; e < edits; ++e) {
-            const auto at = static_cast<qsizetype>(random() % static_cast<unsigned>(bytes.size()));
-            const char c = static_cast<char>(random() % 256);
-            switch (random() % 3) {
-                case 0:
-                    bytes[at] = c;
-                    break;
-                case 1:
-                    bytes.insert(at, c);
-                    break;
-                default:
-                    bytes.remove(at, 1 + static_cast<qsizetype>(random() % 8));
-            }
-        }
-        const auto read = ParsePointsFile(SplitTextLines(DecodeWindows1252(bytes)));
-        if (!read) {
-            ASSERT_EQ(PointsFileLines(PointsFileContentOf(5)), before);
-            continue;
-        }
-        StorePointsFileContent(5, *read);
-        for (int r = 1; r <= RaceSlots; ++r)
-            for (int h = 1; h <= StartNumbers; ++h)
-                ASSERT_LE(CondPoints[r][h][5], MaxPoint);
-        ResetGlobals();
-        FillConditionThree();
-    }
 }
 
 TEST_F(PointsFile, ExtensionIsAlwaysStr)

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 #include <vector>
 
+#include "conditions/pointsconditions.h"
 #include "conditions/winnercounts.h"
 #include "marks/marking.h"
 #include "model/patterns.h"
@@ -113,9 +115,11 @@ TEST_F(ReductionTest, GeneratorDrawsTheKnownSequenceFromTheCode)
     EXPECT_EQ(draws, (std::vector<std::uint32_t>{0, 72, 13, 1, 30}));
 }
 
-TEST_F(ReductionTest, OneHorsePerRaceKeepsOneRowUntilStopped)
+// Race 1's second horse has no points and is never drawn: one of the two rows can be kept.
+TEST_F(ReductionTest, OneDrawableRowIsKeptUntilStopped)
 {
     MarkHorses(1);
+    Mark(1, 2);
     SingleRowTarget = 2;
     SystemSaved = SingleRowsSaved = 1;
     const ReductionResult result = RunVaryingReduction(FixedCode(), StopAtFirstReport());
@@ -152,7 +156,7 @@ TEST_F(ReductionTest, StoppedBeforeTheFirstRowLeavesNoSystem)
 TEST_F(ReductionTest, RowDifferenceFiveLetsTwoRowsShareAtMostOneRace)
 {
     MarkHorses(15);
-    SingleRowTarget = 99999;
+    SingleRowTarget = MaxSingleRows;
     RunVaryingReduction(FixedCode(5), StopAtFirstReport());
     const std::vector<Row> rows = StoredRows();
     ASSERT_GT(rows.size(), 50u);
@@ -271,7 +275,7 @@ TEST_F(ReductionTest, EveryKeptRowPassesEveryTickedRestriction)
     for (int r = 1; r <= RaceSlots; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
             CondPoints[r][h][1] = static_cast<byte>(h);
-    SingleRowTarget = 99999;
+    SingleRowTarget = UnreducedRowCount;
     ReductionSettings settings = FixedCode(2);
     settings.restrictions.otherNumbers = true;
     settings.restrictions.points = true;
@@ -353,6 +357,67 @@ TEST_F(ReductionTest, StartNumberAndPayoutRestrictionsExcludeExactlyTheirRows)
         for (const Row& row : c.excluded)
             EXPECT_EQ(std::find(rows.begin(), rows.end(), row), rows.end()) << c.name;
     }
+}
+
+// Where the reduction differs from the construction on purpose: the dummy race adds nothing to
+// a points sum, and a horse with 0 % streck counts as 1 in the payout product (the construction
+// counts it as 0). In each case every one of the 64 rows passes only because of that.
+TEST_F(ReductionTest, DummyRaceAddsNoPointsAndZeroStreckCountsAsOne)
+{
+    struct Case {
+        const char* name;
+        std::function<void(ReductionSettings&)> prepare;
+    };
+    const std::vector<Case> cases = {
+        {"the dummy race is left out of the points sum",
+         [](ReductionSettings& s) {
+             s.restrictions.points = true;
+             CondActive[1] = CondSumActive[1] = 1;
+             CondSumMode[1] = PointsModeRequire;
+             CondSumMin[1] = 6;
+             CondSumMax[1] = 12;
+             for (int r = 1; r <= 6; ++r)
+                 for (int h = 1; h <= 2; ++h)
+                     CondPoints[r][h][1] = static_cast<byte>(h);
+             CondPoints[RaceSlots][1][1] = 50;
+         }},
+        {"a horse with 0 % streck counts as 1",
+         [](ReductionSettings& s) {
+             s.payoutSwitch = true;
+             PayoutMax = 99999999;  // rejects a product below 2 600 (V64)
+             for (int r = 1; r <= 6; ++r) {
+                 StreckValues[HorseIndex(r, 1)] = 90;
+                 StreckValues[HorseIndex(r, 2)] = r == 1 ? 0 : 10;
+             }
+             StreckPresent = 1;
+         }},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        MarkHorses(2);
+        ReductionSettings settings = FixedCode();
+        c.prepare(settings);
+        SingleRowTarget = 64;
+        EXPECT_EQ(RunVaryingReduction(settings, StopAtFirstReport()).rows, 64) << c.name;
+    }
+}
+
+// "Med rättningskod" seeds the generator from the code, a negative code as its two's complement.
+TEST_F(ReductionTest, ANegativeCodeSeedsTheRunWithItsTwosComplement)
+{
+    MarkHorses(6);
+    RandomCode = -7;
+    SingleRowTarget = 40;
+    RunVaryingReduction(FixedCode());
+    const std::vector<Row> fromCode = StoredRows();
+    RandSeed() = 4294967289u;
+    SingleRowTarget = 40;
+    RunVaryingReduction(ReductionSettings{});
+    EXPECT_EQ(StoredRows(), fromCode);
+    RandomCode = 7;
+    SingleRowTarget = 40;
+    RunVaryingReduction(FixedCode());
+    EXPECT_NE(StoredRows(), fromCode);
 }
 
 TEST_F(ReductionTest, AWholeRangeRemoveSetDoesNotStopEveryRow)

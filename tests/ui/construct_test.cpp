@@ -12,11 +12,13 @@
 #include "app/forms.h"
 #include "conditions/construction.h"
 #include "conditions/price.h"
+#include "conditions/ui/radvlk.h"
 #include "conditions/winnercounts.h"
-#include "marks/marking.h"
 #include "core/ui/huvf.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "reduction/ui/reducu.h"
 #include "support/marks.h"
 #include "windowset.h"
 
@@ -203,6 +205,42 @@ TEST_F(ConstructTest, NoBoxOpensDuringARun)
     EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19 finns.")});
     EXPECT_EQ(TestDialogs().questions,
               QStringList{QStringLiteral("Ska systemet sparas innan programmet stängs?")});
+}
+
+// A close of a condition window during its row count stops the count as "Avbryt" does and
+// comes back afterwards; no reduction starts meanwhile; the built system that remains shows its
+// counts again.
+TEST_F(ConstructTest, CloseDuringARowCountStopsItFirstAndTheSystemStaysShown)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    V65x->Vlkovrigt->setChecked(true);
+    Construct();
+    ASSERT_EQ(CouponsBuilt, 1);
+    for (int race = 1; race <= 6; ++race)
+        ReductionPoints[HorseIndex(race, 1)] = 1;
+    ReduceraF->Editradantal->setText("10");
+    Radvillkor->Show();
+    bool ranDuringCount = false;
+    bool shownDuringCount = false;
+    QTimer::singleShot(0, V65x, [&] {
+        ranDuringCount = ConstructionRunning();
+        Radvillkor->close();
+        shownDuringCount = Radvillkor->isVisible();
+        ReduceraF->Konstrueraknapp->click();
+    });
+    Radvillkor->Button3->click();
+    EXPECT_TRUE(ranDuringCount);
+    EXPECT_TRUE(shownDuringCount);
+    EXPECT_EQ(ReduceAbort, 1);
+    EXPECT_EQ(SingleRowsBuilt, 0);
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_EQ(Text("LabelRadantal"), "64");
+    EXPECT_EQ(Text("LRaderoreduc"), "64");
+    EXPECT_EQ(Text("LabelKup"), "1");
+    EXPECT_FALSE(V65x->Prisrader->isHidden());
+    ExpectOverlayHidden();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Radvillkor->isHidden());
 }
 
 }  // namespace

@@ -11,12 +11,14 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "app/forms.h"
 #include "conditions/price.h"
+#include "conditions/rowcount.h"
 #include "conditions/winnercounts.h"
-#include "marks/marking.h"
 #include "core/ui/huvf.h"
+#include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "reduction/ui/infoutdeln.h"
@@ -62,20 +64,42 @@ protected:
         V65x->Bereknaerader->click();
         ASSERT_TRUE(ReduceraF->isVisible());
     }
+
+    // Race 1's second horse has no points and is never drawn: the target of two rows cannot be
+    // reached, and a run goes on until something stops it.
+    static void PrepareRunThatCannotFinish()
+    {
+        MarkOneAHorsePerRace();
+        Mark(1, GroupA, 2);
+        GivePointsToHorseOne();
+        OpenReductionWindow();
+        ReduceraF->Editradantal->setText("2");
+    }
+
+    // Runs the reduction with during() called from its event handling; returns whether it
+    // was called while the run went on.
+    static bool RunWith(const std::function<void()>& during)
+    {
+        bool calledDuringRun = false;
+        QTimer::singleShot(50, [&] {
+            calledDuringRun = ReductionRunning();
+            during();
+        });
+        QTimer::singleShot(2000, [] { ReduceraF->KnAvbryt->click(); });  // a test that fails ends
+        ReduceraF->Konstrueraknapp->click();
+        return calledDuringRun;
+    }
 };
 
 TEST_F(ReductionWindowTest, RunFromTheWindowBlocksInputUntilAvbrytAndShowsTheRows)
 {
-    MarkOneAHorsePerRace();
-    GivePointsToHorseOne();
-    OpenReductionWindow();
-    ReduceraF->Editradantal->setText("2");
+    PrepareRunThatCannotFinish();
     // During the run a click on the main window's grid is swallowed; then "Avbryt" stops it.
-    QTimer::singleShot(50, [] { Mark(1, GroupB, 2); });
+    QTimer::singleShot(50, [] { Mark(1, GroupB, 3); });
     QTimer::singleShot(100, [] { ReduceraF->KnAvbryt->click(); });
     ReduceraF->Konstrueraknapp->click();
 
-    EXPECT_EQ(HorseGroups[1][0][2], 0);
+    EXPECT_EQ(HorseGroups[1][0][3], 0);
     EXPECT_FALSE(ReductionRunning());
     EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
     EXPECT_EQ(ReduceraF->LRader->text(), "1");
@@ -85,6 +109,81 @@ TEST_F(ReductionWindowTest, RunFromTheWindowBlocksInputUntilAvbrytAndShowsTheRow
     EXPECT_EQ(Text("LabelKup"), "enkelrader");
     EXPECT_EQ(Text("Prisrader"), "1");
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
+}
+
+// The close box of the reduction window or of the main window during a run that cannot finish
+// stops the run as "Avbryt" does, with the window and its "Avbryt" still shown; the close comes
+// back once the run has ended: the reduction window closes, the main window asks its question.
+TEST_F(ReductionWindowTest, CloseOfAnyWindowDuringARunStopsItFirst)
+{
+    struct Case {
+        QWidget* window;
+        bool hiddenAfterwards;
+        QStringList questions;
+    };
+    const Case cases[] = {
+        {ReduceraF, true, {}},
+        {V65x, false, {QStringLiteral("Ska systemet sparas innan programmet stängs?")}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        PrepareRunThatCannotFinish();
+        const std::string name = c.window->objectName().toStdString();
+        bool shownDuringRun = false;
+        EXPECT_TRUE(RunWith([&] {
+            c.window->close();
+            shownDuringRun = ReduceraF->isVisible() && ReduceraF->KnAvbryt->isVisible();
+        })) << name;
+        EXPECT_TRUE(shownDuringRun) << name;
+        EXPECT_FALSE(ReductionRunning()) << name;
+        EXPECT_EQ(ReduceAbort, 1) << name;
+        EXPECT_EQ(SingleRowCount, 1) << name;
+        EXPECT_TRUE(TestDialogs().questions.isEmpty()) << name;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ReduceraF->isHidden(), c.hiddenAfterwards) << name;
+        EXPECT_EQ(TestDialogs().questions, c.questions) << name;
+    }
+}
+
+// No box opens during a run: a notice that arrives meanwhile (the update notice) shows once the
+// run has ended. No second run starts meanwhile: neither the construction nor a row count.
+TEST_F(ReductionWindowTest, DuringARunNoticesWaitAndNoOtherRunStarts)
+{
+    PrepareRunThatCannotFinish();
+    ConstructionOutcome countOutcome = ConstructionOutcome::RowsCounted;
+    bool noticeShownDuringRun = true;
+    EXPECT_TRUE(RunWith([&] {
+        ShowMessage(QStringLiteral("Version 19 finns."));
+        noticeShownDuringRun = !TestDialogs().messages.isEmpty();
+        V65x->Berekna->click();
+        countOutcome = CountSystemRows().outcome;
+        ReduceraF->Konstrueraknapp->click();
+        ReduceraF->KnAvbryt->click();
+    }));
+    EXPECT_FALSE(noticeShownDuringRun);
+    EXPECT_EQ(countOutcome, ConstructionOutcome::AlreadyRunning);
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_EQ(SingleRowCount, 1);
+    EXPECT_EQ(Text("LabelKup"), "enkelrader");
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19 finns.")});
+}
+
+// A target above the system's rows could never be reached: it is refused before the run.
+TEST_F(ReductionWindowTest, TargetAboveTheSystemsRowsIsRefused)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupA, 2);
+    Mark(2, GroupA, 2);
+    GivePointsToHorseOne();
+    OpenReductionWindow();
+    ReduceraF->Editradantal->setText("5");
+    ReduceraF->Konstrueraknapp->click();
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Systemet har bara 4 rader. Ange ett mindre radantal.")});
+    EXPECT_EQ(SingleRowsBuilt, 0);
+    EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
 }
 
 TEST_F(ReductionWindowTest, ExtendingCouponsIsRefusedWithAMessage)

@@ -17,7 +17,7 @@
 #include "core/ui/rettainfo.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/inputblocker.h"
+#include "platform/ui/runguard.h"
 
 namespace {
 
@@ -79,12 +79,7 @@ void TV65x::InstallMainWindowRequests()
 {
     ::InstallMainWindowRequests({
         .construct = ConfirmAndConstruct,
-        .countRows =
-            [] {
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-                return RunConstructionEngine();
-            },
+        .countRows = RunConstructionEngine,
         .showHelp =
             [](HelpTopic topic) {
                 switch (topic) {
@@ -107,7 +102,7 @@ void TV65x::InstallMainWindowRequests()
 
 void TV65x::BereknaClick()
 {
-    if (ConstructionRunning())
+    if (RunGuard::Active())
         return;
     if (UnreducedRowCount <= 0) {
         ShowMessage(NoMarksMessage);
@@ -118,7 +113,7 @@ void TV65x::BereknaClick()
 
 void ConfirmAndConstruct()
 {
-    if (ConstructionRunning())
+    if (RunGuard::Active())
         return;
     DetachGradedRound();
     if (UnsavedSingleRowsExist() && !AskYesNo(SingleRowsQuestion))
@@ -130,34 +125,40 @@ void ConfirmAndConstruct()
 
 void ConstructSystem()
 {
-    if (!ConstructionRunning())
+    if (!RunGuard::Active())
         ConstructWith(ChooseBuilder());
 }
 
 void ConstructLoadedSystem()
 {
-    if (!ConstructionRunning())
+    if (!RunGuard::Active())
         ConstructWith(GroupSystemBuilt == 1 ? Builder::GroupSystem : Builder::RowEngine);
 }
 
 ConstructionResult RunConstructionEngine()
 {
+    if (RunGuard::Active()) {
+        ConstructionResult refused;
+        refused.outcome = ConstructionOutcome::AlreadyRunning;
+        return refused;
+    }
+    const TResultLabels shownBefore = ResultLabels;
+    RunGuard guard(V65x->Avbrytknapp);
     ConstructionProgress progress;
     progress.started = [] {
         ShowWaitingPanel(true);
         V65x->repaint();
     };
-    progress.progress = [](int32 rowsSoFar) {
-        PublishRunningRowCount(rowsSoFar);
-        V65x->PaintResultLabels();
-        QCoreApplication::processEvents();
+    progress.progress = [&guard](int32 rowsSoFar) {
+        guard.Refresh([rowsSoFar] {
+            PublishRunningRowCount(rowsSoFar);
+            V65x->PaintResultLabels();
+        });
         return true;  // "Avbryt" stops the run through ReduceAbort
     };
     progress.finished = [] { ShowWaitingPanel(false); };
-    const InputBlocker onlyCancel(V65x->Avbrytknapp);
-    const LongRun noBoxesMeanwhile;
     const ConstructionResult result = ConstructSystemRows(ConditionSwitches, progress);
-    if (PublishConstructionOutcome(result))
+    if (PublishConstructionOutcome(result, shownBefore))
         V65x->PaintResultLabels();
     return result;
 }

@@ -5,22 +5,23 @@
 //
 // What each step writes to the tables is logic (core/construct.h); the counts go through
 // ResultLabels, from which the main window paints its result labels. While the construction
-// engine lets events through, user input reaches only "Avbryt" (Avbrytknapp, which sets
-// ReduceAbort): no second construction starts, no mark or condition changes under the running
-// one, and no box opens (LongRun, platform/ui/dialogs.h).
+// engine lets events through, its RunGuard (platform/ui/runguard.h) holds: user input reaches
+// only "Avbryt" (Avbrytknapp, which sets ReduceAbort), a close of any window stops the run
+// first, no second run starts, no mark or condition changes under the running one, and no box
+// opens.
 
 #include "conditions/construction.h"
 
 // Constructs the system with coupons, as "Flerkupong" does after its check of the marks:
 // asks "Enkelraderna raderas. Är det OK?    " when unsaved single rows exist (No stops),
 // ends the single-rows state and any graded round, shows "x" as the counts and runs
-// ConstructSystem. The callers check the marks. Does nothing while a construction runs.
+// ConstructSystem. The callers check the marks. Does nothing while a run is under way.
 void ConfirmAndConstruct();
 
 // Builds with the construction engine when any of the main window's four condition switches
 // is ticked (GroupSystemBuilt := 0), else with the group-system builder
 // (GroupSystemBuilt := 1), under the hourglass, and shows the outcome. Does nothing while a
-// construction runs.
+// run is under way.
 void ConstructSystem();
 
 // Constructs a loaded system again in its saved construction mode (GroupSystemBuilt: the
@@ -32,5 +33,6 @@ void ConstructLoadedSystem();
 // ("Beräknar", "VÄNTA!", "Avbryt"): shows the running row count, lets events through, and
 // paints the counts that the outcome leaves ("x" when no system results). Builds coupons or
 // only counts rows as BuildCouponsAfterRows says. Shows no message: the caller shows
-// TooManyCouponsMessage for ConstructionOutcome::TooManyCoupons.
+// TooManyCouponsMessage for ConstructionOutcome::TooManyCoupons. While a run is under way it
+// runs nothing and answers AlreadyRunning.
 ConstructionResult RunConstructionEngine();

@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -499,23 +497,10 @@ void TV65x::FormCloseQuery(bool& canClose)
                  AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")) && !SaveSystem());
 }
 
+// During a long run the close does not come here: the run's guard (platform/ui/runguard.h)
+// stops the run first and sends the close again once it has ended.
 void TV65x::closeEvent(QCloseEvent* e)
 {
-    // During a construction no box can open: the run stops as "Avbryt" stops it, and the
-    // close comes back, with its question, once the run has ended.
-    if (LongRun::Active()) {
-        ReduceAbort = 1;
-        AfterLongRun([self = QPointer<TV65x>(this)] {
-            if (!self)
-                return;
-            QCloseEvent again;
-            QCoreApplication::sendEvent(self, &again);
-            if (again.isAccepted())
-                self->hide();
-        });
-        e->ignore();
-        return;
-    }
     bool canClose = true;
     FormCloseQuery(canClose);
     if (!canClose) {

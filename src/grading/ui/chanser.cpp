@@ -18,8 +18,8 @@
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
+#include "platform/ui/runguard.h"
 
 TChans* Chans = nullptr;
 
@@ -37,46 +37,6 @@ QFont PanelFont()
 {
     return SansFont(13, true);
 }
-
-// What a run of the evaluation holds while it lets events through: the hourglass, input only
-// for "Avbryt", no box until it ends, and a close request of any window stops the run first and
-// comes back once it has ended.
-class ChanceRunGuard : public QObject {
-public:
-    ChanceRunGuard(QWidget* cancelButton, bool& abortRequested)
-        : onlyCancel_(cancelButton), abortRequested_(abortRequested)
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        qApp->installEventFilter(this);
-    }
-    ~ChanceRunGuard() override
-    {
-        qApp->removeEventFilter(this);
-        QApplication::restoreOverrideCursor();
-    }
-    ChanceRunGuard(const ChanceRunGuard&) = delete;
-    ChanceRunGuard& operator=(const ChanceRunGuard&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (e->type() != QEvent::Close || !watched->isWidgetType() ||
-            !static_cast<QWidget*>(watched)->isWindow())
-            return false;
-        abortRequested_ = true;
-        e->ignore();
-        AfterLongRun([window = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
-            if (window)
-                window->close();
-        });
-        return true;
-    }
-
-private:
-    const InputBlocker onlyCancel_;
-    const LongRun noBoxesMeanwhile_;
-    bool& abortRequested_;
-};
 
 }  // namespace
 
@@ -370,7 +330,7 @@ void TChans::Button1Click()
 
 void TChans::Button2Click()
 {
-    if (ChanceRunning())
+    if (ChanceRunning() || RunGuard::Active())
         return;
     if (EditNRader->text() != QString::number(ChanceSystemRows))
         EditNRaderExit();
@@ -390,10 +350,9 @@ void TChans::Button2Click()
     repaint();
     ChanceResult result;
     {
-        const ChanceRunGuard guard(KnAvbryt, abortRequested_);
-        result = EvaluateChances(boxes, [this](std::int64_t passed) {
-            Label9->setText(QString::number(passed));
-            QCoreApplication::processEvents();
+        RunGuard guard(KnAvbryt);
+        result = EvaluateChances(boxes, [this, &guard](std::int64_t passed) {
+            guard.Refresh([&] { Label9->setText(QString::number(passed)); });
             return !abortRequested_;
         });
     }

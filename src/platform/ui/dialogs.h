@@ -17,7 +17,8 @@ inline const QString ApplicationName = QStringLiteral("vimsta");
 
 // A long computation that lets events through while input is blocked. While one runs no box
 // may open: a notice that arrives meanwhile (the update notice) and every action put off with
-// AfterLongRun run from the event loop once the outermost run has ended.
+// AfterLongRun run from the event loop once the outermost run has ended. The runs hold one
+// through their RunGuard (runguard.h).
 class LongRun {
 public:
     LongRun();

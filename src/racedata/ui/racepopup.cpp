@@ -7,13 +7,7 @@
 #include "platform/ui/kit.h"
 #include "racedata/popupcontent.h"
 #include "racedata/ui/datavisa.h"
-#include "racedata/ui/hn11.h"
-#include "racedata/ui/hn22.h"
-#include "racedata/ui/hn33.h"
-#include "racedata/ui/hn44.h"
-#include "racedata/ui/hn55.h"
-#include "racedata/ui/hn66.h"
-#include "racedata/ui/hn77.h"
+#include "racedata/ui/racepopups.h"
 
 namespace {
 

@@ -3,13 +3,7 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/kit.h"
 #include "racedata/startlistview.h"
-#include "racedata/ui/startl1.h"
-#include "racedata/ui/startl2.h"
-#include "racedata/ui/startl3.h"
-#include "racedata/ui/startl4.h"
-#include "racedata/ui/startl5.h"
-#include "racedata/ui/startl6.h"
-#include "racedata/ui/startl7.h"
+#include "racedata/ui/startlists.h"
 
 namespace {
 

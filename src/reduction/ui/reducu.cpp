@@ -1,6 +1,5 @@
 #include "reduction/ui/reducu.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -18,8 +16,8 @@
 #include "model/colours.h"
 #include "model/notify.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/inputblocker.h"
 #include "platform/ui/kit.h"
+#include "platform/ui/runguard.h"
 #include "racedata/streck.h"
 #include "racedata/ui/streckgrid.h"
 #include "reduction/percentdisplays.h"
@@ -488,30 +486,28 @@ ReductionSettings TReduceraF::ReadSettings() const
     return settings;
 }
 
-void TReduceraF::KonstrueraknappClick()
+ReductionResult TReduceraF::RunReduction()
 {
-    if (ReductionRunning())
-        return;
+    RunGuard guard(KnAvbryt);
     ReductionProgress progress;
     progress.started = [this] {
         KnAvbryt->show();
         LRader->setText(QString::number(SingleRowCount));
         repaint();
     };
-    progress.progress = [this](int32 rows) {
-        LRader->setText(QString::number(rows));
-        QCoreApplication::processEvents();
+    progress.progress = [this, &guard](int32 rows) {
+        guard.Refresh([this, rows] { LRader->setText(QString::number(rows)); });
         return true;  // "Avbryt" stops the run through ReduceAbort
     };
     progress.finished = [this] { KnAvbryt->hide(); };
+    return RunVaryingReduction(ReadSettings(), progress);
+}
 
-    ReductionResult result;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        const InputBlocker onlyCancel(KnAvbryt);
-        result = RunVaryingReduction(ReadSettings(), progress);
-    }
+void TReduceraF::KonstrueraknappClick()
+{
+    if (RunGuard::Active())
+        return;
+    const ReductionResult result = RunReduction();
     if (result.outcome == ReductionOutcome::Refused) {
         ShowMessage(result.message);
         return;

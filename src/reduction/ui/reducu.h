@@ -99,6 +99,9 @@ private:
     void PaintUnreduced();
     void ShowPointsPadded(int lastRace);
     ReductionSettings ReadSettings() const;
+    // The varying reduction under the run guard: only "Avbryt" takes input, a close of any
+    // window stops the run first, no box opens until it has ended.
+    ReductionResult RunReduction();
 };
 
 extern TReduceraF* ReduceraF;

@@ -1,3 +1,0 @@
-#include "racedata/ui/hn22.h"
-
-TF22* F22 = nullptr;

@@ -1,3 +1,0 @@
-#include "racedata/ui/hn33.h"
-
-TF33* F33 = nullptr;

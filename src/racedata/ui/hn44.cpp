@@ -1,3 +1,0 @@
-#include "racedata/ui/hn44.h"
-
-TF44* F44 = nullptr;

@@ -1,3 +1,0 @@
-#include "racedata/ui/startl1.h"
-
-TStartlista1* Startlista1 = nullptr;

@@ -1,3 +1,0 @@
-#include "racedata/ui/startl2.h"
-
-TStartlista2* Startlista2 = nullptr;

@@ -1,3 +1,0 @@
-#include "racedata/ui/startl3.h"
-
-TStartlista3* Startlista3 = nullptr;

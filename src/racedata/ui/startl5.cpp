@@ -1,3 +1,0 @@
-#include "racedata/ui/startl5.h"
-
-TStartlista5* Startlista5 = nullptr;

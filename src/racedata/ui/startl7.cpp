@@ -1,3 +1,0 @@
-#include "racedata/ui/startl7.h"
-
-TStartlista7* Startlista7 = nullptr;
