@@ -551,6 +551,24 @@ void ResetReservesAndGrading()
 
 }  // namespace
 
+TCouponFormSettings CouponFormSettings;
+int32 TextReportFirst, TextReportLast;
+QStringList OwnTextLines;
+PrintFont OwnTextFont;
+
+namespace {
+
+void ResetPrintOuts()
+{
+    CouponFormSettings = TCouponFormSettings();
+    TextReportFirst = 0;
+    TextReportLast = 0;
+    OwnTextLines = QStringList{QStringLiteral("Plats för egen text.")};
+    OwnTextFont = PrintFont{QStringLiteral("MS Sans Serif"), 8};
+}
+
+}  // namespace
+
 ShortText<50> SystemName;
 ShortText<50> SystemDate;
 QString ProgramDir;
@@ -582,6 +600,7 @@ void ResetGlobals()
     ResetRaceData();
     ResetReservesAndGrading();
     ResetCouponAndRowViews();
+    ResetPrintOuts();
     ResetTexts();
     EnumerateAbcdPatterns();
     MarkDummyRace();
@@ -612,6 +631,9 @@ void FinalizeGlobals()
         return;
     finalized = true;
     ProgramDir.clear();
+    OwnTextLines.clear();
+    OwnTextFont.family.clear();
+    CouponFormSettings.font.family.clear();
     CondUndoName.clear();
     StartNrCondClipboardComment.clear();
     PointsCondClipboardName.clear();
