@@ -10,9 +10,9 @@
 
 #include "conditions/construction.h"
 
-// The help windows that lower windows open: the points help, the reduction help, and the help
-// of the single-row reduction.
-enum class HelpTopic { Points, Reduction, SingleRows };
+// The help windows that lower windows open: the points help, the reduction help, the help
+// of the single-row reduction, and the help of the text report (shown modally).
+enum class HelpTopic { Points, Reduction, SingleRows, TextReport };
 
 struct MainWindowRequests {
     std::function<void()> construct;

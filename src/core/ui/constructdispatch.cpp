@@ -14,6 +14,7 @@
 #include "core/ui/infoch.h"
 #include "core/ui/infoomreduc.h"
 #include "core/ui/inforeduc.h"
+#include "core/ui/textinfo.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/inputblocker.h"
@@ -82,6 +83,9 @@ void TV65x::InstallMainWindowRequests()
                         break;
                     case HelpTopic::SingleRows:
                         Inforeducering->Show();
+                        break;
+                    case HelpTopic::TextReport:
+                        txtInfo->ShowModal();
                         break;
                 }
             },
