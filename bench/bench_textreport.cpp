@@ -89,3 +89,8 @@ void BM_ShowReport500Rows(benchmark::State& state)
 BENCHMARK(BM_ShowReport500Rows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunWindowBenchmarks(argc, argv, BenchWindows::Created);
+}

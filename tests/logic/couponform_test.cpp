@@ -135,6 +135,8 @@ TEST_F(CouponFormTest, PrintsTheRangeOnePageEach)
     canvas.FailNextBegin();
     EXPECT_EQ(PrintCouponForms(canvas, settings, 1, 1), PrinterStartFailedMessage);
     EXPECT_EQ(canvas.DocumentCount(), 1);
+    canvas.FailRunningDocument();
+    EXPECT_EQ(PrintTestCoupon(canvas, settings), PrinterFailedMessage);
 
     ResetGlobals();
     EXPECT_EQ(PrintCouponForms(canvas, settings, 1, 1), CouponFormNoSystemMessage);

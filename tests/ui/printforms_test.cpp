@@ -174,7 +174,7 @@ TEST_F(CouponFormWindow, PrintsTheRangeAndRefusesAReversedOne)
         for (int race = 1; race <= RaceSlots; ++race)
             RowStore[race][k] = 1;
     GroupSystemBuilt = 0;
-    Activate(Fyllikup);
+    Fyllikup->ShowModal();
     EXPECT_EQ(Fyllikup->GroupBox1->title(), QStringLiteral(" 3 kuponger "));
     EXPECT_EQ(Fyllikup->Skrivtomkup->value(), 3);
 

@@ -202,7 +202,7 @@ void TFyllikup::ShowSettings()
     Kupongutanreserv->setChecked(settings.kind == CouponFormKind::OldShort);
 }
 
-void TFyllikup::FormActivate()
+void TFyllikup::FormShow()
 {
     const int count = std::max(KeptCouponCount, 1);
     GroupBox1->setTitle(QStringLiteral(" %1 kuponger ").arg(KeptCouponCount));

@@ -55,7 +55,9 @@ public:
     void Button4Click();
 
 protected:
-    void FormActivate() override;
+    // The range and the printer's orientation are set each time the window is shown, so that a
+    // return from the printer dialog or a message keeps what the user chose there.
+    void FormShow() override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
