@@ -50,6 +50,7 @@ bool PrinterCanvas::BeginDocument(const QString& title)
     if (!painter_.begin(&printer))
         return false;
     painter_.setFont(PrinterFont());
+    metrics_.reset();
     SetPenWidth(pen_);
     return true;
 }
@@ -72,6 +73,7 @@ void PrinterCanvas::SetFont(const PrintFont& font)
 {
     const QFont q = ToQFont(font);
     SetPrinterFont(q);
+    metrics_.reset();
     if (painter_.isActive())
         painter_.setFont(q);
 }
@@ -81,9 +83,16 @@ PrintFont PrinterCanvas::Font() const
     return ToPrintFont(painter_.isActive() ? painter_.font() : PrinterFont());
 }
 
+const QFontMetricsF& PrinterCanvas::Metrics() const
+{
+    if (!metrics_)
+        metrics_.emplace(painter_.isActive() ? painter_.font() : PrinterFont(), &SharedPrinter());
+    return *metrics_;
+}
+
 double PrinterCanvas::TextWidth(const QString& text) const
 {
-    return PrinterTextWidth(painter_.isActive() ? painter_.font() : PrinterFont(), text);
+    return Metrics().horizontalAdvance(text);
 }
 
 void PrinterCanvas::SetPenWidth(int pixels)
@@ -99,7 +108,7 @@ void PrinterCanvas::SetPenWidth(int pixels)
 void PrinterCanvas::Text(double x, double y, const QString& text)
 {
     if (painter_.isActive())
-        painter_.drawText(QPointF(x, y + QFontMetricsF(painter_.font(), painter_.device()).ascent()), text);
+        painter_.drawText(QPointF(x, y + Metrics().ascent()), text);
 }
 
 void PrinterCanvas::Line(double x1, double y1, double x2, double y2)

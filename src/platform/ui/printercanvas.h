@@ -3,7 +3,9 @@
 // conversions between the printer's fonts and the print-outs' font descriptions.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <optional>
 
 #include "platform/printcanvas.h"
 
@@ -33,7 +35,11 @@ public:
     void Line(double x1, double y1, double x2, double y2) override;
 
 private:
+    // The metrics of the painter's font, measured once per font.
+    const QFontMetricsF& Metrics() const;
+
     QPainter painter_;
+    mutable std::optional<QFontMetricsF> metrics_;
     int pen_ = 1;
     bool failed_ = false;
 };
