@@ -47,7 +47,7 @@ private:
     void StreckPercentages();
     void SingleRows();
     void Coupons();
-    void CouponBlock(int position, double l, double g);
+    void CouponBlock(int position, double gap);
     void OwnText();
 
     bool SectionWanted(bool box, bool reductionBox) const;

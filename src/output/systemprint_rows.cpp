@@ -276,7 +276,7 @@ void SystemPrintFlow::Coupons()
         x_ = g_.left;
     }
     for (int p = from; p <= to; ++p) {
-        CouponBlock(p, l, gap0);
+        CouponBlock(p, gap0);
         if ((p - from + 1) % n != 0 || p == to) {
             x_ += l + gap;
         } else {
@@ -291,7 +291,7 @@ void SystemPrintFlow::Coupons()
     bottom_ = y_ + d;
 }
 
-void SystemPrintFlow::CouponBlock(int position, double, double g)
+void SystemPrintFlow::CouponBlock(int position, double gap)
 {
     const int coupon = KeptCoupons[position];
     Bold(x_, y_, QStringLiteral("Kupong %1").arg(position));
@@ -312,7 +312,7 @@ void SystemPrintFlow::CouponBlock(int position, double, double g)
         product *= count;
     }
     if (ReserveMode > ReserveModeNone) {
-        const double RN = x_ + g + R + w;
+        const double RN = x_ + gap + R + w;
         PrintFont small = font_;
         small.pointSize = font_.pointSize * Round(0.9 * g_.textHeight) / std::max(1.0, g_.textHeight);
         canvas_.SetFont(small);

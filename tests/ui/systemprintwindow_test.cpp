@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -75,6 +77,32 @@ TEST_F(SystemPrintWindow, PrintsASmallCouponSystemToPdf)
         EXPECT_TRUE(runs.contains(QString::fromUtf8(text)))
             << text << " in " << runs.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(PrinterFont(), Skriva->FontDialog1.font());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SystemPrintWindow, EveryCaptionFitsItsControl)
+{
+    MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});
+    KeepCoupons(2);
+    Skriva->Show();
+    QApplication::setActiveWindow(Skriva);
+    QApplication::processEvents();
+    for (QWidget* control : Skriva->findChildren<QWidget*>()) {
+        QString text;
+        int room = control->width();
+        if (auto* label = qobject_cast<QLabel*>(control))
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            text = button->text();
+            if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control))
+                room -= 22;  // the box or circle before the caption
+        }
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room)
+            << control->objectName().toStdString();
+    }
 }
 
 }  // namespace
