@@ -111,6 +111,45 @@ void ManyCoupons(int count)
     KeepCoupons(count);
 }
 
+// Every kind of condition filled to its limit: 100 ABCD, 100 start-number and 100 points
+// conditions, three groups, every other rule, 120 win chances.
+void EveryConditionInUse()
+{
+    GroupSystemBuilt = 0;
+    GroupCondCount = ConditionCount;
+    StartNrCondActiveCount = ConditionCount;
+    ActivePointsCondCount = ConditionCount;
+    for (int c = 1; c <= ConditionCount; ++c) {
+        GroupCondCells[0][0][c] = 1;
+        GroupCondCells[1 + c % 6][1 + c % 4][c] = 1;
+        StartNrCondActive[c] = 1;
+        CondActive[c] = 1;
+        CondSumActive[c] = CondProdActive[c] = 1;
+        PointsCondNames[c] = "Poäng";
+        for (int race = 1; race <= 6; ++race)
+            for (int h = 1; h <= StartNumbers; ++h) {
+                StartNrCondMarks[race][h][c] = h % 3 == c % 3;
+                CondPoints[race][h][c] = static_cast<byte>(h);
+            }
+        for (int g = 1; g <= 3; ++g)
+            ConditionGroupMembers[g][c] = 1;
+    }
+    for (int g = 1; g <= 3; ++g)
+        ConditionGroupActive[g] = 1;
+    for (int n = 1; n <= StartNumbers; ++n)
+        NrCountForbidden[n][n % 7] = 1;
+    NrSetCondCount = NrSetCondCount_;
+    for (int i = 1; i <= NrSetCondCount_; ++i)
+        NrSetCondMarks[1 + i % StartNumbers][i] = 1;
+    EqualNrRule[2] = OddCountForbidden[0] = 1;
+    PairRules[1] = 1;
+    PairRules[2] = 2;
+    for (int row = 1; row <= CompositionCount; ++row) {
+        AbcdListCells[row][0] = QStringLiteral("  3  2  1  0");
+        AbcdListCells[row][2] = QStringLiteral("  37 %");
+    }
+}
+
 SystemPrintOptions AllSections()
 {
     SystemPrintOptions o;
@@ -227,6 +266,31 @@ TEST_F(SystemPrintTest, CouponBlocksNeverSplitOverPages)
         }
     }
     EXPECT_EQ(coupons, 300);
+}
+
+TEST_F(SystemPrintTest, EverySectionStaysWithinItsPages)
+{
+    ManyCoupons(40);
+    EveryConditionInUse();
+    OwnTextLines = QStringList(80, QStringLiteral("rad"));
+    for (LineSpacing spacing : {LineSpacing::ExtraLarge, LineSpacing::Small}) {
+        SystemPrintOptions o = AllSections();
+        o.settings.spacing = spacing;
+        RecordingCanvas canvas;
+        ASSERT_TRUE(PrintSystem(canvas, o).messages.isEmpty());
+        const SystemPrintGeometry g = SystemPrintPage(canvas.Page(), o.settings);
+        for (const CanvasOp& op : canvas.Ops()) {
+            EXPECT_GE(op.y1, 0) << op.text.toStdString();
+            EXPECT_LT(std::max(op.y1, op.y2), g.page.heightPx - g.bottom) << op.text.toStdString();
+            EXPECT_LE(std::max(op.x1, op.x2), g.page.widthPx) << op.text.toStdString();
+        }
+        const QStringList texts = canvas.Texts(0);
+        for (const char* caption : {"Villkor på ABCD, 100 st", "Villkor på startnr, 100 st aktiva",
+                                    "Gruppvillkor 3", "Villkor på chansvärdering/poäng, 100 st aktiva",
+                                    "Övriga villkor på startnr", "Vinstchanser", "Kupong 40"})
+            EXPECT_TRUE(texts.contains(QString::fromUtf8(caption))) << caption;
+        EXPECT_EQ(texts.count(QStringLiteral("rad")), 80);
+    }
 }
 
 TEST_F(SystemPrintTest, RangeAndCopies)
