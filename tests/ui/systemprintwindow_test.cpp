@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "output/systemprint.h"
 #include "output/ui/skrivaut.h"
 #include "pdftext.h"
+#include "platform/settingsdir.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
 #include "support/marks.h"
@@ -103,6 +105,32 @@ TEST_F(SystemPrintWindow, EveryCaptionFitsItsControl)
         EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room)
             << control->objectName().toStdString();
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SystemPrintWindow, SavedSettingsComeBackAtTheNextStart)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString file = SettingsDir() + SystemPrintSettingsFileName;
+    Skriva->Kollarank->setChecked(false);
+    Skriva->bmarginal->setValue(17);
+    Skriva->spacing[static_cast<std::size_t>(LineSpacing::Large)]->setChecked(true);
+    QFont font(QStringLiteral("DejaVu Serif"), 12);
+    font.setItalic(true);
+    Skriva->FontDialog1.setFont(font);
+    const SystemPrintSettings saved = Skriva->Settings();
+    Skriva->SparaKnapp->click();
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    Skriva->ResetToStartState();
+    EXPECT_NE(Skriva->Settings(), saved);
+    Skriva->FormCreate();
+    EXPECT_EQ(Skriva->Settings(), saved);
+    QFile::remove(file);
+    Skriva->ResetToStartState();
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace
