@@ -293,6 +293,23 @@ TEST_F(SystemPrintTest, EverySectionStaysWithinItsPages)
     }
 }
 
+TEST_F(SystemPrintTest, AWideGroupCellSplitsOnANarrowPage)
+{
+    MarkRaces({"AAAAAAAAAAAAAAA", "A", "A", "A", "A", "A"});
+    StoreSmallGroupCoupons();
+    // Just wide enough for the widest fixed line at 10 points: 50 characters of 41.7 pixels.
+    // The quarter column is 414 pixels: " 1 2 3" and "  15" fill it.
+    const double pixelsPerMm = 4960 / 210.0;
+    RecordingCanvas canvas(PageMetrics{2200, 7016, 2200 / pixelsPerMm, 297});
+    SystemPrintOptions o = AllSections();
+    o.settings.leftMm = o.settings.rightMm = 0;
+    o.points = false;
+    ASSERT_EQ(PrintSystem(canvas, o).messages, QStringList());
+    const QStringList texts = canvas.Texts(0);
+    EXPECT_TRUE(texts.contains(QStringLiteral(" 1 2 3")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("För lite plats")));
+}
+
 TEST_F(SystemPrintTest, RangeAndCopies)
 {
     ManyCoupons(10);
@@ -336,9 +353,12 @@ TEST_F(SystemPrintTest, SingleRowsAndOwnText)
     SingleRowCount = 1;
     SingleRowsBuilt = 1;
     OwnTextLines = QStringList{QStringLiteral("Lycka till"), QStringLiteral("på banan")};
+    SystemPrintOptions o = AllSections();
+    o.reduction.winnerCounts = false;  // the varying reduction left the winner counts alone
     RecordingCanvas canvas;
-    ASSERT_TRUE(PrintSystem(canvas, AllSections()).messages.isEmpty());
+    ASSERT_TRUE(PrintSystem(canvas, o).messages.isEmpty());
     const QStringList texts = canvas.Texts(0);
+    EXPECT_FALSE(texts.contains(QStringLiteral("Vinnare")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Storlek: 1 rader")));
     EXPECT_TRUE(texts.contains(QStringLiteral(" 3,5,12,1,4,7")));
     EXPECT_EQ(texts.mid(texts.size() - 2), OwnTextLines);
