@@ -33,6 +33,14 @@ bool StyleIsBoldOnly(const PrintFont& f)
     return f.bold && !f.italic && !f.underline && !f.strikeOut;
 }
 
+// The system's name, or the default title for a system without one.
+QString NameOrDefaultTitle()
+{
+    if (SystemName.str().isEmpty() || SystemName == QStringLiteral("NN"))
+        return SystemPrintDefaultTitle;
+    return SystemName.str();
+}
+
 QString FixedWidestLine()
 {
     return QStringLiteral("   Avd 1:   1 2 3 4 5 6 7 8 9 10 11 12 13 14 15   ");
@@ -86,9 +94,7 @@ SystemPrintResult PrintSystem(PrintCanvas& canvas, const SystemPrintOptions& opt
         return result;
     }
     const SystemPrintGeometry geometry = SystemPrintPage(canvas.Page(), options.settings);
-    const QString title = SystemName.str().isEmpty() || SystemName == QStringLiteral("NN")
-                              ? SystemPrintDefaultTitle
-                              : SystemName.str();
+    const QString title = NameOrDefaultTitle();
     for (int copy = 1; copy <= options.copies; ++copy) {
         canvas.SetFont(options.settings.font);
         canvas.SetPenWidth(geometry.pen);
@@ -140,8 +146,9 @@ void SystemPrintFlow::NewPage()
 void SystemPrintFlow::SetBold(bool bold)
 {
     PrintFont f = font_;
-    f.bold = bold || font_.bold;
-    canvas_.SetFont(bold ? f : font_);
+    if (bold)
+        f.bold = true;
+    canvas_.SetFont(f);
 }
 
 void SystemPrintFlow::Thick(bool thick)
@@ -222,8 +229,7 @@ QString SystemPrintFlow::PrintCopy()
 
 bool SystemPrintFlow::Header()
 {
-    QString title = SystemName.str().isEmpty() || SystemName == QStringLiteral("NN") ? SystemPrintDefaultTitle
-                                                                                     : SystemName.str();
+    QString title = NameOrDefaultTitle();
     if (SystemDate == QStringLiteral("DD"))
         SystemDate = QString();
     if (!SystemDate.str().isEmpty())

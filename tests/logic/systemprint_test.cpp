@@ -321,6 +321,8 @@ TEST_F(SystemPrintTest, RangeAndCopies)
     ASSERT_TRUE(PrintSystem(canvas, o).messages.isEmpty());
     ASSERT_EQ(canvas.DocumentCount(), 2);
     EXPECT_EQ(canvas.Texts(0), canvas.Texts(1));
+    EXPECT_EQ(canvas.Titles(), QStringList(2, SystemPrintDefaultTitle));  // a system without a name
+    EXPECT_TRUE(canvas.Texts(0).contains(SystemPrintDefaultTitle));
     EXPECT_TRUE(canvas.Texts(0).contains(QStringLiteral("Kupong 5")));
     EXPECT_FALSE(canvas.Texts(0).contains(QStringLiteral("Kupong 4")));
     EXPECT_FALSE(canvas.Texts(0).contains(QStringLiteral("Kupong 6")));
