@@ -161,6 +161,7 @@ void TSkriva::ResetToStartState()
 
 void TSkriva::FormCreate()
 {
+    ShiftOnCreate(WideScreenShift::Standard);
     SystemPrintSettings start = Settings();
     start.font.pointSize = PointSizeOf(PrinterFont());
     ApplySettings(LoadSystemPrintSettings(start, SettingsDir()));
