@@ -310,6 +310,22 @@ TEST_F(SystemPrintTest, AWideGroupCellSplitsOnANarrowPage)
     EXPECT_TRUE(texts.contains(QStringLiteral("För lite plats")));
 }
 
+TEST_F(SystemPrintTest, AHeaderWiderThanThePaperEndsTheCopyOnThePage)
+{
+    SmallCouponSystem();
+    ResultLabels.Prisrader = QString(120, QLatin1Char('9'));  // wider than A4 at 10 points
+    SystemPrintOptions o = AllSections();
+    o.copies = 2;
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintSystem(canvas, o).messages.isEmpty());
+    ASSERT_EQ(canvas.DocumentCount(), 2);
+    const CanvasOp* notice = FindText(canvas, PaperTooNarrowText);
+    ASSERT_NE(notice, nullptr);
+    const SystemPrintGeometry g = SystemPrintPage(canvas.Page(), o.settings);
+    EXPECT_EQ(notice->y1, g.top + 8 * g.pitch);
+    EXPECT_FALSE(canvas.Texts(1).contains(QStringLiteral("Ranking")));
+}
+
 TEST_F(SystemPrintTest, RangeAndCopies)
 {
     ManyCoupons(10);
