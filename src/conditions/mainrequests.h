@@ -11,8 +11,9 @@
 #include "conditions/construction.h"
 
 // The help windows that lower windows open: the points help, the reduction help, the help
-// of the single-row reduction and the grading help.
-enum class HelpTopic { Points, Reduction, SingleRows, Grading };
+// of the single-row reduction, the grading help, and the help of the text report (shown
+// modally).
+enum class HelpTopic { Points, Reduction, SingleRows, Grading, TextReport };
 
 struct MainWindowRequests {
     std::function<void()> construct;

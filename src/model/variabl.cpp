@@ -587,6 +587,24 @@ void ResetGradingResults()
 
 }  // namespace
 
+TCouponFormSettings CouponFormSettings;
+int32 TextReportFirst, TextReportLast;
+QStringList OwnTextLines;
+PrintFont OwnTextFont;
+
+namespace {
+
+void ResetPrintOuts()
+{
+    CouponFormSettings = TCouponFormSettings();
+    TextReportFirst = 0;
+    TextReportLast = 0;
+    OwnTextLines = QStringList{QStringLiteral("Plats för egen text.")};
+    OwnTextFont = PrintFont{QStringLiteral("MS Sans Serif"), 8};
+}
+
+}  // namespace
+
 ShortText<50> SystemName;
 ShortText<50> SystemDate;
 QString ProgramDir;
@@ -635,6 +653,7 @@ void ResetGlobals()
     ResetGradingResults();
     ResetCouponAndRowViews();
     ResetChanceEvaluation();
+    ResetPrintOuts();
     ResetTexts();
     ResetSystemFileState();
     EnumerateAbcdPatterns();
@@ -666,6 +685,9 @@ void FinalizeGlobals()
         return;
     finalized = true;
     ProgramDir.clear();
+    OwnTextLines.clear();
+    OwnTextFont.family.clear();
+    CouponFormSettings.font.family.clear();
     CondUndoName.clear();
     StartNrCondClipboardComment.clear();
     PointsCondClipboardName.clear();

@@ -8,10 +8,12 @@
 // group A, so that products over seven slots equal the six-race product.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include "model/domain.h"
 #include "model/shorttext.h"
+#include "platform/printcanvas.h"
 
 constexpr int PatternCount = 16384;
 constexpr int PatternIndexEnd = 16386;  // planes are indexed 0..16385
@@ -371,6 +373,38 @@ extern flag CouponPrintFlags;
 extern byte CouponPrintCounts;
 extern flag CouponPrintOptions;
 extern flag CouponPrintFormOpen;
+
+// ---- Print-outs: the coupon forms, the text report, the own text ----
+// The coupon forms (TFyllikup): one setting per field of the window, as "ninstV75.kup" keeps
+// them. Lengths in 0.1 mm; the shifts and the rotation bend the printed layout.
+enum class CouponFormKind : byte { New, OldLong, OldShort };
+struct TCouponFormSettings {
+    int32 topMargin = 100;
+    int32 leftMargin = 100;
+    int32 height = 620;  // of the printed area
+    int32 width = 1600;
+    int32 strokeThickness = 10;  // printer pixels; a negative one leaves the pen as it is
+    int32 strokeLength = 40;
+    bool fillStake = true;  // Fyllaiinsatsen: kept in the file only
+    CouponFormKind kind = CouponFormKind::New;
+    PrintFont font;  // the number font
+    bool portrait = true;
+    int32 storedNumber = 1;  // kept in the file, used by nothing
+    int32 sideShift = 0;
+    int32 verticalShift = 0;
+    int32 rotation = 0;
+    bool numbering = false;  // Numrerakupong
+    bool v6 = false;
+    friend bool operator==(const TCouponFormSettings&, const TCouponFormSettings&) = default;
+};
+extern TCouponFormSettings CouponFormSettings;
+// The range of the text report: positions in KeptCoupons or single-row numbers; 0 without a
+// system.
+extern int32 TextReportFirst, TextReportLast;
+// The own text as the own-text window's memo shows it, one entry a shown line, and its font;
+// the system print-out prints them at its end.
+extern QStringList OwnTextLines;
+extern PrintFont OwnTextFont;
 
 // ---- Names, dates, paths and other texts ----
 extern ShortText<50> SystemName;

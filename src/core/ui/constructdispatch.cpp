@@ -15,6 +15,7 @@
 #include "core/ui/infoomreduc.h"
 #include "core/ui/inforeduc.h"
 #include "core/ui/rettainfo.h"
+#include "core/ui/textinfo.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/runguard.h"
@@ -94,6 +95,9 @@ void TV65x::InstallMainWindowRequests()
                         break;
                     case HelpTopic::Grading:
                         Rettningsinfo->ShowModal();
+                        break;
+                    case HelpTopic::TextReport:
+                        txtInfo->ShowModal();
                         break;
                 }
             },

@@ -1,11 +1,60 @@
 #pragma once
+// The own-text window: the free text printed at the end of the system print-out, its font and
+// column width, the clipboard, the conditions' comments, and the two settings files. Every
+// change of the text, the font or the width updates OwnTextLines and OwnTextFont, which the
+// print-out prints.
 
+#include "output/owntext.h"
 #include "platform/ui/form.h"
+#include "platform/ui/printer.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
 
 class TEgentext : public VForm {
     Q_OBJECT
 public:
     TEgentext();
+    void FormCreate() override;
+    void ResetToStartState() override;
+
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Label1 = nullptr;        // "Spaltbredd"
+    QWidget* SpinButton1 = nullptr;  // its up and down halves
+    QToolButton* SpinButton1Up = nullptr;
+    QToolButton* SpinButton1Down = nullptr;
+    QPushButton* Kopiera = nullptr;
+    QPushButton* Klistra = nullptr;
+    QPushButton* Button1 = nullptr;  // "Klistra in kommentarer"
+    QPushButton* Tecken = nullptr;
+    QPushButton* Radera = nullptr;
+    QPushButton* Lesain = nullptr;
+    QPushButton* Spara = nullptr;
+    QPushButton* Tillbaka = nullptr;
+    FontDialog FontDialogMemo;
+
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void TeckenClick();
+    void KopieraClick();
+    void KlistraClick();
+    void RaderaClick();
+    void SparaClick();
+    void LesainClick();
+    void Button1Click();
+
+    // The memo's text, font and width as the settings files keep them.
+    OwnTextState State() const;
+    // The memo's lines as it shows them at its width, one entry a shown line.
+    QStringList ShownLines() const;
+
+private:
+    void BuildComponents();
+    void SetMemoWidth(int width);
+    void ApplyState(const OwnTextState& state);
+    void PublishOwnText() const;
 };
 
 extern TEgentext* Egentext;

@@ -1,0 +1,128 @@
+#include "output/owntext.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+namespace {
+
+QString Word(bool on, const char* yes, const char* no)
+{
+    return QString::fromUtf8(on ? yes : no);
+}
+
+// A size that no font has counts as not a number.
+bool ReadFontSize(const QString& line, double& size)
+{
+    int32 value = 0;
+    if (!TryParseInt(line, value) || value < 1 || value > 999)
+        return false;
+    size = value;
+    return true;
+}
+
+// Applies the lines of "inst1.mmo" to state in their order; false when one is missing or
+// not a number (what came before stays).
+bool ApplyFontLines(OwnTextState& state, const QStringList& lines, int32 minWidth, int32 maxWidth)
+{
+    if (lines.isEmpty())
+        return false;
+    state.font.family = lines.at(0);
+    if (lines.size() < 2 || !ReadFontSize(lines.at(1), state.font.pointSize))
+        return false;
+    state.font.bold = state.font.italic = state.font.underline = state.font.strikeOut = false;
+    bool* styles[] = {&state.font.bold, &state.font.italic, &state.font.underline, &state.font.strikeOut};
+    const char* words[] = {"Fet", "Kursiv", "Understruken", "Genomstruken"};
+    for (int i = 0; i < 4; ++i) {
+        if (lines.size() < i + 3)
+            return false;
+        *styles[i] = lines.at(i + 2) == QLatin1String(words[i]);
+    }
+    int32 width = 0;
+    if (lines.size() < 7 || !TryParseInt(lines.at(6), width))
+        return false;
+    state.memoWidth = std::clamp(width, minWidth, maxWidth);
+    return true;
+}
+
+}  // namespace
+
+QStringList OwnTextFontLines(const OwnTextState& state)
+{
+    const PrintFont& f = state.font;
+    return {f.family,
+            QString::number(RoundHalfEven(f.pointSize)),
+            Word(f.bold, "Fet", "ejFet"),
+            Word(f.italic, "Kursiv", "ejKursiv"),
+            Word(f.underline, "Understruken", "ejUnderstruken"),
+            Word(f.strikeOut, "Genomstruken", "ejGenomstruken"),
+            QString::number(state.memoWidth)};
+}
+
+OwnTextState ReadOwnTextFiles(const OwnTextState& current, const std::optional<QStringList>& fontLines,
+                              const std::optional<QStringList>& textLines, int32 minWidth, int32 maxWidth)
+{
+    if (!fontLines)
+        return current;
+    OwnTextState state = current;
+    if (!ApplyFontLines(state, *fontLines, minWidth, maxWidth) || !textLines) {
+        state.font.pointSize = 10;
+        return state;
+    }
+    state.text = textLines->join(QLatin1Char('\n'));
+    return state;
+}
+
+OwnTextState LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth)
+{
+    const QString fontPath = folder + OwnTextFontFileName;
+    if (!QFileInfo::exists(fontPath))
+        return current;
+    return ReadOwnTextFiles(current, ReadTextLines(fontPath), ReadTextLines(folder + OwnTextTextFileName),
+                            minWidth, maxWidth);
+}
+
+QString SaveOwnText(const OwnTextState& state, const QString& folder)
+{
+    if (!WriteTextLines(folder + OwnTextFontFileName, OwnTextFontLines(state)))
+        return OwnTextWriteFailedMessage.arg(OwnTextFontFileName);
+    if (!WriteTextLines(folder + OwnTextTextFileName, SplitTextLines(state.text)))
+        return OwnTextWriteFailedMessage.arg(OwnTextTextFileName);
+    return QString();
+}
+
+QString ConditionCommentsText()
+{
+    QString text;
+    for (int i = 1; i <= ConditionCount; ++i) {
+        const QString comment = StartNrCondComments[i];
+        if (comment.isEmpty())
+            continue;
+        if (text.isEmpty())
+            text += QStringLiteral("Villkor på startnr.  ");
+        text += QStringLiteral("%1:").arg(i) + comment + QStringLiteral("   ");
+    }
+    bool pointsHeading = false;
+    for (int i = 1; i <= ConditionCount; ++i) {
+        const QString name = PointsCondNames[i];
+        if (name.isEmpty())
+            continue;
+        if (!pointsHeading)
+            text += QStringLiteral("Villkor på chans/poäng.  ");
+        pointsHeading = true;
+        text += QStringLiteral("%1:").arg(i) + name + QStringLiteral("   ");
+    }
+    return text;
+}
+
+int32 WiderMemo(int32 width, int32 outerWidth)
+{
+    return width < outerWidth - 50 ? width + 6 : width;
+}
+
+int32 NarrowerMemo(int32 width)
+{
+    return width > 150 ? width - 6 : width;
+}

@@ -1,0 +1,195 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "model/notify.h"
+#include "output/ui/fyllakup.h"
+#include "output/ui/txtfil.h"
+#include "output/ui/xtratext.h"
+#include "platform/settingsdir.h"
+#include "platform/ui/printer.h"
+#include "support/coupons.h"
+#include "windowset.h"
+
+namespace {
+
+void Activate(QWidget* window)
+{
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activate);
+}
+
+class TextReportWindow : public WindowSetTest {
+protected:
+    void SetUp() override
+    {
+        WindowSetTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+    }
+    static QString Memo() { return Textfil->MemoTextfil->toPlainText(); }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(TextReportWindow, KeepsTheReportUntilTheSystemChanges)
+{
+    Activate(Textfil);
+    EXPECT_EQ(Memo(), QStringLiteral("Det finns inget system."));
+    EXPECT_EQ(Textfil->EditKnr->text(), QStringLiteral("0"));
+    EXPECT_EQ(Textfil->Label4->text(), QStringLiteral("(totalt 0 kuponger)"));
+
+    KeepCoupons(3);
+    Activate(Textfil);
+    EXPECT_EQ(Memo(), QStringLiteral("Klicka på knappen \"Visa\"."));
+    EXPECT_EQ(Textfil->EditKnr2->text(), QStringLiteral("3"));
+    Textfil->EditKnr->setText(QStringLiteral("0"));  // the first number is at least 1
+    EXPECT_EQ(Textfil->EditKnr->text(), QStringLiteral("1"));
+    Textfil->Endastkuponger->setChecked(true);
+    Textfil->Button1->click();
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Kupong 3")));
+
+    // A return to the window keeps the report; a change of the system starts afresh.
+    Activate(Textfil);
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Kupong 3")));
+    Events::ResultsStale.Emit();
+    Activate(Textfil);
+    EXPECT_EQ(Memo(), QStringLiteral("Klicka på knappen \"Visa\"."));
+}
+
+TEST_F(TextReportWindow, RefusesTooLongRanges)
+{
+    KeepCoupons(150);
+    Activate(Textfil);
+    EXPECT_EQ(Textfil->EditKnr2->text(), QStringLiteral("100"));
+    Textfil->EditKnr2->setText(QStringLiteral("101"));
+    Textfil->Button1->click();
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Högst 100 kuponger i taget. Ändra!")});
+    EXPECT_EQ(Memo(), QStringLiteral("Klicka på knappen \"Visa\"."));
+}
+
+TEST_F(TextReportWindow, SavesLoadsAndReportsFailures)
+{
+    KeepCoupons(1);
+    Activate(Textfil);
+    Textfil->Button1->click();
+    const QString written = Memo();
+    TestDialogs().fileNames.push_back(dir_.filePath(QStringLiteral("rapport")));
+    Textfil->Spara->click();
+    ASSERT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("rapport.txt"))));
+
+    Textfil->MemoTextfil->setPlainText(QStringLiteral("annat"));
+    TestDialogs().fileNames.push_back(dir_.filePath(QStringLiteral("rapport.txt")));
+    Textfil->Button2->click();
+    EXPECT_EQ(Memo(), written);
+
+    // A file that cannot be written is reported and nothing is left behind.
+    TestDialogs().fileNames.push_back(dir_.filePath(QStringLiteral("saknas/rapport.txt")));
+    Textfil->Spara->click();
+    EXPECT_EQ(TestDialogs().errors, QStringList{QStringLiteral("Filen rapport.txt kunde inte skrivas.")});
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("saknas/rapport.txt"))));
+
+    const QString missing = dir_.filePath(QStringLiteral("borta.txt"));
+    TestDialogs().fileNames.push_back(missing);
+    Textfil->Button2->click();
+    EXPECT_EQ(TestDialogs().messages,
+              (QStringList{QStringLiteral("Filen ") + missing + QStringLiteral(" finns ej."),
+                           QStringLiteral("Systemet kunde inte läsas in.")}));
+    EXPECT_EQ(Memo(), written);
+}
+
+class OwnTextWindow : public WindowSetTest {
+protected:
+    void SetUp() override
+    {
+        WindowSetTest::SetUp();
+        QStandardPaths::setTestModeEnabled(true);
+        for (const char* name : {"inst1.mmo", "inst2.mmo"})
+            QFile::remove(SettingsDir() + QLatin1String(name));
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"inst1.mmo", "inst2.mmo"})
+            QFile::remove(SettingsDir() + QLatin1String(name));
+        WindowSetTest::TearDown();
+    }
+};
+
+TEST_F(OwnTextWindow, LoadWithoutFilesKeepsTheMemo)
+{
+    Egentext->Memo1->setPlainText(QStringLiteral("Min egen text"));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->Memo1->toPlainText(), QStringLiteral("Min egen text"));
+    EXPECT_EQ(OwnTextLines, QStringList{QStringLiteral("Min egen text")});
+
+    Egentext->Spara->click();
+    Egentext->Memo1->setPlainText(QStringLiteral("ändrad"));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->Memo1->toPlainText(), QStringLiteral("Min egen text"));
+    EXPECT_TRUE(TestDialogs().errors.isEmpty());
+}
+
+TEST_F(OwnTextWindow, PrintedLinesFollowTheMemosWidth)
+{
+    Egentext->Memo1->setPlainText(
+        QStringLiteral("ett två tre fyra fem sex sju åtta nio tio elva tolv tretton"));
+    const qsizetype wide = OwnTextLines.size();
+    for (int i = 0; i < 23; ++i)
+        Egentext->SpinButton1Down->click();
+    EXPECT_EQ(Egentext->Memo1->width(), 147);
+    EXPECT_GT(OwnTextLines.size(), wide);
+    EXPECT_EQ(OwnTextLines.join(QLatin1Char(' ')).simplified(), Egentext->Memo1->toPlainText());
+    EXPECT_EQ(OwnTextFont.family, QStringLiteral("MS Sans Serif"));
+}
+
+class CouponFormWindow : public WindowSetTest {
+protected:
+    void SetUp() override
+    {
+        WindowSetTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+        SharedPrinter().setOutputFormat(QPrinter::PdfFormat);
+        SharedPrinter().setOutputFileName(dir_.filePath(QStringLiteral("kuponger.pdf")));
+    }
+    void TearDown() override
+    {
+        SharedPrinter().setOutputFileName(QString());
+        WindowSetTest::TearDown();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(CouponFormWindow, PrintsTheRangeAndRefusesAReversedOne)
+{
+    KeepCoupons(3);
+    for (int k = 1; k <= 3; ++k)
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][k] = 1;
+    GroupSystemBuilt = 0;
+    Fyllikup->ShowModal();
+    EXPECT_EQ(Fyllikup->GroupBox1->title(), QStringLiteral(" 3 kuponger "));
+    EXPECT_EQ(Fyllikup->Skrivtomkup->value(), 3);
+
+    Fyllikup->skrivbrK->setValue(1650);
+    EXPECT_EQ(CouponFormSettings.width, 1650);
+    Fyllikup->Skrivfromkup->setValue(3);
+    Fyllikup->Skrivtomkup->setValue(2);
+    Fyllikup->Knappskriv->click();
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("     Kupongnumren??     ")});
+
+    Fyllikup->Skrivfromkup->setValue(1);
+    Fyllikup->Knappskriv->click();
+    QFile pdf(dir_.filePath(QStringLiteral("kuponger.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 2);
+}
+
+}  // namespace
