@@ -1,5 +1,7 @@
 #include "racedata/startlistview.h"
 
+#include <algorithm>
+
 int StartListLeftOffset(int race)
 {
     return 106 + 61 * (race - 1);
@@ -65,4 +67,39 @@ StartListView BuildStartListView(int race, const StartListSwitches& switches)
     if (!switches.streck && !switches.odds && !switches.name)
         view.hint = QStringLiteral("Klicka på streck, odds eller häst.");
     return view;
+}
+
+namespace {
+
+// The text after one blank for each width from 2 up to `width` that it is shorter than.
+QString AlignedRight(const QString& text, int width)
+{
+    const int length = std::max(static_cast<int>(text.size()), 1);
+    return QString(std::max(0, width - length), QLatin1Char(' ')) + text;
+}
+
+// The number, the odds (or "  EJ " for a scratched horse), the streck and the name.
+QString ListingLine(int race, int h)
+{
+    const int k = HorseIndex(race, h);
+    const QString odds = Scratched[k] == 1 ? QStringLiteral("  EJ ")
+                                           : AlignedRight(OddsTexts[race][h], 3) + QStringLiteral("  ");
+    return QStringLiteral(" ") + AlignedRight(QString::number(h), 2) + QStringLiteral("  ") + odds +
+           AlignedRight(StreckTexts[race][h], 2) + QStringLiteral(" %  ") + HorseNames[race][h];
+}
+
+}  // namespace
+
+QStringList StartListListing()
+{
+    QStringList lines;
+    for (int r = 1; r <= PoolRaces; ++r) {
+        lines << QStringLiteral(" ") + RaceInfoLines[r][0] + QStringLiteral("Avd ") + QString::number(r)
+              << QString();
+        for (int h = 1; h <= StartNumbers; ++h)
+            if (HorsePresent[HorseIndex(r, h)] == 1)
+                lines << ListingLine(r, h);
+        lines << QString() << QString();
+    }
+    return lines;
 }

@@ -3,6 +3,7 @@
 // number and name, with the columns that the main window's three switches choose.
 
 #include <QString>
+#include <QStringList>
 
 #include "model/variabl.h"
 
@@ -39,3 +40,8 @@ int StartListLeftOffset(int race);
 constexpr int StartListTopOffset = 138;
 
 StartListView BuildStartListView(int race, const StartListSwitches& switches);
+
+// The start lists of races 1-6 as the text of the never-shown start-list window's memo, as a
+// load rebuilds it: per race a heading line and an empty line, a line per present horse
+// (number, odds or "  EJ ", streck, name) and two empty lines.
+QStringList StartListListing();

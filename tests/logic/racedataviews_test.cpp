@@ -120,3 +120,34 @@ TEST(StartListView, TextsBeforeAndAfterAStartList)
     EXPECT_EQ(view.rows[6].number, QStringLiteral("6"));
     EXPECT_EQ(view.rows[6].name, QStringLiteral("6 Gammal"));
 }
+
+TEST(StartListListing, AlignsNumberOddsAndStreckAndMarksScratchedHorses)
+{
+    ResetGlobals();
+    FillRace3();
+    RaceInfoLines[3][0] = QStringLiteral("Lopp 5 ");
+    OddsTexts[3][1] = QStringLiteral("7");
+    OddsTexts[3][2] = QStringLiteral("12");
+    OddsTexts[3][3] = QStringLiteral("135");
+    Scratched[HorseIndex(3, 4)] = 1;
+    StreckTexts[3][1] = QStringLiteral("5");
+    HorsePresent[HorseIndex(3, 12)] = 1;
+    HorseNames[3][12] = QStringLiteral("Tolvan");
+    OddsTexts[3][12] = QString();
+    StreckTexts[3][12] = QString();
+
+    const QStringList lines = StartListListing();
+    const int race3 = static_cast<int>(lines.indexOf(QStringLiteral(" Lopp 5 Avd 3")));
+    ASSERT_GE(race3, 0);
+    const QStringList expected = {QStringLiteral(" Lopp 5 Avd 3"),
+                                  QString(),
+                                  QStringLiteral("  1    7   5 %  1 Häst1"),
+                                  QStringLiteral("  2   12  39% %  2 Häst2"),
+                                  QStringLiteral("  3  135  26% %  3 Häst3"),
+                                  QStringLiteral("  4    EJ 26% %  4 Häst4"),
+                                  QStringLiteral(" 12        %  Tolvan"),
+                                  QString(),
+                                  QString()};
+    EXPECT_EQ(lines.mid(race3, expected.size()), expected);
+    EXPECT_EQ(lines.size(), 6 * 4 + 5);  // five present horses, races 1-6 with their four fixed lines
+}

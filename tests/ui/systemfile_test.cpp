@@ -1,12 +1,17 @@
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "racedata/startlistview.h"
+#include "racedata/ui/atgdata.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reducu.h"
+#include "support/startlists.h"
 #include "sysfile/systemfileformat.h"
 #include "sysfile/ui/suddafil.h"
 #include "views/percentages.h"
@@ -98,6 +103,25 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_EQ(Procent->o[1][4]->text(), ShareText(share));
     EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SystemFileWindowsTest, ALoadWithRaceDataRebuildsTheStartListText)
+{
+    FillRace3();
+    StartListLoaded = 1;
+    StartListHeading = QStringLiteral("Solvalla V64");
+    StartListFetchTime = QStringLiteral("2026-12-11 18:05");
+    BuildSystem();
+    TestDialogs().fileNames.push_back(PathOf("lista"));
+    Click("Button9");
+
+    StartClean();
+    TestDialogs().fileNames.push_back(PathOf("lista.SV6"));
+    Click("Button8");
+    EXPECT_EQ(ATG->Rubrikbana->text(), QStringLiteral("Solvalla V64"));
+    EXPECT_EQ(ATG->Rubriktid->text(), QStringLiteral("Hämtad: 2026-12-11 18:05"));
+    EXPECT_EQ(ATG->Memo1->toPlainText().split(QLatin1Char('\n')), StartListListing());
+    EXPECT_TRUE(ATG->Memo1->toPlainText().contains(QStringLiteral("  2  ")));
 }
 
 TEST_F(SystemFileWindowsTest, ARefusedFileChangesNothingNotEvenTheCaption)
