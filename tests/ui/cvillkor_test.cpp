@@ -198,6 +198,30 @@ TEST_F(PointsWindow, ClearAllAsksFirst)
     EXPECT_EQ(V65x->Lvchvlk->text(), QStringLiteral("0"));
 }
 
+TEST_F(PointsWindow, ClearingResetsTheSystemOnlyWhenSomethingChanged)
+{
+    Open();
+    PointsCondNames[CurrentPointsCond] = QStringLiteral("bara namnet");
+    Constructed();
+    Chansvillkor->Button1->click();  // "Radera" of a condition that holds only a name
+    TestDialogs().answers.push_back(true);
+    Chansvillkor->Nollaradvlk->click();
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_TRUE(PointsCondNames[CurrentPointsCond].str().isEmpty());
+
+    Type(Edit(2, 3), QStringLiteral("7"));
+    Constructed();
+    Chansvillkor->Button1->click();
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_EQ(CondPoints[2][3][CurrentPointsCond], 0);
+
+    CondSumActive[40] = 1;
+    Constructed();
+    TestDialogs().answers.push_back(true);
+    Chansvillkor->Nollaradvlk->click();
+    EXPECT_EQ(CouponsBuilt, 0);
+}
+
 TEST_F(PointsWindow, CountsTheRowsUnderTheMainSwitches)
 {
     MarkOneAHorsePerRace();

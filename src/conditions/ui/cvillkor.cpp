@@ -26,6 +26,7 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
+#include "racedata/ui/datavisa.h"
 
 TChansvillkor* Chansvillkor = nullptr;
 
@@ -513,6 +514,8 @@ void TChansvillkor::Button5Click()
 
 void TChansvillkor::Button15Click()
 {
+    if (Data)
+        Data->ComputeDisplayedSlots();  // the positions the race-data window shows now
     ApplyPointsTransfer(CurrentPointsCond, RankPoints(), RankCondName);
     AfterTransfer();
 }
