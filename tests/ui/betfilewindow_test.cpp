@@ -94,6 +94,18 @@ TEST_F(BetFileWindowTest, AFailedWriteIsReported)
     EXPECT_EQ(TestDialogs().errors, QStringList{QStringLiteral("Filen system-0822.xml kunde inte skrivas.")});
 }
 
+TEST_F(BetFileWindowTest, OneOfAllItemsAndTheRangeIsAlwaysChosen)
+{
+    QRadioButton* all = ATGFilform->RadioButton1;
+    QRadioButton* range = ATGFilform->RadioButton2;
+    const QPoint indicator = all->rect().center();
+    for (QRadioButton* clicked : {all, range, range, all, all}) {
+        MouseClick(clicked, indicator);
+        EXPECT_TRUE(clicked->isChecked());
+        EXPECT_NE(all->isChecked(), range->isChecked());
+    }
+}
+
 TEST_F(BetFileWindowTest, PriceAndMultiplier)
 {
     ResultLabels.Prisrader = QStringLiteral("48");

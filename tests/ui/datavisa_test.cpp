@@ -231,6 +231,16 @@ TEST_F(DataWindowTest, RankInThePointsWindowTakesTheRowsAsShown)
     EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Rank"));
 }
 
+TEST_F(DataWindowTest, PointsColumnShowsThePointsHeldEvenWithoutAFile)
+{
+    HorsePoints[HorseIndex(2, 5)] = 37;
+    Data->Button12->click();  // "Hämta" cancelled
+    Data->CBPoeng->click();
+    EXPECT_TRUE(Data->Po[1][1]->isVisibleTo(Data));
+    EXPECT_EQ(Data->Po[1][1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(Data->Po[2][5]->text(), QStringLiteral("37"));
+}
+
 TEST_F(DataWindowTest, DroppedRowsTakeTheirSlotInTheOwnOrder)
 {
     // The row of start number 8 dropped on the name, then on the odds of start number 3.

@@ -22,6 +22,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 #include "racedata/columnsettings.h"
+#include "racedata/pointscolumn.h"
 #include "racedata/roworder.h"
 #include "racedata/startlistimport.h"
 #include "racedata/ui/atgsida.h"
@@ -410,7 +411,7 @@ void TData::SetDesignState()
                 SetText(Ps[race][horse], QString());
                 SetVisible(Ps[race][horse], true);
             }
-            SetText(Po[race][horse], QStringLiteral("99"));
+            SetText(Po[race][horse], PointsLabelText(race, horse));
             SetVisible(Po[race][horse], false);
             SetText(O[race][horse], QStringLiteral("999"));
             SetVisible(O[race][horse], true);

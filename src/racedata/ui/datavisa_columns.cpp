@@ -143,6 +143,7 @@ void ApplyStreckSwitch(TData& data)
 
 void ApplyPointsSwitch(TData& data)
 {
+    ShowDataWindowPoints(data);
     ShowRowParts(data.Po, data.CBPoeng->isChecked());
 }
 
