@@ -249,7 +249,7 @@ TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
     SetBox("CBPoeng", true);
     ApplyPointsSwitch(*Data);
     EXPECT_FALSE(DataPart(QStringLiteral("Po11"))->isHidden());
-    EXPECT_EQ(DataLabel(QStringLiteral("Po11"))->text(), QStringLiteral("99"));
+    EXPECT_EQ(DataLabel(QStringLiteral("Po11"))->text(), QStringLiteral("0"));  // no points held
 
     HorseNames[1][2] = QStringLiteral("2 Tvåan");
     SetBox("CBStart", true);

@@ -106,6 +106,7 @@ void TGruppvillkor::BuildGroup(int group)
 void TGruppvillkor::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
     PaintLimits();
 }
 
