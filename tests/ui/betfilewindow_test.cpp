@@ -59,6 +59,7 @@ TEST_F(BetFileWindowTest, WritesTheFileUnderItsCheckValueAndAsksBeforeOverwritin
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
 
     Save(Path("system"));  // the same content and name: the question, answered No
+    EXPECT_EQ(TestDialogs().proposedNames.value(1), written);  // the dialog proposes the file saved
     EXPECT_EQ(TestDialogs().questions,
               QStringList{QStringLiteral("Ska filen system-0822.xml skrivas över?")});
     EXPECT_EQ(FileBytes(written), FileBytes(QStringLiteral(VIMSTA_TEST_DATA "/betfile/row_mode2.xml")));

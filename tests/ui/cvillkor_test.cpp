@@ -152,6 +152,8 @@ TEST_F(PointsWindow, PointsFileRoundTripAndRefusedFiles)
     Chansvillkor->ScrollBar1->setValue(12);
     TestDialogs().fileNames.push_back(dir.filePath(QStringLiteral("mitt")));
     Chansvillkor->Button7->click();
+    Chansvillkor->Button7->click();  // cancelled: the dialog proposed the file read
+    EXPECT_EQ(TestDialogs().proposedNames.value(2), saved);
     EXPECT_EQ(CondPoints[5][15][12], 90);
     EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Spara mig"));
     EXPECT_EQ(Edit(5, 15)->text(), QStringLiteral("90"));

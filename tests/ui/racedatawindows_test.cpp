@@ -406,6 +406,9 @@ TEST_F(RaceDataWindows, OwnOrderFileRoundTripAndRefusedFiles)
     }
     TestDialogs().fileNames = {Path("saknas.odg")};
     LoadOwnOrderClick(*Data);
+    // Each "Hämta" proposes the file read last, also one that was refused.
+    EXPECT_EQ(TestDialogs().proposedNames.mid(2),
+              (QStringList{Path("andra.odg"), Path("dubbel.odg"), Path("bokstav.odg"), Path("kort.odg")}));
     EXPECT_EQ(TestDialogs().errors.size(), 3);
     EXPECT_EQ(TestDialogs().messages,
               QStringList{QStringLiteral("Filen ") + Path("saknas.odg") + QStringLiteral(" finns ej.")});

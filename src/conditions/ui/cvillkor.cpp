@@ -331,6 +331,7 @@ void TChansvillkor::FormCreate()
 
 void TChansvillkor::ResetToStartState()
 {
+    openDialogName_.clear();
     const QSignalBlocker blocker(ScrollBar1);
     ScrollBar1->setValue(1);
     KnappAngra->setEnabled(false);
@@ -560,7 +561,7 @@ void TChansvillkor::Button6Click()
 
 void TChansvillkor::Button7Click()
 {
-    QString path = ChooseOpenFileName(this, PointsFileFilter);
+    QString path = ChooseOpenFileName(this, PointsFileFilter, openDialogName_);
     if (path.isEmpty())
         return;
     path = WithPointsFileExtension(path);
@@ -574,6 +575,7 @@ void TChansvillkor::Button7Click()
         ShowMessage(PointsFileUnreadableMessage);
         return;
     }
+    openDialogName_ = path;
     if (StorePointsFileContent(CurrentPointsCond, *content))
         MarkRowsStalePoints();
     ShowPointsConditionHeader();

@@ -168,7 +168,7 @@ void TATGFilform::WriteBetFile()
         return;
     }
     RoundDate = request.date;
-    const QString chosen = ChooseSaveFileName(this, BetFileFilter);
+    const QString chosen = ChooseSaveFileName(this, BetFileFilter, MainSaveDialogFileName());
     if (chosen.isEmpty())
         return;
     const QString fileName = BetFileName(chosen, BetFileCheckValue(content.lines));
@@ -180,6 +180,7 @@ void TATGFilform::WriteBetFile()
         ShowErrorMessage(QStringLiteral("Filen ") + shortName + QStringLiteral(" kunde inte skrivas."));
         return;
     }
+    MainSaveDialogFileName() = fileName;
 }
 
 TATGFilform* ATGFilform = nullptr;

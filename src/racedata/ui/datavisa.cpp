@@ -376,6 +376,7 @@ void TData::FormCreate()
 
 void TData::ResetToStartState()
 {
+    OwnOrderOpenName.clear();
     SetDesignState();
 }
 
