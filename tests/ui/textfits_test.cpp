@@ -233,6 +233,38 @@ QString NameOf(const QWidget* control)
     return name;
 }
 
+// The ink of a one-line label's text on its line: where it draws, its capitals' height.
+QRect InkBand(const QLabel* label, const QWidget* window)
+{
+    QRect drawn = DrawnTextRect(label, window);
+    if (drawn.isEmpty())
+        return {};
+    const QFontMetrics metrics(label->font());
+    const int top = label->alignment() & Qt::AlignTop ? 0 : (drawn.height() - metrics.height()) / 2;
+    return QRect(drawn.left(), drawn.top() + top + metrics.ascent() - metrics.capHeight(), drawn.width(),
+                 metrics.capHeight());
+}
+
+// Labels of one parent whose texts run into each other on the same line.
+QStringList TextsRunningTogether(const QWidget* window, const QString& className)
+{
+    QStringList found;
+    QList<const QLabel*> seen;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || IsMeantToBeCut(className, NameOf(label)))
+            continue;
+        const QRect ink = InkBand(label, window);
+        if (ink.isEmpty() || VisiblePart(label, window).isEmpty())
+            continue;
+        for (const QLabel* other : seen)
+            if (other->parentWidget() == label->parentWidget() && ink.intersects(InkBand(other, window)))
+                found << QStringLiteral("%1: \"%2\" runs into \"%3\"")
+                             .arg(className, PlainTextOf(label), PlainTextOf(other));
+        seen << label;
+    }
+    return found;
+}
+
 }  // namespace
 
 // Every control of the window that shows a text which does not fit: "Class.object".
@@ -260,6 +292,9 @@ QStringList TextsThatDoNotFit(const QWidget* window)
                          .arg(misfit->room.width())
                          .arg(misfit->room.height());
     }
+    // A window not shown yet may still place its controls when it is shown (the reserve strips).
+    if (window->isVisible())
+        found << TextsRunningTogether(window, className);
     return found;
 }
 
