@@ -250,21 +250,20 @@ void TData::BuildBottomArea()
                          {&TData::Button15, "Button15", "csv", QRect(555, 509, 26, 19)},
                          {&TData::Button1, "Button1", "Åter", QRect(555, 528, 35, 19)}},
                         Arial8());
-    BuildLabels<TData>(
-        this, this,
-        {{&TData::Label19, "Label19", "Markera hästar med", QRect(19, 523, 110, 13)},
-         {&TData::Label20, "Label20", "klick i de små rutorna.", QRect(19, 535, 110, 13)},
-         {&TData::Label15, "Label15", "Poäng", QRect(199, 495, 32, 13)},
-         {&TData::Label16, "Label16", "Odds", QRect(236, 495, 30, 13)},
-         {&TData::Label17, "Label17", "Streck", QRect(270, 495, 35, 13)},
-         {&TData::Label2, "Label2", "Kusk", QRect(307, 495, 30, 13)},
-         {&TData::Label9, "Label9", "Aktuell ordning:", QRect(344, 495, 74, 13)},
-         {&TData::Lordning, "Lordning", "egen", QRect(421, 495, 33, 13)},  // after "Aktuell ordning:"
-         {&TData::Label10, "Label10", "Rank", QRect(454, 495, 30, 13)},
-         {&TData::Label11, "Label11", "Ram:", QRect(608, 497, 60, 14)},
-         {&TData::Label12, "Label12", "Utan tilläggsv.", QRect(608, 516, 67, 14)},
-         {&TData::Label8, "Label8", "Antal hästar:", QRect(607, 535, 66, 14)}},
-        Arial8());
+    BuildLabels<TData>(this, this,
+                       {{&TData::Label19, "Label19", "Markera hästar med", QRect(19, 523, 110, 13)},
+                        {&TData::Label20, "Label20", "klick i de små rutorna.", QRect(19, 535, 110, 13)},
+                        {&TData::Label15, "Label15", "Poäng", QRect(199, 495, 32, 13)},
+                        {&TData::Label16, "Label16", "Odds", QRect(236, 495, 30, 13)},
+                        {&TData::Label17, "Label17", "Streck", QRect(270, 495, 35, 13)},
+                        {&TData::Label2, "Label2", "Kusk", QRect(307, 495, 30, 13)},
+                        {&TData::Label9, "Label9", "Aktuell ordning:", QRect(344, 495, 74, 13)},
+                        {&TData::Lordning, "Lordning", "egen", QRect(421, 495, 33, 13)},
+                        {&TData::Label10, "Label10", "Rank", QRect(454, 495, 30, 13)},
+                        {&TData::Label11, "Label11", "Ram:", QRect(608, 497, 60, 14)},
+                        {&TData::Label12, "Label12", "Utan tilläggsv.", QRect(608, 516, 67, 14)},
+                        {&TData::Label8, "Label8", "Antal hästar:", QRect(607, 535, 66, 14)}},
+                       Arial8());
     Maxrader =
         NewCentredLabel(this, QStringLiteral("Maxrader"), QString(), QRect(675, 497, 68, 14), Arial9());
     Lantalraderutan = NewCentredLabel(this, QStringLiteral("Lantalraderutan"), QString(),
