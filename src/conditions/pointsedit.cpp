@@ -4,21 +4,31 @@
 
 #include "conditions/stale.h"
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 
 namespace {
 
-// The start values that clearing gives a condition; the product bounds are not touched.
-void ClearConditionFields(int c)
+// The start values that clearing gives a condition; the product bounds are not touched. True
+// when a value that decides which rows the condition keeps changed (not only the name).
+bool ClearConditionFields(int c)
 {
+    bool changed = false;
+    const auto set = [&changed](auto& target, auto value) {
+        changed = changed || target != value;
+        target = value;
+    };
     for (int r = 1; r <= RaceSlots; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
-            CondPoints[r][h][c] = 0;
-    CondSumMax[c] = 700;
-    CondSumMin[c] = 0;
-    CondSumActive[c] = CondProdActive[c] = 0;
-    CondSumMode[c] = CondProdMode[c] = 1;
+            set(CondPoints[r][h][c], byte{0});
+    set(CondSumMax[c], StartSumMax);
+    set(CondSumMin[c], int32{0});
+    set(CondSumActive[c], int32{0});
+    set(CondProdActive[c], int32{0});
+    set(CondSumMode[c], int32{1});
+    set(CondProdMode[c], int32{1});
     CondActive[c] = 0;
     PointsCondNames[c] = QString();
+    return changed;
 }
 
 int32& ProductExponentOf(int c, bool upper)
@@ -36,6 +46,11 @@ byte LimitedPoint(int32 value)
 int32 LimitedSumBound(int32 value)
 {
     return std::clamp(value, 0, MaxSumBound);
+}
+
+int32 LimitedStoredSumBound(int32 value)
+{
+    return std::clamp(value, 0, StartSumMax);
 }
 
 void MarkRowsStalePoints()
@@ -140,7 +155,7 @@ void TogglePointsMode(int c, bool sumTest)
 
 void StorePointsCondName(int c, const QString& name)
 {
-    PointsCondNames[c] = name;
+    PointsCondNames[c] = AsWindows1252(name);
 }
 
 bool LimitStoredPoints(int c)
@@ -159,17 +174,20 @@ bool LimitStoredPoints(int c)
 
 void ClearAllPointsConditions()
 {
+    bool changed = false;
     for (int c = 1; c <= ConditionCount; ++c)
-        ClearConditionFields(c);
+        changed = ClearConditionFields(c) || changed;
     ActivePointsCondCount = 0;
-    MarkRowsStalePoints();
+    if (changed)
+        MarkRowsStalePoints();
 }
 
 void ClearPointsCondition(int c)
 {
-    ClearConditionFields(c);
+    const bool changed = ClearConditionFields(c);
     RecountActivePointsConds();
-    MarkRowsStalePoints();
+    if (changed)
+        MarkRowsStalePoints();
 }
 
 void CopyPointsCondition(int c)

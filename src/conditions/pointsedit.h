@@ -16,12 +16,17 @@
 
 constexpr int32 MaxPoint = 100;
 constexpr int32 MaxSumBound = 600;
+// The upper sum bound a cleared condition starts with, the largest sum bound a table holds
+// (the lower bound's edit reaches it; the upper one's shows it as 600).
+constexpr int32 StartSumMax = 700;
 // The exponents ("nollor") a product bound may have, in the order of their radio buttons.
 constexpr int ProductExponents[] = {0, 3, 6, 9, 12};
 
 // A value limited to the points 0-100 / to the sum bounds 0-600.
 byte LimitedPoint(int32 value);
 int32 LimitedSumBound(int32 value);
+// A sum bound read from a file limited to 0-700, what the tables hold.
+int32 LimitedStoredSumBound(int32 value);
 
 // The points window's rows-stale reset: does nothing while PointsCondLoading is 1; otherwise
 // runs the reset once until ResultsStaleShown is cleared again (it keeps the row totals and
@@ -55,14 +60,15 @@ void StoreProductMantissa(int c, bool upper, int32 mantissa);
 void StoreProductExponent(int c, bool upper, int32 exponent);
 void SetPointsTestActive(int c, bool sumTest, bool on);  // also recounts the active conditions
 void TogglePointsMode(int c, bool sumTest);
-void StorePointsCondName(int c, const QString& name);  // cut to 40 characters
+void StorePointsCondName(int c, const QString& name);  // in Windows-1252, cut to 40 characters
 
 // Limits every point of c to 0-100 as the window shows it (a system file may hold more); runs
 // the reset when a point changed. True when one did.
 bool LimitStoredPoints(int c);
 
 // Every condition's points, sum bounds, switches, modes and name back to their start values;
-// the product mantissas and exponents stay.
+// the product mantissas and exponents stay. The reset runs only when a value other than a
+// name changed.
 void ClearAllPointsConditions();
 // The same for condition c only.
 void ClearPointsCondition(int c);

@@ -113,15 +113,15 @@ bool StorePointsFileContent(int c, const PointsFileContent& content)
     for (int r = 1; r <= RaceSlots; ++r)
         for (int h = 1; h <= StartNumbers; ++h)
             store(CondPoints[r][h][c], LimitedPoint(content.points[HorseIndex(r, h)]));
-    store(CondSumMax[c], content.sumMax);
-    store(CondSumMin[c], content.sumMin);
+    store(CondSumMax[c], LimitedStoredSumBound(content.sumMax));
+    store(CondSumMin[c], LimitedStoredSumBound(content.sumMin));
     store(CondSumActive[c], int32{OneOrZero(content.sumActive)});
     store(CondProdActive[c], int32{OneOrZero(content.prodActive)});
     store(CondSumMode[c], int32{OneOrZero(content.sumMode)});
     store(CondProdMode[c], int32{OneOrZero(content.prodMode)});
     CondProdMaxReal[c] = content.prodMax;
     CondProdMinReal[c] = content.prodMin;
-    PointsCondNames[c] = content.name;
+    StorePointsCondName(c, content.name);
     RecountActivePointsConds();
     return rowsMayChange;
 }

@@ -43,7 +43,8 @@ QStringList PointsFileLines(const PointsFileContent& content);
 // What the file holds of condition c.
 PointsFileContent PointsFileContentOf(int c);
 // Stores a read file into condition c the way the window keeps its values: points limited to
-// 0-100, an active flag or mode other than 1 taken as 0, the name cut to 40 characters; the
+// 0-100, sum bounds to 0-700, an active flag or mode other than 1 taken as 0, the name in
+// Windows-1252 cut to 40 characters; the
 // active count is recounted. The product mantissas and exponents stay. True when the rows the
 // condition keeps may have changed (a point, a sum bound, a flag or a mode differs).
 bool StorePointsFileContent(int c, const PointsFileContent& content);

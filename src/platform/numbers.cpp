@@ -1,8 +1,8 @@
 #include "platform/numbers.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -134,10 +134,10 @@ QString FormatDecimal(double value)
     if (value == 0)
         return QStringLiteral("0");
 
-    // Fifteen significant digits: "-d.dddddddddddddde+XX".
+    // The fewest significant digits that read back to the same value: "-d.ddde+XX".
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    const QString scientific = QString::fromLatin1(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const QString scientific = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype e = scientific.indexOf(QLatin1Char('e'));
     const bool negative = scientific.startsWith(QLatin1Char('-'));
     QString digits = scientific.left(e).remove(QLatin1Char('-')).remove(QLatin1Char('.'));

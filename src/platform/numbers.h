@@ -20,9 +20,9 @@ std::int64_t DivideRoundHalfEven(std::int64_t numerator, std::int64_t denominato
 // part x 100 / whole rounded half to even (a percentage); 0 when whole is 0.
 std::int64_t PercentHalfEven(std::int64_t part, std::int64_t whole);
 
-// A decimal number in the general form with the Swedish decimal comma: at most 15
-// significant digits, no trailing zeros; an exponent ("1E15", "2,5E-6") when the number
-// has more than 15 digits before the comma or is below 0,0001.
+// A decimal number in the general form with the Swedish decimal comma: the fewest significant
+// digits that read back to the same value (TryParseDecimal), no trailing zeros; an exponent
+// ("1E15", "2,5E-6") when the number has more than 15 digits before the comma or is below 0,0001.
 QString FormatDecimal(double value);
 // Reads a decimal number with the decimal comma: blanks around it, an optional sign,
 // digits with at most one comma (at least one digit), and an optional exponent "E" or "e"

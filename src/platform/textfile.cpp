@@ -56,6 +56,11 @@ QString DecodeWindows1252(const QByteArray& bytes)
     return decoder.decode(bytes);
 }
 
+QString AsWindows1252(const QString& text)
+{
+    return DecodeWindows1252(EncodeWindows1252(text));
+}
+
 QStringList SplitTextLines(const QString& text)
 {
     QStringList lines;

@@ -11,6 +11,8 @@
 // Characters outside the code page become "?".
 QByteArray EncodeWindows1252(const QString& text);
 QString DecodeWindows1252(const QByteArray& bytes);
+// The text as the code page holds it: characters outside it become "?".
+QString AsWindows1252(const QString& text);
 
 // The lines of a text; a line break after the last line adds no empty line.
 QStringList SplitTextLines(const QString& text);

@@ -18,6 +18,7 @@ const QString MakerDomain = QStringLiteral("vimsta.example.org");
 const QString WrongCopyText = QStringLiteral("Märk rätt avd med ctrl+A och välj sedan ctrl+C");
 const QString NoPoolText = QStringLiteral("Hittar inte V65/V64.");
 const QString WrongRaceText = QStringLiteral("Fel avdelning.");
+const QString NoHorseText = QStringLiteral("Ingen häst hittades i avd %1.");
 const QString SimpleListText = QStringLiteral("Strukna hästar markeras inte när du har valt Enkel lista.");
 const QString FirefoxSimpleListText =
     QStringLiteral("Med Firefox får man anpassa startlistan till något annat än Enkel lista.");
@@ -372,7 +373,7 @@ StartListImport ImportStartList(const QString& text, int race, const StartListSt
     } else {
         const int cursor = ReadChromeHeader(reading, raceLine);
         if (ReadChromeHorses(reading, cursor, end) == 0)
-            return Refused(current, WrongCopyText);
+            return Refused(current, NoHorseText.arg(race));
     }
     return StartListImport{true, reading.state, reading.message};
 }

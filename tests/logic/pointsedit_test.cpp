@@ -112,8 +112,16 @@ TEST_F(PointsEdit, EveryRowChangingEditResetsButTheNameDoesNot)
              CopyPointsCondition(2);
              PastePointsCondition(1);
          }},
-        {"clear one", [] { ClearPointsCondition(1); }},
-        {"clear all", [] { ClearAllPointsConditions(); }},
+        {"clear one",
+         [] {
+             CondPoints[1][1][1] = 4;
+             ClearPointsCondition(1);
+         }},
+        {"clear all",
+         [] {
+             CondSumMin[60] = 9;
+             ClearAllPointsConditions();
+         }},
         {"transfer", [] { ApplyPointsTransfer(1, StartNumberPoints(), StartNumberCondName); }},
     };
     for (const Case& c : cases) {

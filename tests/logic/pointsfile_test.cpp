@@ -116,6 +116,32 @@ TEST_F(PointsFile, ReadsWhatTheFormatAllows)
     EXPECT_EQ(CondPoints[1][1][4], 100);
 }
 
+TEST_F(PointsFile, StoredAsTheWindowShowsAndWrittenBackAsRead)
+{
+    QStringList lines = DefaultLines();
+    lines[105] = QStringLiteral("99999");  // upper sum bound
+    lines[106] = QStringLiteral("-5");
+    lines[107] = QStringLiteral("1,7976931348623157E308");  // the largest double
+    lines[108] = QStringLiteral("0,1");
+    const auto read = ParsePointsFile(lines);
+    ASSERT_TRUE(read.has_value());
+    StorePointsFileContent(4, *read);
+    EXPECT_EQ(CondSumMax[4], 700);
+    EXPECT_EQ(CondSumMin[4], 0);
+    const QStringList written = PointsFileLines(PointsFileContentOf(4));
+    EXPECT_EQ(written[107], lines[107]);
+    EXPECT_EQ(written[108], lines[108]);
+    const auto again = ParsePointsFile(written);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->prodMax, read->prodMax);
+
+    // A name keeps only what the code page holds, as the file will.
+    PointsFileContent named = *read;
+    named.name = QStringLiteral("Ω bäst €");
+    StorePointsFileContent(4, named);
+    EXPECT_EQ(PointsCondNames[4].str(), QStringLiteral("? bäst €"));
+}
+
 TEST_F(PointsFile, LfLinesReadLikeCrLf)
 {
     const QByteArray crlf =

@@ -250,7 +250,7 @@ TEST(StartListImport, RefusedTextsChangeNothing)
         {Joined(gameOnFirstLine), wrongCopy},
         {Joined(noPool), QStringLiteral("Hittar inte V65/V64.")},
         {Joined(ChromeRace(2, ThreeHorses)), QStringLiteral("Fel avdelning.")},
-        {Joined(noHorses), wrongCopy},
+        {Joined(noHorses), QStringLiteral("Ingen häst hittades i avd 1.")},
         {Joined(FirefoxRace(1, {})),
          QStringLiteral("Med Firefox får man anpassa startlistan till något annat än Enkel lista.")},
     };
@@ -303,6 +303,20 @@ TEST(StartListImport, EachRaceStopsAtTheNextRaceMarker)
     QStringList firefox = FirefoxRace(1, QList<Horse>(2, ThreeHorses[0]));
     firefox << FirefoxRace(2, QList<Horse>(5, ThreeHorses[2])).mid(4);
     EXPECT_FALSE(Import(firefox, 1).state.horses[3].present);
+}
+
+// The horses are searched from the race marker found after the pool marker, not from an
+// earlier line that reads the same (a menu above the game marker).
+TEST(StartListImport, FirefoxHorsesAreSearchedFromTheRaceMarkerAfterThePool)
+{
+    const QList<Horse> menuHorse = {{QStringLiteral("Menyhäst"), QStringLiteral("Meny Kusk"),
+                                     QStringLiteral("55,00%"), QStringLiteral("9,99")}};
+    QStringList page = FirefoxRace(2, menuHorse).mid(4, 9);  // a marker of race 2 and a horse line
+    page << FirefoxRace(2, ThreeHorses);
+    const StartListImport result = Import(page, 2);
+    ASSERT_TRUE(result.accepted);
+    EXPECT_EQ(result.state.horses[1].name, QStringLiteral("1 Alfa Boy"));
+    EXPECT_FALSE(result.state.horses[4].present);
 }
 
 TEST(StartListImport, NoMoreThanFifteenHorsesAreRead)

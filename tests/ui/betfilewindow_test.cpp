@@ -59,6 +59,7 @@ TEST_F(BetFileWindowTest, WritesTheFileUnderItsCheckValueAndAsksBeforeOverwritin
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
 
     Save(Path("system"));  // the same content and name: the question, answered No
+    EXPECT_EQ(TestDialogs().proposedNames.value(1), written);  // the dialog proposes the file saved
     EXPECT_EQ(TestDialogs().questions,
               QStringList{QStringLiteral("Ska filen system-0822.xml skrivas över?")});
     EXPECT_EQ(FileBytes(written), FileBytes(QStringLiteral(VIMSTA_TEST_DATA "/betfile/row_mode2.xml")));
@@ -92,6 +93,18 @@ TEST_F(BetFileWindowTest, AFailedWriteIsReported)
 {
     Save(Path("saknas/system.xml"));
     EXPECT_EQ(TestDialogs().errors, QStringList{QStringLiteral("Filen system-0822.xml kunde inte skrivas.")});
+}
+
+TEST_F(BetFileWindowTest, OneOfAllItemsAndTheRangeIsAlwaysChosen)
+{
+    QRadioButton* all = ATGFilform->RadioButton1;
+    QRadioButton* range = ATGFilform->RadioButton2;
+    const QPoint indicator = all->rect().center();
+    for (QRadioButton* clicked : {all, range, range, all, all}) {
+        MouseClick(clicked, indicator);
+        EXPECT_TRUE(clicked->isChecked());
+        EXPECT_NE(all->isChecked(), range->isChecked());
+    }
 }
 
 TEST_F(BetFileWindowTest, PriceAndMultiplier)

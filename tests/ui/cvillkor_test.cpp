@@ -152,6 +152,8 @@ TEST_F(PointsWindow, PointsFileRoundTripAndRefusedFiles)
     Chansvillkor->ScrollBar1->setValue(12);
     TestDialogs().fileNames.push_back(dir.filePath(QStringLiteral("mitt")));
     Chansvillkor->Button7->click();
+    Chansvillkor->Button7->click();  // cancelled: the dialog proposed the file read
+    EXPECT_EQ(TestDialogs().proposedNames.value(2), saved);
     EXPECT_EQ(CondPoints[5][15][12], 90);
     EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Spara mig"));
     EXPECT_EQ(Edit(5, 15)->text(), QStringLiteral("90"));
@@ -196,6 +198,30 @@ TEST_F(PointsWindow, ClearAllAsksFirst)
     EXPECT_EQ(CondPoints[1][1][9], 0);
     EXPECT_EQ(Chansvillkor->Laktiva->text(), QStringLiteral("aktiva: 0 st"));
     EXPECT_EQ(V65x->Lvchvlk->text(), QStringLiteral("0"));
+}
+
+TEST_F(PointsWindow, ClearingResetsTheSystemOnlyWhenSomethingChanged)
+{
+    Open();
+    PointsCondNames[CurrentPointsCond] = QStringLiteral("bara namnet");
+    Constructed();
+    Chansvillkor->Button1->click();  // "Radera" of a condition that holds only a name
+    TestDialogs().answers.push_back(true);
+    Chansvillkor->Nollaradvlk->click();
+    EXPECT_EQ(CouponsBuilt, 1);
+    EXPECT_TRUE(PointsCondNames[CurrentPointsCond].str().isEmpty());
+
+    Type(Edit(2, 3), QStringLiteral("7"));
+    Constructed();
+    Chansvillkor->Button1->click();
+    EXPECT_EQ(CouponsBuilt, 0);
+    EXPECT_EQ(CondPoints[2][3][CurrentPointsCond], 0);
+
+    CondSumActive[40] = 1;
+    Constructed();
+    TestDialogs().answers.push_back(true);
+    Chansvillkor->Nollaradvlk->click();
+    EXPECT_EQ(CouponsBuilt, 0);
 }
 
 TEST_F(PointsWindow, CountsTheRowsUnderTheMainSwitches)

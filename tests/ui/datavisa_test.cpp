@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "conditions/ui/cvillkor.h"
 #include "core/ui/huvf.h"
 #include "model/variabl.h"
 #include "platform/textfile.h"
@@ -143,14 +144,23 @@ TEST_F(DataWindowTest, PastedStartListFillsTheRaceAndTitlesBothWindows)
 
 TEST_F(DataWindowTest, RefusedPasteSaysWhyAndKeepsTheRace)
 {
-    TakeIn(2, ChromePage(2, ThreeHorses));
+    TakeIn(3, ChromePage(3, ThreeHorses));
     const QString title = Data->windowTitle();
-    TakeIn(2, ChromePage(3, ThreeHorses));
-    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Fel avdelning.")});
-    EXPECT_EQ(Data->H[2][1]->text(), QStringLiteral("1 Alfa Boy"));
-    EXPECT_EQ(Data->P[2][1]->text(), QStringLiteral("12%"));
-    EXPECT_EQ(StreckValues[HorseIndex(2, 3)], 88);
-    EXPECT_EQ(Data->windowTitle(), title);
+    const std::pair<QString, QString> refused[] = {
+        {ChromePage(2, ThreeHorses), QStringLiteral("Fel avdelning.")},  // "Lägg in avd 3", race 2 copied
+        {ChromePage(3, {}), QStringLiteral("Ingen häst hittades i avd 3.")},
+        {QStringLiteral("något annat"), QStringLiteral("Märk rätt avd med ctrl+A och välj sedan ctrl+C")},
+    };
+    for (const auto& [page, message] : refused) {
+        TestDialogs().Reset();
+        TakeIn(3, page);
+        EXPECT_EQ(TestDialogs().messages, QStringList{message});
+        EXPECT_EQ(Data->H[3][1]->text(), QStringLiteral("1 Alfa Boy"));
+        EXPECT_EQ(Data->P[3][1]->text(), QStringLiteral("12%"));
+        EXPECT_EQ(StreckValues[HorseIndex(3, 3)], 88);
+        EXPECT_EQ(HorsePresent[HorseIndex(3, 2)], 1);
+        EXPECT_EQ(Data->windowTitle(), title);
+    }
 }
 
 TEST_F(DataWindowTest, MarkedHorsesStayVisibleAndScratchedNamesStayStruckOut)
@@ -195,6 +205,40 @@ TEST_F(DataWindowTest, FixedOrdersMoveTheRowsAndTheFirstStreckOrderBecomesOwn)
     Data->Button5->click();
     EXPECT_EQ(Data->Lordning->text(), QStringLiteral("egen"));
     EXPECT_EQ(SlotOf(1, 11), 2);
+}
+
+TEST_F(DataWindowTest, RankInThePointsWindowTakesTheRowsAsShown)
+{
+    const QList<std::array<QString, 3>> four = {
+        {QStringLiteral("Ett"), QStringLiteral("10,00%"), QStringLiteral("9,00")},
+        {QStringLiteral("Två"), QStringLiteral("40,00%"), QStringLiteral("2,00")},
+        {QStringLiteral("Tre"), QStringLiteral("30,00%"), QStringLiteral("3,00")},
+        {QStringLiteral("Fyra"), QStringLiteral("20,00%"), QStringLiteral("4,00")},
+    };
+    TakeIn(3, ChromePage(3, four));
+    const auto ranks = [] {
+        Chansvillkor->Show();
+        Chansvillkor->Button15->click();
+        QList<int> shown;
+        for (int h = 1; h <= 5; ++h)
+            shown << Chansvillkor->vch[3][h]->value();
+        return shown;
+    };
+    EXPECT_EQ(ranks(), (QList<int>{1, 2, 3, 4, 0}));
+    Data->Button2->click();  // streck order
+    EXPECT_EQ(ranks(), (QList<int>{4, 1, 2, 3, 0}));
+    EXPECT_EQ(CondPoints[3][2][CurrentPointsCond], 1);
+    EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Rank"));
+}
+
+TEST_F(DataWindowTest, PointsColumnShowsThePointsHeldEvenWithoutAFile)
+{
+    HorsePoints[HorseIndex(2, 5)] = 37;
+    Data->Button12->click();  // "Hämta" cancelled
+    Data->CBPoeng->click();
+    EXPECT_TRUE(Data->Po[1][1]->isVisibleTo(Data));
+    EXPECT_EQ(Data->Po[1][1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(Data->Po[2][5]->text(), QStringLiteral("37"));
 }
 
 TEST_F(DataWindowTest, DroppedRowsTakeTheirSlotInTheOwnOrder)

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 
+#include "conditions/ui/grpvlk.h"
+#include "conditions/ui/ovrigavlk.h"
+#include "conditions/ui/radvlk.h"
 #include "core/ui/aboutb.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
@@ -15,6 +18,9 @@
 #include "core/ui/rettainfo.h"
 #include "core/ui/textinfo.h"
 #include "core/ui/utdelningsintervall.h"
+#include "output/ui/reserv.h"
+#include "output/ui/sekup.h"
+#include "output/ui/sekupe.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
 
@@ -229,6 +235,26 @@ TEST_F(InfoWindows, AMovedWindowComesBackWhereItWasLeft)
     EXPECT_EQ(about.pos(), moved);
     about.Open();  // a second "©" brings the same window forward
     EXPECT_TRUE(about.isVisible());
+}
+
+// The windows that the placement rule names share the help windows' scroll area.
+TEST_F(InfoWindows, ConditionReserveAndCouponWindowsScrollOnANarrowScreen)
+{
+    const std::function<std::unique_ptr<VForm>()> windows[] = {
+        [] { return std::make_unique<TRadvillkor>(); },    [] { return std::make_unique<TGruppvillkor>(); },
+        [] { return std::make_unique<Tovrigavillkor>(); }, [] { return std::make_unique<TReserver>(); },
+        [] { return std::make_unique<TKuponger>(); },      [] { return std::make_unique<TKupongerE>(); },
+    };
+    for (const auto& make : windows) {
+        const std::unique_ptr<VForm> narrow = make();
+        const int controls = narrow->findChildren<QWidget*>().size();
+        narrow->ScrollOnNarrowScreen(QSize(799, 600));
+        const auto* area = narrow->findChild<QScrollArea*>(QStringLiteral("ScrollArea"));
+        ASSERT_NE(area, nullptr) << narrow->metaObject()->className();
+        EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(area->widget()->size(), narrow->size());
+        EXPECT_GE(area->widget()->findChildren<QWidget*>().size(), controls);  // every control moved inside
+    }
 }
 
 TEST_F(InfoWindows, GuideAndPointsHelpScrollOnANarrowScreen)

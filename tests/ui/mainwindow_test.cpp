@@ -136,6 +136,13 @@ TEST_F(MainWindowTest, PlacementOnTheScreen)
     window->move(5, 7);
     window->Show();
     EXPECT_EQ(window->pos(), QPoint(5, 7));
+
+    // A fixed size, a minimise box and no maximise box, also none that the platform adds.
+    const Qt::WindowFlags flags = V65x->windowFlags();
+    EXPECT_TRUE(
+        flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(V65x->minimumSize(), V65x->maximumSize());
 }
 
 TEST_F(MainWindowTest, ClickingCellsMarksMovesAndRemovesHorses)

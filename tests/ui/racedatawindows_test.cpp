@@ -247,7 +247,7 @@ TEST_F(RaceDataWindows, ColumnSwitchesShowAndHideTheirLabels)
     SetBox("CBPoeng", true);
     ApplyPointsSwitch(*Data);
     EXPECT_FALSE(DataPart(QStringLiteral("Po11"))->isHidden());
-    EXPECT_EQ(DataLabel(QStringLiteral("Po11"))->text(), QStringLiteral("99"));
+    EXPECT_EQ(DataLabel(QStringLiteral("Po11"))->text(), QStringLiteral("0"));  // no points held
 
     HorseNames[1][2] = QStringLiteral("2 Tvåan");
     SetBox("CBStart", true);
@@ -404,6 +404,9 @@ TEST_F(RaceDataWindows, OwnOrderFileRoundTripAndRefusedFiles)
     }
     TestDialogs().fileNames = {Path("saknas.odg")};
     LoadOwnOrderClick(*Data);
+    // Each "Hämta" proposes the file read last, also one that was refused.
+    EXPECT_EQ(TestDialogs().proposedNames.mid(2),
+              (QStringList{Path("andra.odg"), Path("dubbel.odg"), Path("bokstav.odg"), Path("kort.odg")}));
     EXPECT_EQ(TestDialogs().errors.size(), 3);
     EXPECT_EQ(TestDialogs().messages,
               QStringList{QStringLiteral("Filen ") + Path("saknas.odg") + QStringLiteral(" finns ej.")});

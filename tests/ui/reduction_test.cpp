@@ -294,6 +294,17 @@ TEST_F(ReductionWindowTest, ManualReductionShowsTheKeptTotalsOnBothWindows)
     EXPECT_EQ(Text("LabelRadantal"), QString::number(rowsBefore));
     EXPECT_EQ(Text("LReducgrad"), "0 %");
 
+    // A drop that drops nothing ("Fr o m" after "t o m") offers no undo.
+    Reducera->Button4->click();  // drops the last kept coupon
+    ASSERT_TRUE(Reducera->KAngra->isVisible());
+    const int32 kept = RowsKept;
+    Reducera->SValjbortfrom->setValue(2);
+    Reducera->SValjborttom->setValue(1);
+    Reducera->Button4->click();
+    EXPECT_FALSE(Reducera->KAngra->isVisible());
+    EXPECT_EQ(RowsKept, kept);
+    Reducera->Button5->click();  // all kept again
+
     for (int i = 0; i < 3; ++i)
         Reducera->SpinUp[2]->click();
     EXPECT_EQ(Reducera->LKupongnr->text(), QString::number(CouponCount));

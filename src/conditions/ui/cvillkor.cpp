@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -26,12 +27,38 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
+#include "racedata/ui/datavisa.h"
 
 TChansvillkor* Chansvillkor = nullptr;
 
 namespace {
 
 constexpr int ColumnLefts[RaceSlots + 1] = {0, 76, 117, 158, 199, 240, 281, 786};
+
+// The platform's spin buttons leave a 40-pixel points edit too little room for "100":
+// the points edits get narrower buttons, so that their place in the grid stays.
+class NarrowSpinButtons : public QProxyStyle {
+public:
+    NarrowSpinButtons() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control != CC_SpinBox)
+            return rect;
+        constexpr int ButtonWidth = 10;
+        const int saved =
+            QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget).width() - ButtonWidth;
+        if (saved <= 0)
+            return rect;
+        if (sub == SC_SpinBoxUp || sub == SC_SpinBoxDown)
+            rect.setLeft(rect.left() + saved);
+        else if (sub == SC_SpinBoxEditField)
+            rect.setRight(rect.right() + saved);
+        return rect;
+    }
+};
 constexpr int VisibleRaces = 6;
 
 int EditTop(int horse)
@@ -154,9 +181,12 @@ void TChansvillkor::BuildGrid()
     for (int h = 1; h <= StartNumbers; ++h)
         for (const int left : {49, 327})
             NewLabel(this, QString(), QString::number(h), {left, 97 + 22 * (h - 1), 24, 16});
+    auto* narrowButtons = new NarrowSpinButtons;
+    narrowButtons->setParent(this);
     for (int h = 1; h <= StartNumbers; ++h)  // tab order: down each race's column, race by race
         for (int r = 1; r <= RaceSlots; ++r) {
             auto* edit = new VSpinEdit(this, 0, MaxPoint);
+            edit->setStyle(narrowButtons);
             edit->setObjectName(QStringLiteral("vch%1%2").arg(r).arg(h));
             edit->setGeometry(ColumnLefts[r], EditTop(h), 40, 23);
             vch[r][h] = edit;
@@ -330,6 +360,7 @@ void TChansvillkor::FormCreate()
 
 void TChansvillkor::ResetToStartState()
 {
+    openDialogName_.clear();
     const QSignalBlocker blocker(ScrollBar1);
     ScrollBar1->setValue(1);
     KnappAngra->setEnabled(false);
@@ -513,6 +544,8 @@ void TChansvillkor::Button5Click()
 
 void TChansvillkor::Button15Click()
 {
+    if (Data)
+        Data->ComputeDisplayedSlots();  // the positions the race-data window shows now
     ApplyPointsTransfer(CurrentPointsCond, RankPoints(), RankCondName);
     AfterTransfer();
 }
@@ -557,7 +590,7 @@ void TChansvillkor::Button6Click()
 
 void TChansvillkor::Button7Click()
 {
-    QString path = ChooseOpenFileName(this, PointsFileFilter);
+    QString path = ChooseOpenFileName(this, PointsFileFilter, openDialogName_);
     if (path.isEmpty())
         return;
     path = WithPointsFileExtension(path);
@@ -571,6 +604,7 @@ void TChansvillkor::Button7Click()
         ShowMessage(PointsFileUnreadableMessage);
         return;
     }
+    openDialogName_ = path;
     if (StorePointsFileContent(CurrentPointsCond, *content))
         MarkRowsStalePoints();
     ShowPointsConditionHeader();

@@ -100,6 +100,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    QString openDialogName_;  // the points file read last, which the open dialog proposes
+
     void BuildGrid();
     void BuildProductPanel();
     void BuildSumPanel();

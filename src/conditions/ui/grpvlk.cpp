@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int ClientWidth = 633;
-constexpr int ClientHeight = 184;
+constexpr int ClientHeight = 188;  // the bottom row "Krav: 0 - 100 aktiv" shows whole
 constexpr int PanelWidth = 209;
 constexpr int RowHeadWidth = 44;
 constexpr int BoxPitch = 16, RowPitch = 13;
@@ -106,6 +106,7 @@ void TGruppvillkor::BuildGroup(int group)
 void TGruppvillkor::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
     PaintLimits();
 }
 

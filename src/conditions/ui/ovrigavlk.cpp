@@ -223,6 +223,7 @@ void Tovrigavillkor::BuildFooter()
 void Tovrigavillkor::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 // Shows the tables as they stand (filling the controls is display only) and re-arms the

@@ -252,6 +252,7 @@ void TRadvillkor::Connect()
 void TRadvillkor::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
     CentreOverMainWhenFirstShown();
 }
 

@@ -1,7 +1,5 @@
 #include "core/ui/helpwindow.h"
 
-#include <QScrollArea>
-
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -64,26 +62,4 @@ void HelpWindow::AddTextAndCloseButton(const QStringList& lines, const MemoStyle
     AddMemo("Memo1", lines, style);
     const auto buttons = AddButtons({{"Button1", closeCaption}});
     connect(buttons[0], &QPushButton::clicked, this, &HelpWindow::Button1Click);
-}
-
-void HelpWindow::ScrollOnNarrowScreen(QSize screen)
-{
-    if (!NeedsHorizontalScrollBar(screen))
-        return;
-    auto* client = new QWidget;
-    client->setFixedSize(size());
-    client->setAutoFillBackground(true);
-    client->setPalette(palette());
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const bool hidden = child->isHidden();
-        child->setParent(client);
-        child->setVisible(!hidden);
-    }
-    auto* area = new QScrollArea(this);
-    area->setObjectName(QStringLiteral("ScrollArea"));
-    area->setGeometry(rect());
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setWidget(client);
 }

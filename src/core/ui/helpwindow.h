@@ -45,9 +45,6 @@ public:
     void Open();
     // The close handler of the windows whose close button is Button1.
     void Button1Click() { close(); }
-    // On a screen narrower than 800 pixels the client area gets both scroll bars, as the
-    // main window's does.
-    void ScrollOnNarrowScreen(QSize screen);
 
 protected:
     explicit HelpWindow(const HelpWindowFrame& frame);

@@ -85,7 +85,8 @@ TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
     MainFormCaption = windowTitle();
     MainFormWidget() = this;
     CentreOnScreenWhenFirstShown();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // Customised, so that the platform adds no maximise button of its own: the size is fixed.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildClientArea();
     BuildFileButtons();

@@ -37,6 +37,7 @@
 #include "output/ui/txtfil.h"
 #include "platform/textfile.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "racedata/streck.h"
 #include "racedata/ui/atgdata.h"
 #include "racedata/ui/datavisa.h"
@@ -52,15 +53,6 @@
 #include "views/ui/seenkelrad.h"
 
 namespace {
-
-// The hourglass while a file is loaded or saved.
-class HourglassCursor {
-public:
-    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
-    HourglassCursor(const HourglassCursor&) = delete;
-    HourglassCursor& operator=(const HourglassCursor&) = delete;
-};
 
 enum class Shown { Modeless, Modal };
 

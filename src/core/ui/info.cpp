@@ -1,9 +1,7 @@
 #include "core/ui/info.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "platform/ui/dialogs.h"
 
@@ -129,6 +127,5 @@ TInformation* Information = nullptr;
 
 void TInformation::FormCreate()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        ScrollOnNarrowScreen(screen->size());
+    ScrollOnNarrowScreen();
 }

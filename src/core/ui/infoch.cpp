@@ -1,8 +1,5 @@
 #include "core/ui/infoch.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace {
 
 const HelpWindowFrame Frame{"InfoChans", "Information till chansvärdering, poäng och streckfördelning",
@@ -56,6 +53,5 @@ TInfoChans* InfoChans = nullptr;
 
 void TInfoChans::FormCreate()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        ScrollOnNarrowScreen(screen->size());
+    ScrollOnNarrowScreen();
 }

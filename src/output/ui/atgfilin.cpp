@@ -1,5 +1,6 @@
 #include "output/ui/atgfilin.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include "output/betfile.h"
 #include "platform/textfile.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 
 namespace {
@@ -28,6 +30,18 @@ QSpinBox* NewSpinEdit(QWidget* parent, const QString& name, QRect rect, int low,
     spin->setGeometry(rect);
     spin->setRange(low, high);
     return spin;
+}
+
+BetFileContent BuildWithHourglass(const BetFileRequest& request)
+{
+    const HourglassCursor hourglass;
+    return BuildBetFile(request);
+}
+
+bool WriteWithHourglass(const QString& path, const QStringList& lines)
+{
+    const HourglassCursor hourglass;
+    return WriteTextLines(path, lines);
 }
 
 }  // namespace
@@ -50,6 +64,9 @@ void TATGFilform::BuildRange()
     labelalla = NewLabel(this, QStringLiteral("labelalla"), QString(), {32, 26, 200, 17});
     RadioButton2 = NewRadioButton(this, QStringLiteral("RadioButton2"), QString(), {12, 48, 18, 17});
     NewLabel(this, QStringLiteral("Label1"), QStringLiteral("kupongerna"), {32, 48, 70, 17});
+    auto* range = new QButtonGroup(this);  // one of the two is always chosen
+    range->addButton(RadioButton1);
+    range->addButton(RadioButton2);
     SpinEdit1 = NewSpinEdit(this, QStringLiteral("SpinEdit1"), {104, 45, 70, 22}, 1, 1);
     NewLabel(this, QStringLiteral("Label3"), QStringLiteral("-"), {178, 48, 8, 17});
     SpinEdit2 = NewSpinEdit(this, QStringLiteral("SpinEdit2"), {190, 45, 70, 22}, 1, 1);
@@ -145,13 +162,13 @@ void TATGFilform::WriteBetFile()
     request.date = Edit1->text();
     request.v6 = V6box->isChecked();
     request.multiplier = SpinEdit3->value();
-    const BetFileContent content = BuildBetFile(request);
+    const BetFileContent content = BuildWithHourglass(request);
     if (!content.refusal.isEmpty()) {
         ShowMessage(content.refusal);
         return;
     }
     RoundDate = request.date;
-    const QString chosen = ChooseSaveFileName(this, BetFileFilter);
+    const QString chosen = ChooseSaveFileName(this, BetFileFilter, MainSaveDialogFileName());
     if (chosen.isEmpty())
         return;
     const QString fileName = BetFileName(chosen, BetFileCheckValue(content.lines));
@@ -159,10 +176,11 @@ void TATGFilform::WriteBetFile()
     if (QFileInfo::exists(fileName) &&
         !AskYesNo(QStringLiteral("Ska filen ") + shortName + QStringLiteral(" skrivas över?")))
         return;
-    if (!WriteTextLines(fileName, content.lines)) {
+    if (!WriteWithHourglass(fileName, content.lines)) {
         ShowErrorMessage(QStringLiteral("Filen ") + shortName + QStringLiteral(" kunde inte skrivas."));
         return;
     }
+    MainSaveDialogFileName() = fileName;
 }
 
 TATGFilform* ATGFilform = nullptr;

@@ -99,6 +99,7 @@ void TCouponViewer::BuildStepButtons()
 void TCouponViewer::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TCouponViewer::ResetToStartState()

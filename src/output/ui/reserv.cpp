@@ -135,6 +135,7 @@ void TReserver::BuildFixedReserveFields()
 void TReserver::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 // The controls as designed: "Inga reserver " checked, fixed reserves 1 and 2.

@@ -121,19 +121,29 @@ QString NextSeamFileName()
 
 }  // namespace
 
-QString ChooseOpenFileName(QWidget* parent, const QString& filter)
+QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& startName)
 {
-    if (TestDialogs().active)
+    if (TestDialogs().active) {
+        TestDialogs().proposedNames << startName;
         return NextSeamFileName();
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFilter(filter));
+    }
+    return QFileDialog::getOpenFileName(parent, QString(), startName, QtFilter(filter));
 }
 
-QString ChooseSaveFileName(QWidget* parent, const QString& filter)
+QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& startName)
 {
-    if (TestDialogs().active)
+    if (TestDialogs().active) {
+        TestDialogs().proposedNames << startName;
         return NextSeamFileName();
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), QtFilter(filter), nullptr,
+    }
+    return QFileDialog::getSaveFileName(parent, QString(), startName, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+QString& MainSaveDialogFileName()
+{
+    static QString name;
+    return name;
 }
 
 void ShowModal(QWidget* window)

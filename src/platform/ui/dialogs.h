@@ -36,9 +36,13 @@ void ShowErrorMessage(const QString& text);
 // A Yes/No question; true on Yes.
 bool AskYesNo(const QString& text);
 // The platform's open and save dialogs with one filter ("Vimsta V6 (*.SV6)|*.SV6" style or
-// Qt style). Empty when cancelled. The callers force extensions and ask before overwriting.
-QString ChooseOpenFileName(QWidget* parent, const QString& filter);
-QString ChooseSaveFileName(QWidget* parent, const QString& filter);
+// Qt style), proposing startName (the file the dialog last held; empty: none). Empty when
+// cancelled. The callers force extensions and ask before overwriting.
+QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& startName = QString());
+QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& startName = QString());
+// The file name that the main window's save dialog holds: the system file and the bet file
+// both save through it, so each proposes what the other saved last.
+QString& MainSaveDialogFileName();
 // A file dialog of a window: one filter; Execute returns the chosen name, empty when cancelled.
 struct TFileDialog {
     QString Filter;
@@ -61,7 +65,8 @@ struct DialogSeam {
     QStringList messages;
     QStringList errors;  // texts of error messages
     QStringList questions;
-    QStringList modalWindows;  // object names or class names of windows shown modally
+    QStringList modalWindows;   // object names or class names of windows shown modally
+    QStringList proposedNames;  // the start name of every file dialog asked for
 
     void Reset()
     {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "platform/ui/dialogs.h"
@@ -30,6 +31,34 @@ void VForm::Show()
 void VForm::ShowModal()
 {
     ::ShowModal(this);
+}
+
+void VForm::ScrollOnNarrowScreen(QSize screen)
+{
+    if (!NeedsHorizontalScrollBar(screen))
+        return;
+    auto* client = new QWidget;
+    client->setFixedSize(size());
+    client->setAutoFillBackground(true);
+    client->setPalette(palette());
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const bool hidden = child->isHidden();
+        child->setParent(client);
+        child->setVisible(!hidden);
+    }
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("ScrollArea"));
+    area->setGeometry(rect());
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setWidget(client);
+}
+
+void VForm::ScrollOnNarrowScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ScrollOnNarrowScreen(screen->size());
 }
 
 void VForm::ShiftOnCreate(WideScreenShift shift)

@@ -22,6 +22,12 @@ public:
     // FormCreate; the window tests call it between tests.
     virtual void ResetToStartState() {}
 
+    // On a screen narrower than 800 pixels the client area moves into a scroll area with both
+    // scroll bars on, as the main window's does; on a wider screen nothing changes. Called by
+    // the create handler of each window that the placement rule names.
+    void ScrollOnNarrowScreen(QSize screen);
+    void ScrollOnNarrowScreen();  // on the primary screen
+
 protected:
     // Runs each time the window becomes the active window.
     virtual void FormActivate() {}

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <algorithm>
 
 #include "platform/ui/dialogs.h"
@@ -115,9 +118,37 @@ QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect)
     return NewBox(parent, QString(), caption, rect, SansFont(12, true), BlueColour, YellowColour);
 }
 
+namespace {
+
+// Qt's Swedish catalogue names the standard buttons under the button box, where Qt 6 asks for
+// them under the platform theme: a text the catalogue lacks under the theme is looked up there.
+class QtSwedishTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        QString text = QTranslator::translate(context, source, disambiguation, n);
+        if (text.isEmpty() && qstrcmp(context, "QPlatformTheme") == 0)
+            text = QTranslator::translate("QDialogButtonBox", source, disambiguation, n);
+        return text;
+    }
+};
+
+}  // namespace
+
+void InstallSwedishTranslation()
+{
+    static QtSwedishTranslator translator;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    if (translator.isEmpty() && translator.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"),
+                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
+
 void ApplyProgramLook()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QApplication::setApplicationName(ApplicationName);
+    InstallSwedishTranslation();
 }

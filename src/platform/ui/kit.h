@@ -23,9 +23,14 @@ QFont MonoFont(int pixels);
 // The windows' default font.
 const QFont& WindowFont();
 
-// The look of the whole program: the Fusion style and the windows' font. Called by the
-// program, the window tests and the benchmarks, so that all of them see the same windows.
+// The look of the whole program: the Fusion style, the windows' font and the Swedish locale
+// with Qt's own Swedish translation, so that standard buttons read "Ja", "Nej", "Avbryt" and
+// the file and font dialogs speak Swedish. Called by the program, the window tests and the
+// benchmarks, so that all of them see the same windows.
 void ApplyProgramLook();
+// The Swedish locale and Qt's Swedish translation from the installed translations (Debian's
+// qt6-translations-l10n); without them the dialogs stay in English.
+void InstallSwedishTranslation();
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                  const QFont& font = WindowFont(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);

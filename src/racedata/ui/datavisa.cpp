@@ -22,6 +22,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 #include "racedata/columnsettings.h"
+#include "racedata/pointscolumn.h"
 #include "racedata/roworder.h"
 #include "racedata/startlistimport.h"
 #include "racedata/ui/atgsida.h"
@@ -257,7 +258,7 @@ void TData::BuildBottomArea()
                         {&TData::Label17, "Label17", "Streck", QRect(270, 495, 35, 13)},
                         {&TData::Label2, "Label2", "Kusk", QRect(307, 495, 30, 13)},
                         {&TData::Label9, "Label9", "Aktuell ordning:", QRect(344, 495, 74, 13)},
-                        {&TData::Lordning, "Lordning", "egen", QRect(418, 495, 34, 13)},
+                        {&TData::Lordning, "Lordning", "egen", QRect(421, 495, 33, 13)},
                         {&TData::Label10, "Label10", "Rank", QRect(454, 495, 30, 13)},
                         {&TData::Label11, "Label11", "Ram:", QRect(608, 497, 60, 14)},
                         {&TData::Label12, "Label12", "Utan tilläggsv.", QRect(608, 516, 67, 14)},
@@ -384,6 +385,7 @@ void TData::FormCreate()
 
 void TData::ResetToStartState()
 {
+    OwnOrderOpenName.clear();
     SetDesignState();
 }
 
@@ -419,7 +421,7 @@ void TData::SetDesignState()
                 SetText(Ps[race][horse], QString());
                 SetVisible(Ps[race][horse], true);
             }
-            SetText(Po[race][horse], QStringLiteral("99"));
+            SetText(Po[race][horse], PointsLabelText(race, horse));
             SetVisible(Po[race][horse], false);
             SetText(O[race][horse], QStringLiteral("999"));
             SetVisible(O[race][horse], true);

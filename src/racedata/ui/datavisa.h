@@ -25,6 +25,9 @@ public:
     void FormCreate() override;
     void ResetToStartState() override;
 
+    // The own-order file read last, which the next "Hämta" proposes.
+    QString OwnOrderOpenName;
+
     // Copies the race-data tables into the rows: titles, names, drivers, odds and streck
     // texts, the strike-out of scratched horses, and which rows show.
     void FillDataWindow();

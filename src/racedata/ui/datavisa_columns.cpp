@@ -143,6 +143,7 @@ void ApplyStreckSwitch(TData& data)
 
 void ApplyPointsSwitch(TData& data)
 {
+    ShowDataWindowPoints(data);
     ShowRowParts(data.Po, data.CBPoeng->isChecked());
 }
 
@@ -240,12 +241,14 @@ void SaveOwnOrderClick(TData& data)
 
 void LoadOwnOrderClick(TData& data)
 {
-    const QString chosen = ChooseOpenFileName(&data, OwnOrderFilter);
+    const QString chosen = ChooseOpenFileName(&data, OwnOrderFilter, data.OwnOrderOpenName);
     if (chosen.isEmpty())
         return;
-    const std::optional<QStringList> lines = ReadChosenFile(WithExtension(chosen, QStringLiteral(".odg")));
+    const QString path = WithExtension(chosen, QStringLiteral(".odg"));
+    const std::optional<QStringList> lines = ReadChosenFile(path);
     if (!lines)
         return;
+    data.OwnOrderOpenName = path;
     const OwnOrderFileResult read = ParseOwnOrderFile(*lines);
     if (!read.table) {
         ShowErrorMessage(read.error);

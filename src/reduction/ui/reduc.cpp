@@ -242,9 +242,9 @@ void TReducera::RecountKeptCoupons()
 
 void TReducera::Button4Click()
 {
-    DropCouponRange(SValjbortfrom->value(), SValjborttom->value(), ChosenStep(*this));
+    const bool dropped = DropCouponRange(SValjbortfrom->value(), SValjborttom->value(), ChosenStep(*this));
     RecountKeptCoupons();
-    KAngra->show();
+    KAngra->setVisible(dropped);
 }
 
 void TReducera::KAngraClick()
