@@ -18,11 +18,17 @@
 #include "core/ui/rettainfo.h"
 #include "core/ui/textinfo.h"
 #include "core/ui/utdelningsintervall.h"
+#include "grading/ui/nestaavd.h"
+#include "grading/ui/rettar2.h"
+#include "output/ui/fyllakup.h"
 #include "output/ui/reserv.h"
 #include "output/ui/sekup.h"
 #include "output/ui/sekupe.h"
+#include "output/ui/skrivaut.h"
+#include "output/ui/xtratext.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
+#include "sysfile/ui/suddafil.h"
 
 namespace {
 
@@ -238,12 +244,15 @@ TEST_F(InfoWindows, AMovedWindowComesBackWhereItWasLeft)
 }
 
 // The windows that the placement rule names share the help windows' scroll area.
-TEST_F(InfoWindows, ConditionReserveAndCouponWindowsScrollOnANarrowScreen)
+TEST_F(InfoWindows, WindowsThatThePlacementRuleNamesScrollOnANarrowScreen)
 {
     const std::function<std::unique_ptr<VForm>()> windows[] = {
         [] { return std::make_unique<TRadvillkor>(); },    [] { return std::make_unique<TGruppvillkor>(); },
         [] { return std::make_unique<Tovrigavillkor>(); }, [] { return std::make_unique<TReserver>(); },
         [] { return std::make_unique<TKuponger>(); },      [] { return std::make_unique<TKupongerE>(); },
+        [] { return std::make_unique<TSkriva>(); },        [] { return std::make_unique<TFyllikup>(); },
+        [] { return std::make_unique<TEgentext>(); },      [] { return std::make_unique<TRadera>(); },
+        [] { return std::make_unique<TRetta2>(); },        [] { return std::make_unique<TNesta>(); },
     };
     for (const auto& make : windows) {
         const std::unique_ptr<VForm> narrow = make();

@@ -23,7 +23,7 @@
 #include "conditions/ui/ordn.h"
 #include "core/ui/aboutb.h"
 #include "racedata/ui/datavisa.h"
-#include "racedata/ui/startl3.h"
+#include "racedata/ui/startlists.h"
 #include "windowset.h"
 
 namespace {

@@ -57,6 +57,7 @@ TNesta::TNesta() : VForm(QStringLiteral("Nästa avdelning"), ClientSize)
 void TNesta::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TNesta::ResetToStartState()

@@ -346,6 +346,7 @@ void TRetta2::BuildWinningRowsPanel()
 void TRetta2::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::HeightBased);
+    ScrollOnNarrowScreen();
     for (flag& scratched : ScratchedInGrading)
         scratched = 0;
 }

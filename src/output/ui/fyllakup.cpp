@@ -177,6 +177,7 @@ void TFyllikup::BuildButtons()
 void TFyllikup::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
     ReadCouponFormSettings(SettingsDir());
     FontDialogV75.setFont(ToQFont(CouponFormSettings.font));
     SetPrinterFont(FontDialogV75.font());

@@ -162,6 +162,7 @@ void TSkriva::ResetToStartState()
 void TSkriva::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
     SystemPrintSettings start = Settings();
     start.font.pointSize = PointSizeOf(PrinterFont());
     ApplySettings(LoadSystemPrintSettings(start, SettingsDir()));

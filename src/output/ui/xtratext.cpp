@@ -86,6 +86,7 @@ void TEgentext::BuildComponents()
 void TEgentext::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 // As designed: "Plats för egen text." in "MS Sans Serif", 8 points, 285 pixels wide.

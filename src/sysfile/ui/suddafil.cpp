@@ -73,6 +73,7 @@ TRadera::TRadera() : VForm(QStringLiteral("Radera sparade filer"), QSize(439, 24
 void TRadera::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TRadera::ResetToStartState()
