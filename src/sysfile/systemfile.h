@@ -15,6 +15,9 @@
 inline const QString SystemFileFilter = QStringLiteral("Vimsta V6 (*.SV6)|*.SV6");
 inline const QString SystemFileRefusedMessage = QStringLiteral("Systemet kunde inte läsas in.");
 
+// The chosen name with the extension ".SV6" forced (the path is never cut).
+QString SystemFilePath(const QString& chosenPath);
+
 // What a save or a load did, and what the user is to be told about it (empty: nothing).
 struct SystemFileOutcome {
     bool done = false;

@@ -103,6 +103,12 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_EQ(Procent->o[1][4]->text(), ShareText(share));
     EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Both dialogs propose the file they last saved or found (the next ones are cancelled).
+    TestDialogs().proposedNames.clear();
+    Click("Button9");
+    Click("Button8");
+    EXPECT_EQ(TestDialogs().proposedNames, QStringList({PathOf("lordag.SV6"), PathOf("lordag.SV6")}));
 }
 
 TEST_F(SystemFileWindowsTest, ALoadWithRaceDataRebuildsTheStartListText)
