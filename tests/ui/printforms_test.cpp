@@ -95,6 +95,7 @@ TEST_F(TextReportWindow, SavesLoadsAndReportsFailures)
     Textfil->Spara->click();
     EXPECT_EQ(TestDialogs().errors, QStringList{QStringLiteral("Filen rapport.txt kunde inte skrivas.")});
     EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("saknas/rapport.txt"))));
+    EXPECT_EQ(TestDialogs().proposedNames.value(2), dir_.filePath(QStringLiteral("rapport")));
 
     const QString missing = dir_.filePath(QStringLiteral("borta.txt"));
     TestDialogs().fileNames.push_back(missing);

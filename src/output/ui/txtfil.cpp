@@ -177,9 +177,10 @@ void TTextfil::Button6Click()
 
 void TTextfil::SparaClick()
 {
-    const QString chosen = ChooseSaveFileName(this, TextFileFilter);
+    const QString chosen = ChooseSaveFileName(this, TextFileFilter, saveDialogName_);
     if (chosen.isEmpty())
         return;
+    saveDialogName_ = chosen;
     const QString fileName = TextReportFileName(chosen);
     const QString shortName = QFileInfo(fileName).fileName();
     if (QFileInfo::exists(fileName) &&

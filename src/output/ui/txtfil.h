@@ -59,6 +59,7 @@ private:
 
     TextReportSystemKey shownSystem_;
     bool systemReset_ = true;
+    QString saveDialogName_;  // the save dialog proposes the name it last held
 };
 
 extern TTextfil* Textfil;
