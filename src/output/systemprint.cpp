@@ -318,9 +318,11 @@ bool SystemPrintFlow::Ranking()
     auto tooWide = [&](double extra) {
         return available - 3 * W < colWidth[1] + colWidth[2] + colWidth[3] + colWidth[4] + extra;
     };
+    bool fits = false;
     for (int g = 1; g <= 4; ++g) {
         const double extra = g == 4 ? W : 0;
-        if (!tooWide(extra))
+        fits = !tooWide(extra);
+        if (fits)
             break;
         if (!(q < colWidth[g] + W))
             continue;
@@ -346,7 +348,8 @@ bool SystemPrintFlow::Ranking()
         }
         colWidth[g] = widestFirst;
     }
-    if (tooWide(W))
+    // Only a table that is still too wide after every group was tried loses its cells.
+    if (!fits && tooWide(W))
         for (int r = 1; r <= 6; ++r) {
             cells[r][1].first = QStringLiteral("För");
             cells[r][2].first = QStringLiteral("lite");

@@ -111,8 +111,9 @@ void SystemPrintFlow::AbcdConditions()
         RuleDown(gx + 4 * colW, Below(y_, 1.5), Below(y_, 9.5));
         RuleDown(gx + blockW, Below(y_, 1.5), Below(y_, 9.5));
         Thick(false);
+        // The rule over the first race row closes the number row across the hits column too.
         for (int r = 1; r <= 7; ++r)
-            RuleAcross(ruleLeft, gx + 4 * colW, Below(y_, r + 1.5));
+            RuleAcross(ruleLeft, r == 1 ? gx + blockW : gx + 4 * colW, Below(y_, r + 1.5));
         for (int g = 1; g <= 3; ++g)
             RuleDown(gx + g * colW, Below(y_, 2.5), Below(y_, 8.5));
         if (bandStart)
@@ -152,9 +153,10 @@ void SystemPrintFlow::StartNumberConditions()
     for (int c = 1; c <= ConditionCount && printed < StartNrCondActiveCount; ++c) {
         if (StartNrCondActive[c] != 1)
             continue;
-        QString texts[7];
+        // Race slot 7's marks widen the block as well, though only races 1-6 are printed.
+        QString texts[RaceSlots + 1];
         double s = 0;
-        for (int r = 1; r <= 6; ++r) {
+        for (int r = 1; r <= RaceSlots; ++r) {
             texts[r] = QStringLiteral(" ");
             for (int h = 1; h <= StartNumbers; ++h)
                 if (StartNrCondMarks[r][h][c] == 1)

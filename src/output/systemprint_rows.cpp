@@ -329,9 +329,9 @@ void SystemPrintFlow::CouponBlock(int position, double gap)
 
 void SystemPrintFlow::OwnText()
 {
-    PlaceBelow(0);
     if (OwnTextLines.isEmpty())
         return;
+    PlaceBelow(0);
     canvas_.SetFont(OwnTextFont);
     const int h2 = std::max(1, Round(OwnTextFont.pointSize * g_.page.PixelsPerMmVertical() / 2.54));
     auto linesFrom = [&](double top) { return std::max(1, Round((PageBottom() - top) / h2)); };

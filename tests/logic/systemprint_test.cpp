@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -293,21 +296,48 @@ TEST_F(SystemPrintTest, EverySectionStaysWithinItsPages)
     }
 }
 
-TEST_F(SystemPrintTest, AWideGroupCellSplitsOnANarrowPage)
+TEST_F(SystemPrintTest, RankingCellsSplitOnlyWhenTheTableIsTooWide)
 {
-    MarkRaces({"AAAAAAAAAAAAAAA", "A", "A", "A", "A", "A"});
-    StoreSmallGroupCoupons();
-    // Just wide enough for the widest fixed line at 10 points: 50 characters of 41.7 pixels.
-    // The quarter column is 414 pixels: " 1 2 3" and "  15" fill it.
+    // At 10 points a character is 41.7 pixels wide and the gap W three of them.
     const double pixelsPerMm = 4960 / 210.0;
-    RecordingCanvas canvas(PageMetrics{2200, 7016, 2200 / pixelsPerMm, 297});
-    SystemPrintOptions o = AllSections();
-    o.settings.leftMm = o.settings.rightMm = 0;
-    o.points = false;
-    ASSERT_EQ(PrintSystem(canvas, o).messages, QStringList());
-    const QStringList texts = canvas.Texts(0);
-    EXPECT_TRUE(texts.contains(QStringLiteral(" 1 2 3")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("För lite plats")));
+    struct Case {
+        const char* name;
+        std::array<std::string, 6> races;
+        double pageWidth;
+        QStringList shown;
+        QStringList absent;
+    };
+    const Case cases[] = {
+        // Just wide enough for the widest fixed line: the quarter column is 414 pixels, which
+        // " 1 2 3" and "  15" fill.
+        {"narrow page splits group A",
+         {"AAAAAAAAAAAAAAA", "A", "A", "A", "A", "A"},
+         2200,
+         {QStringLiteral(" 1 2 3"), QStringLiteral("För lite plats")},
+         {}},
+        // 96 characters of columns fit A4's 106 less three gaps, though not less four.
+        {"a table that fits is printed whole",
+         {"AAAAAAAAAAAAAAA", "BBBBBBBBBBBBBBB", "CCCCCCCCC", "DDD", "A", "A"},
+         4960,
+         {QStringLiteral(" 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15")},
+         {QStringLiteral("För"), QStringLiteral("lite"), QStringLiteral("plats"),
+          QStringLiteral("För lite plats")}},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        MarkRaces(c.races);
+        StoreSmallGroupCoupons();
+        RecordingCanvas canvas(PageMetrics{c.pageWidth, 7016, c.pageWidth / pixelsPerMm, 297});
+        SystemPrintOptions o = AllSections();
+        o.settings.leftMm = o.settings.rightMm = 0;
+        o.points = false;
+        ASSERT_EQ(PrintSystem(canvas, o).messages, QStringList()) << c.name;
+        const QStringList texts = canvas.Texts(0);
+        for (const QString& text : c.shown)
+            EXPECT_TRUE(texts.contains(text)) << c.name << ": " << text.toStdString();
+        for (const QString& text : c.absent)
+            EXPECT_FALSE(texts.contains(text)) << c.name << ": " << text.toStdString();
+    }
 }
 
 TEST_F(SystemPrintTest, AHeaderWiderThanThePaperEndsTheCopyOnThePage)
@@ -381,6 +411,65 @@ TEST_F(SystemPrintTest, SingleRowsAndOwnText)
     EXPECT_TRUE(texts.contains(QStringLiteral(" 3,5,12,1,4,7")));
     EXPECT_EQ(texts.mid(texts.size() - 2), OwnTextLines);
     EXPECT_EQ(FindText(canvas, QStringLiteral("Lycka till"))->font, OwnTextFont);
+}
+
+TEST_F(SystemPrintTest, ConditionBlocksSpanTheirColumns)
+{
+    SmallCouponSystem();
+    GroupSystemBuilt = 0;  // row conditions: the start-number conditions are printed
+    GroupCondCount = 1;
+    GroupCondCells[0][0][1] = 1;
+    GroupCondCells[1][GroupA][1] = 1;
+    StartNrCondActiveCount = 1;
+    StartNrCondActive[1] = 1;
+    StartNrCondMarks[1][1][1] = 1;
+    StartNrCondMarks[7][1][1] = StartNrCondMarks[7][12][1] = 1;  // race slot 7 is the widest
+    for (int hits = 0; hits <= 2; ++hits)
+        StartNrCondUnreachableCounts[hits][1] = 0;
+    const SystemPrintOptions o = AllSections();
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintSystem(canvas, o).messages.isEmpty());
+    const SystemPrintGeometry g = SystemPrintPage(canvas.Page(), o.settings);
+    const auto width = [&canvas](const char* text) { return canvas.TextWidth(QString::fromUtf8(text)); };
+    const double S = width(" ");
+    const double V = g.pitch - RoundHalfEven(1.05 * g.textHeight);
+
+    // The rule over the first race row of an ABCD block runs on over the hits column.
+    const CanvasOp* abcd = FindText(canvas, QStringLiteral("Villkor på ABCD, 1 st"));
+    ASSERT_NE(abcd, nullptr);
+    const double blockRight = abcd->x1 + S + width(" Avd 5  ") + 5 * (width("A") + width("  "));
+    const double ruleY = abcd->y1 + RoundHalfEven(2.5 * g.pitch) - V;
+    EXPECT_TRUE(std::any_of(canvas.Ops().begin(), canvas.Ops().end(), [&](const CanvasOp& op) {
+        return op.kind == CanvasOp::Kind::Line && op.y1 == ruleY && op.y2 == ruleY &&
+               std::abs(op.x1 - (abcd->x1 + S)) < 0.5 && std::abs(op.x2 - blockRight) < 0.5;
+    }));
+
+    // A start-number block is as wide as its widest race text, race slot 7's included.
+    const CanvasOp* startNr = FindText(canvas, QStringLiteral("Villkor på startnr, 1 st aktiv"));
+    ASSERT_NE(startNr, nullptr);
+    const double y = startNr->y1 + RoundHalfEven(1.5 * g.pitch);
+    const double hitsX = g.left + S + width("  Avd 5  ") + width(" 1  12  ") + width("  ") + S;
+    EXPECT_TRUE(std::any_of(canvas.Ops().begin(), canvas.Ops().end(), [&](const CanvasOp& op) {
+        return op.text == QStringLiteral("2") && op.y1 == y + 5 * g.pitch && std::abs(op.x1 - hitsX) < 0.5;
+    }));
+}
+
+TEST_F(SystemPrintTest, AnEmptyOwnTextPrintsNothing)
+{
+    ManyCoupons(4);
+    OwnTextLines.clear();
+    // However near the bottom margin the coupons end, an empty own text begins no page.
+    for (int bottomMm = 10; bottomMm <= 150; ++bottomMm) {
+        SystemPrintOptions with = AllSections();
+        with.settings.bottomMm = bottomMm;
+        SystemPrintOptions without = with;
+        without.settings.ownText = false;
+        RecordingCanvas withText;
+        RecordingCanvas withoutText;
+        ASSERT_TRUE(PrintSystem(withText, with).messages.isEmpty());
+        ASSERT_TRUE(PrintSystem(withoutText, without).messages.isEmpty());
+        EXPECT_EQ(withText.PageCount(0), withoutText.PageCount(0)) << "bottom margin " << bottomMm;
+    }
 }
 
 TEST_F(SystemPrintTest, PrinterFailuresAreReported)

@@ -148,6 +148,8 @@ TEST_F(OwnTextWindow, PrintedLinesFollowTheMemosWidth)
     EXPECT_GT(OwnTextLines.size(), wide);
     EXPECT_EQ(OwnTextLines.join(QLatin1Char(' ')).simplified(), Egentext->Memo1->toPlainText());
     EXPECT_EQ(OwnTextFont.family, QStringLiteral("MS Sans Serif"));
+    Egentext->Radera->click();
+    EXPECT_TRUE(OwnTextLines.isEmpty());  // an empty memo prints no line
 }
 
 class CouponFormWindow : public WindowSetTest {

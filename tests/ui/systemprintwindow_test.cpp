@@ -59,6 +59,11 @@ TEST_F(SystemPrintWindow, RefusesWithoutASystem)
     EXPECT_FALSE(QFile::exists(pdf_));
 }
 
+TEST_F(SystemPrintWindow, IsSilverLikeTheOtherOutputDialogs)
+{
+    EXPECT_EQ(BackgroundOf(Skriva), QColor(192, 192, 192));
+}
+
 TEST_F(SystemPrintWindow, PrintsASmallCouponSystemToPdf)
 {
     MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "model/colours.h"
 #include "model/variabl.h"
 #include "output/ui/xtratext.h"
 #include "platform/settingsdir.h"
@@ -50,6 +51,7 @@ TSkriva::TSkriva()
     : VForm(QStringLiteral("Skriva ut systemet på papper"), QSize(403, 409)), FontDialog1(DesignFont())
 {
     setObjectName(QStringLiteral("Skriva"));
+    SetBackground(this, ToQColor(Silver));
     CentreOverMainWhenFirstShown();
     BuildSections();
     BuildRange();

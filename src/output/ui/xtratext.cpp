@@ -123,7 +123,10 @@ QStringList TEgentext::ShownLines() const
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QStringList lines;
-    for (const QString& paragraph : Memo1->toPlainText().split(QLatin1Char('\n'))) {
+    const QString text = Memo1->toPlainText();
+    if (text.isEmpty())
+        return lines;  // an empty memo shows no line, so nothing is printed
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, Memo1->font());
         layout.setTextOption(option);
         const qsizetype before = lines.size();
