@@ -9,7 +9,6 @@
 #include "conditions/construction.h"
 #include "conditions/couponmerge.h"
 #include "conditions/rowconditions.h"
-#include "marks/marking.h"
 #include "model/patterns.h"
 #include "model/variabl.h"
 #include "support/heavyconditions.h"
@@ -95,16 +94,7 @@ ConstructionSwitches MillionRowsNarrowSum()
 ConstructionSwitches FiveThousandFiveHundredCoupons()
 {
     ResetGlobals();
-    const int horses[] = {1, 4, 10, 14, 14, 14};
-    for (int r = 1; r <= 6; ++r) {
-        for (int h = 1; h <= horses[r - 1]; ++h) {
-            ClickedMarkCode = MarkCode(1, h);
-            ToggleGroupMark(r);
-            CondPoints[r][h][1] = static_cast<byte>(h);
-        }
-    }
-    CondSumActive[1] = CondActive[1] = 1;
-    CondSumMin[1] = CondSumMax[1] = 31;
+    MarkFixedSumSystem({1, 4, 10, 14, 14, 14}, 31);
     ConstructionSwitches s;
     s.points = true;
     return s;

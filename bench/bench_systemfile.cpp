@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include "conditions/construction.h"
-#include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/textfile.h"
 #include "support/coupons.h"
@@ -108,16 +107,8 @@ BENCHMARK(BM_PlainReadOfTheLines)->Unit(benchmark::kMillisecond);
 void BuildLargestSystem()
 {
     ResetGlobals();
-    const int horses[] = {1, 4, 10, 14, 14, 14};
-    for (int r = 1; r <= 6; ++r) {
-        for (int h = 1; h <= horses[r - 1]; ++h) {
-            ClickedMarkCode = MarkCode(1, h);
-            ToggleGroupMark(r);
-            CondPoints[r][h][1] = static_cast<byte>(h);
-        }
-    }
-    CondSumActive[1] = CondActive[1] = 1;
-    CondSumMin[1] = CondSumMax[1] = 31;
+    const std::array<int, 6> horses = {1, 4, 10, 14, 14, 14};
+    MarkFixedSumSystem(horses, 31);
     ConditionSwitches.points = true;
     BuildCouponsAfterRows = 1;
     ConstructSystemRows(ConditionSwitches);

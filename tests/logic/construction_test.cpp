@@ -397,19 +397,6 @@ TEST_F(Construction, BuildWithoutRowsLeavesNoSystem)
     EXPECT_EQ(RowsKept, 0);
 }
 
-// Rows whose start numbers add up to sum, with 1..horses[r] marked in race r: no two of
-// them differ in one race only, so every row is a coupon of its own.
-void MarkFixedSumSystem(std::array<int, 6> horses, int sum)
-{
-    for (int r = 1; r <= 6; ++r)
-        for (int h = 1; h <= horses[r - 1]; ++h) {
-            ASSERT_TRUE(MarkHorse(r, 1, h));
-            CondPoints[r][h][1] = static_cast<byte>(h);
-        }
-    CondSumActive[1] = CondActive[1] = 1;
-    CondSumMin[1] = CondSumMax[1] = sum;
-}
-
 TEST_F(Construction, FiveThousandFiveHundredCouponsAreAccepted)
 {
     MarkFixedSumSystem({1, 4, 10, 14, 14, 14}, 31);

@@ -32,3 +32,14 @@ void MarkRangeInEveryRace(int first, int last, int group)
         for (int startNr = first; startNr <= last; ++startNr)
             MarkHorse(race, group, startNr);
 }
+
+void MarkFixedSumSystem(const std::array<int, 6>& horses, int sum)
+{
+    for (int r = 1; r <= 6; ++r)
+        for (int h = 1; h <= horses[r - 1]; ++h) {
+            MarkHorse(r, GroupA, h);
+            CondPoints[r][h][1] = static_cast<byte>(h);
+        }
+    CondSumActive[1] = CondActive[1] = 1;
+    CondSumMin[1] = CondSumMax[1] = sum;
+}
