@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "grading/chance.h"
+#include "grading/gradinginputs.h"
 #include "grading/ui/chanser.h"
 #include "grading/ui/ekonomiu.h"
 #include "model/notify.h"
@@ -132,18 +133,42 @@ TEST_F(ChanceWindowTest, GradingInputsAreMirroredRaceByRace)
     Mark(4, 3, 2);
     Chans->Show();
     Pick(1, 6);
-    CorrectRow[4] = 2;
-    PayoutPerHits[2] = 500;
-    Events::GradingInputsChanged.Emit();
+    SetRaceWinner(4, 2);
+    StorePayoutText(2, QStringLiteral("500"));
     EXPECT_EQ(ChanceCorrectRow[4], 2);
     EXPECT_EQ(Chans->rr[4][2]->text(), "2");
     EXPECT_EQ(BackgroundOf(Chans->rr[4][2]), Aqua);
     EXPECT_EQ(ChanceCorrectRow[1], 6);  // race 1 did not change in the grading window
     EXPECT_EQ(Chans->Utd7Edit->text(), "     500");
-    CorrectRow[4] = 0;
-    Events::GradingInputsChanged.Emit();
+    SetRaceWinner(4, 2);
     EXPECT_EQ(ChanceCorrectRow[4], 0);
     EXPECT_EQ(Chans->rr[4][2]->text(), "");
+}
+
+// This window's own choices and a restored round do not hide what the grading window enters
+// afterwards: the picker and the payout fields show the values the evaluation uses.
+TEST_F(ChanceWindowTest, GradingInputsShowAfterThisWindowsOwnChoices)
+{
+    Chans->Show();
+    StorePayoutText(2, QStringLiteral("2500"));
+    ASSERT_EQ(Chans->Utd7Edit->text(), "    2500");
+    Chans->Utd7Edit->setText("3000");
+    LeaveEdit(Chans->Utd7Edit);
+    StorePayoutText(2, QStringLiteral("2500"));
+    EXPECT_EQ(PayoutPerHits[2], 2500);
+    EXPECT_EQ(Chans->Utd7Edit->text(), "    2500");
+
+    SetRaceWinner(1, 5);
+    Pick(1, 3);
+    SavedRoundWinners[1] = 7;  // a restored round changes the grading window only
+    RestoreSavedRound();
+    SetRaceWinner(2, 4);
+    EXPECT_EQ(ChanceCorrectRow[1], 3);
+    EXPECT_EQ(Chans->rr[1][3]->text(), "3");
+    SetRaceWinner(1, 5);  // the grading window's winner moves from 7 back to 5
+    EXPECT_EQ(ChanceCorrectRow[1], 5);
+    EXPECT_EQ(Chans->rr[1][5]->text(), "5");
+    EXPECT_EQ(Chans->rr[1][3]->text(), "");
 }
 
 TEST_F(ChanceWindowTest, DuringARunInputReachesOnlyAvbrytAndACloseStopsTheRunFirst)

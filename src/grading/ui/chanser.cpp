@@ -230,8 +230,7 @@ void TChans::ResetToStartState()
     Label9->setText(QStringLiteral("0"));
     KnAvbryt->show();
     abortRequested_ = false;
-    seenGradingRow_.fill(0);
-    seenGradingPayouts_.fill(0);
+    shownPayouts_.fill(0);
 }
 
 void TChans::ClearChanceResults()
@@ -261,6 +260,7 @@ void TChans::rrClick(int race, int startNr)
 void TChans::PayoutEditExit(QLineEdit* edit, int entry)
 {
     PayoutPerHits[entry] = AcceptedPayout(edit->text(), PayoutPerHits[entry]);
+    shownPayouts_[static_cast<std::size_t>(entry)] = PayoutPerHits[entry];
     edit->setText(PayoutText(PayoutPerHits[entry]));
     ClearChanceResults();
 }
@@ -292,22 +292,29 @@ void TChans::ShowSystemRows()
     EditNRader->setText(QString::number(ChanceSystemRows));
 }
 
+int TChans::PickedHorse(int race) const
+{
+    for (int h = 1; h <= StartNumbers; ++h)
+        if (!rr[race][h]->text().isEmpty())
+            return h;
+    return 0;
+}
+
+// The grading window writes ChanceCorrectRow of the race it changed; the picker follows it.
 void TChans::MirrorGradingInputs()
 {
     for (int r = 1; r <= 6; ++r) {
-        if (CorrectRow[r] == seenGradingRow_[static_cast<std::size_t>(r)])
+        if (PickedHorse(r) == ChanceCorrectRow[r])
             continue;
-        seenGradingRow_[static_cast<std::size_t>(r)] = CorrectRow[r];
-        ChanceCorrectRow[r] = CorrectRow[r];
         for (int h = 1; h <= StartNumbers; ++h)
             PaintPickerLabel(r, h, ChanceCorrectRow[r] == h);
         ClearChanceResults();
     }
     const std::array<QLineEdit*, 3> fields = {Utd5Edit, Utd6Edit, Utd7Edit};
     for (std::size_t entry = 0; entry < fields.size(); ++entry) {
-        if (PayoutPerHits[entry] == seenGradingPayouts_[entry])
+        if (PayoutPerHits[entry] == shownPayouts_[entry])
             continue;
-        seenGradingPayouts_[entry] = PayoutPerHits[entry];
+        shownPayouts_[entry] = PayoutPerHits[entry];
         fields[entry]->setText(PayoutText(PayoutPerHits[entry]));
         ClearChanceResults();
     }

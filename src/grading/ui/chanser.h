@@ -68,14 +68,16 @@ private:
     void BuildResultPanel();
     void BuildBoxes();
     void PaintPickerLabel(int race, int startNr, bool chosen);
+    // The start number whose picker label holds a caption, 0 none.
+    int PickedHorse(int race) const;
     void PayoutEditExit(QLineEdit* edit, int entry);
     void ShowSystemRows();
     void MirrorGradingInputs();
     void ShowResult(const ChanceResult& result);
 
     bool abortRequested_ = false;
-    std::array<int, RaceSlots + 1> seenGradingRow_{};
-    std::array<int32, 3> seenGradingPayouts_{};
+    // The payouts as this window's fields last showed them.
+    std::array<int32, 3> shownPayouts_{};
 };
 
 extern TChans* Chans;
