@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "conditions/ui/grpvlk.h"
 #include "reduction/pointsentry.h"
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reducu.h"
@@ -74,6 +75,7 @@ protected:
 TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTablesAndDisplays)
 {
     BuildSystem();
+    ConditionGroupLimits[2] = 40;
     TestDialogs().fileNames.push_back(PathOf("lordag"));
     Click("Button9");
     EXPECT_TRUE(QFile::exists(PathOf("lordag.SV6")));
@@ -84,8 +86,16 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
 
     StartClean();
     ASSERT_NE(Displays(), shown);
+    Gruppvillkor->Show();
     TestDialogs().fileNames.push_back(PathOf("lordag.SV6"));
     Click("Button8");
+    // The group-conditions window is closed by the load and shows the loaded limits again.
+    EXPECT_TRUE(Gruppvillkor->isHidden());
+    EXPECT_EQ(GroupFormOpen, 0);
+    Gruppvillkor->Show();
+    Gruppvillkor->FormActivate();
+    EXPECT_EQ(Gruppvillkor->HighEdits[1]->text(), QStringLiteral("40"));
+    Gruppvillkor->close();
     EXPECT_TRUE(TestDialogs().questions.isEmpty());
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
     EXPECT_EQ(Displays(), shown);
