@@ -48,11 +48,16 @@ void ApplyLoadedSystem(const StagedSystem& system)
 
 }  // namespace
 
+QString SystemFilePath(const QString& chosenPath)
+{
+    return WithExtension(chosenPath, SystemFileExtension);
+}
+
 SystemFileOutcome SaveSystemFile(const QString& chosenPath, const OverwriteQuestion& askOverwrite)
 {
     if (CouponsBuilt == 0)
         CouponCount = 0;
-    const QString path = WithExtension(chosenPath, SystemFileExtension);
+    const QString path = SystemFilePath(chosenPath);
     if (QFileInfo::exists(path) &&
         !askOverwrite(QStringLiteral("Ska systemet ") + FileNameOf(path) + QStringLiteral(" skrivas över?")))
         return {};
@@ -67,12 +72,13 @@ SystemFileOutcome SaveSystemFile(const QString& chosenPath, const OverwriteQuest
 SystemLoadOutcome LoadSystemFile(const QString& chosenPath)
 {
     SystemLoadOutcome outcome;
-    const QString path = WithExtension(chosenPath, SystemFileExtension);
+    const QString path = SystemFilePath(chosenPath);
     if (!QFileInfo(path).isFile()) {
         outcome.file.message =
             QStringLiteral("Filen ") + QDir::toNativeSeparators(path) + QStringLiteral(" finns ej.");
         return outcome;
     }
+    outcome.found = true;
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     const std::optional<StagedSystem> system = bytes ? ParseSystemFile(*bytes) : std::nullopt;
     if (!system) {

@@ -87,7 +87,7 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     StartClean();
     ASSERT_NE(Displays(), shown);
     Gruppvillkor->Show();
-    TestDialogs().fileNames.push_back(PathOf("lordag.SV6"));
+    TestDialogs().fileNames.push_back(PathOf("lordag.txt"));
     Click("Button8");
     // The group-conditions window is closed by the load and shows the loaded limits again.
     EXPECT_TRUE(Gruppvillkor->isHidden());
@@ -108,6 +108,11 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_EQ(Procent->o[1][4]->text(), ShareText(share));
     EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Both dialogs offer the file with ".SV6" next time: the saved one, the loaded one.
+    Click("Button9");
+    Click("Button8");
+    EXPECT_EQ(TestDialogs().proposedNames.mid(1), QStringList(2, PathOf("lordag.SV6")));
 }
 
 TEST_F(SystemFileWindowsTest, ARefusedFileChangesNothingNotEvenTheCaption)

@@ -235,7 +235,7 @@ bool TV65x::SaveSystem()
 // constructed again in its saved mode with its saved keep flags.
 void TV65x::ReadSystemFile()
 {
-    const QString chosen = ChooseOpenFileName(this, SystemFileFilter);
+    const QString chosen = ChooseSystemFileToLoad(this);
     if (chosen.isEmpty())
         return;
     SystemLoadOutcome outcome;
@@ -243,6 +243,8 @@ void TV65x::ReadSystemFile()
         const HourglassCursor hourglass;
         outcome = LoadSystemFile(chosen);
     }
+    if (outcome.found)
+        OfferLoadedSystemFile(chosen);
     if (!outcome.file.done) {
         ShowMessage(outcome.file.message);
         return;

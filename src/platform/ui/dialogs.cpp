@@ -109,9 +109,10 @@ QString QtFilter(const QString& filter)
     return bar < 0 ? filter : filter.left(bar);
 }
 
-QString NextSeamFileName()
+QString NextSeamFileName(const QString& proposed)
 {
     DialogSeam& seam = TestDialogs();
+    seam.proposedNames << proposed;
     if (seam.fileNames.empty())
         return QString();
     const QString name = seam.fileNames.front();
@@ -121,18 +122,18 @@ QString NextSeamFileName()
 
 }  // namespace
 
-QString ChooseOpenFileName(QWidget* parent, const QString& filter)
+QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& proposed)
 {
     if (TestDialogs().active)
-        return NextSeamFileName();
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFilter(filter));
+        return NextSeamFileName(proposed);
+    return QFileDialog::getOpenFileName(parent, QString(), proposed, QtFilter(filter));
 }
 
-QString ChooseSaveFileName(QWidget* parent, const QString& filter)
+QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& proposed)
 {
     if (TestDialogs().active)
-        return NextSeamFileName();
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), QtFilter(filter), nullptr,
+        return NextSeamFileName(proposed);
+    return QFileDialog::getSaveFileName(parent, QString(), proposed, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -36,9 +36,10 @@ void ShowErrorMessage(const QString& text);
 // A Yes/No question; true on Yes.
 bool AskYesNo(const QString& text);
 // The platform's open and save dialogs with one filter ("Vimsta V6 (*.SV6)|*.SV6" style or
-// Qt style). Empty when cancelled. The callers force extensions and ask before overwriting.
-QString ChooseOpenFileName(QWidget* parent, const QString& filter);
-QString ChooseSaveFileName(QWidget* parent, const QString& filter);
+// Qt style), offering the proposed name (none when empty). Empty when cancelled. The callers
+// force extensions and ask before overwriting.
+QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& proposed = QString());
+QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& proposed = QString());
 // A file dialog of a window: one filter; Execute returns the chosen name, empty when cancelled.
 struct TFileDialog {
     QString Filter;
@@ -61,7 +62,8 @@ struct DialogSeam {
     QStringList messages;
     QStringList errors;  // texts of error messages
     QStringList questions;
-    QStringList modalWindows;  // object names or class names of windows shown modally
+    QStringList proposedNames;  // the names the file dialogs offered
+    QStringList modalWindows;   // object names or class names of windows shown modally
 
     void Reset()
     {
