@@ -78,6 +78,7 @@ SystemLoadOutcome LoadSystemFile(const QString& chosenPath)
             QStringLiteral("Filen ") + QDir::toNativeSeparators(path) + QStringLiteral(" finns ej.");
         return outcome;
     }
+    outcome.found = true;
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     const std::optional<StagedSystem> system = bytes ? ParseSystemFile(*bytes) : std::nullopt;
     if (!system) {

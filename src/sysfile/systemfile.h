@@ -24,6 +24,10 @@ struct SystemFileOutcome {
     QString message;
 };
 
+// The chosen name with the extension ".SV6" (replacing any other), the file a save writes and
+// a load reads.
+QString SystemFilePath(const QString& chosenPath);
+
 // Asked before an existing file is replaced, with the question's text; true goes on.
 using OverwriteQuestion = std::function<bool(const QString& question)>;
 
@@ -37,6 +41,7 @@ SystemFileOutcome SaveSystemFile(const QString& chosenPath, const OverwriteQuest
 // What a load leaves for the window to do.
 struct SystemLoadOutcome {
     SystemFileOutcome file;        // done: the file was read and applied
+    bool found = false;            // the file exists (read, whether applied or refused)
     bool rowCountDiffers = false;  // show LoadRowCountMismatchMessage, then go on
     bool rebuild = false;          // construct again in the loaded mode, then FinishLoadedRebuild
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "conditions/ui/grpvlk.h"
 #include "racedata/startlistview.h"
 #include "racedata/ui/atgdata.h"
 #include "reduction/pointsentry.h"
@@ -79,6 +80,7 @@ protected:
 TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTablesAndDisplays)
 {
     BuildSystem();
+    ConditionGroupLimits[2] = 40;
     TestDialogs().fileNames.push_back(PathOf("lordag"));
     Click("Button9");
     EXPECT_TRUE(QFile::exists(PathOf("lordag.SV6")));
@@ -89,8 +91,16 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
 
     StartClean();
     ASSERT_NE(Displays(), shown);
-    TestDialogs().fileNames.push_back(PathOf("lordag.SV6"));
+    Gruppvillkor->Show();
+    TestDialogs().fileNames.push_back(PathOf("lordag.txt"));
     Click("Button8");
+    // The group-conditions window is closed by the load and shows the loaded limits again.
+    EXPECT_TRUE(Gruppvillkor->isHidden());
+    EXPECT_EQ(GroupFormOpen, 0);
+    Gruppvillkor->Show();
+    Gruppvillkor->FormActivate();
+    EXPECT_EQ(Gruppvillkor->HighEdits[1]->text(), QStringLiteral("40"));
+    Gruppvillkor->close();
     EXPECT_TRUE(TestDialogs().questions.isEmpty());
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
     EXPECT_EQ(Displays(), shown);
@@ -104,11 +114,10 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // Both dialogs propose the file they last saved or found (the next ones are cancelled).
-    TestDialogs().proposedNames.clear();
+    // Both dialogs offer the file with ".SV6" next time: the saved one, the loaded one.
     Click("Button9");
     Click("Button8");
-    EXPECT_EQ(TestDialogs().proposedNames, QStringList({PathOf("lordag.SV6"), PathOf("lordag.SV6")}));
+    EXPECT_EQ(TestDialogs().proposedNames.mid(1), QStringList(2, PathOf("lordag.SV6")));
 }
 
 TEST_F(SystemFileWindowsTest, ALoadWithRaceDataRebuildsTheStartListText)

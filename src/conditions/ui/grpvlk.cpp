@@ -59,6 +59,9 @@ TGruppvillkor::TGruppvillkor() : VForm(QStringLiteral("Gruppvillkor"), QSize(Cli
         if (isVisible())
             PaintBoxes();
     });
+    // A load closes the window: its boxes and limits are shown again from the loaded tables
+    // when the user opens it next.
+    Events::SystemLoaded.Subscribe(this, [this] { close(); });
 }
 
 void TGruppvillkor::BuildGroup(int group)

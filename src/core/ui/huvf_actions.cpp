@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,13 +55,6 @@
 namespace {
 
 enum class Shown { Modeless, Modal };
-
-// The name the main window's open dialog proposes: the system file it last found.
-QString& OpenDialogRankFileName()
-{
-    static QString name;
-    return name;
-}
 
 // The window is looked up when the button is clicked: the main window is created before
 // every other window.
@@ -235,16 +227,16 @@ bool TV65x::SaveSystem()
 // constructed again in its saved mode with its saved keep flags.
 void TV65x::ReadSystemFile()
 {
-    const QString chosen = ChooseOpenFileName(this, SystemFileFilter, OpenDialogRankFileName());
+    const QString chosen = ChooseSystemFileToLoad(this);
     if (chosen.isEmpty())
         return;
-    if (QFileInfo::exists(SystemFilePath(chosen)))
-        OpenDialogRankFileName() = SystemFilePath(chosen);
     SystemLoadOutcome outcome;
     {
         const HourglassCursor hourglass;
         outcome = LoadSystemFile(chosen);
     }
+    if (outcome.found)
+        OfferLoadedSystemFile(chosen);
     if (!outcome.file.done) {
         ShowMessage(outcome.file.message);
         return;

@@ -109,9 +109,10 @@ QString QtFilter(const QString& filter)
     return bar < 0 ? filter : filter.left(bar);
 }
 
-QString NextSeamFileName()
+QString NextSeamFileName(const QString& proposed)
 {
     DialogSeam& seam = TestDialogs();
+    seam.proposedNames << proposed;
     if (seam.fileNames.empty())
         return QString();
     const QString name = seam.fileNames.front();
