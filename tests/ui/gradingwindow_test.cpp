@@ -158,6 +158,27 @@ TEST_F(GradingWindowTest, GradingACouponSystemFillsCountsAmountsAndTheGrid)
     EXPECT_TRUE(Retta2->CountLabels[2]->text().isEmpty());
 }
 
+TEST_F(GradingWindowTest, ARegradingAfterAnOrderChangeShowsNoStaleCoupons)
+{
+    // Two coupons with horse 1 in race 1, scratched; its stand-in comes from the official order.
+    GroupSystemBuilt = 0;
+    const int coupons[2][RaceSlots] = {{1, 2, 3, 4, 5, 6, 1}, {1, 2, 3, 4, 8, 8, 1}};
+    for (int k = 1; k <= 2; ++k)
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][k] = HorseBit(coupons[k - 1][race - 1]);
+    KeepCoupons(2);
+    Press(Retta2->ScratchBoxes[1][1]);
+    SetWinners({2, 2, 3, 4, 9, 9});
+    Retta2->Button1->click();
+    ASSERT_EQ(Retta2->Visaantal->text(), QStringLiteral("2 kuponger"));
+    // Horse 3 stands in now: neither coupon reaches 4 right.
+    Press(Retta2->OrderBoxes[1][2]);
+    Retta2->Button1->click();
+    EXPECT_TRUE(Retta2->Rettlista->item(0, 0)->text().isEmpty());
+    EXPECT_TRUE(Retta2->Rettlista->item(1, 0)->text().isEmpty());
+    EXPECT_TRUE(Retta2->Visaantal->isHidden());
+}
+
 TEST_F(GradingWindowTest, APartialRowOpensTheNextRace)
 {
     MarkEveryRace("AAB");

@@ -436,11 +436,16 @@ void TRetta2::ClearGradingResults()
         Vinstrad[line]->clear();
     }
     ScrollBar1->setValue(1);
+    EmptyFilledGridRows();
+    Knappnesta->setEnabled(false);
+}
+
+void TRetta2::EmptyFilledGridRows()
+{
     for (int row = 0; row < std::min(filledGridRows_, Rettlista->rowCount()); ++row)
         for (int column = 0; column < 4; ++column)
             Rettlista->item(row, column)->setText(QString());
     filledGridRows_ = 0;
-    Knappnesta->setEnabled(false);
 }
 
 void TRetta2::PrepareForGrading()
@@ -559,6 +564,8 @@ void TRetta2::Button1Click()
         ScrollBar1->setRange(1, WinningRowsScrollMaximum());
         ScrollBar1->setValue(1);
     } else {
+        // A changed official order is graded without clearing the results first.
+        EmptyFilledGridRows();
         if (Rettlista->rowCount() < static_cast<int>(result.couponGrid.size()))
             ShowCouponGrid(static_cast<int>(result.couponGrid.size()));
         for (std::size_t row = 0; row < result.couponGrid.size(); ++row)
@@ -568,10 +575,8 @@ void TRetta2::Button1Click()
     }
     if (result.singleRows)
         ScrollBar1Change();
-    if (!result.winnersText.isEmpty()) {
-        Visaantal->setText(result.winnersText);
-        Visaantal->show();
-    }
+    Visaantal->setText(result.winnersText);
+    Visaantal->setVisible(!result.winnersText.isEmpty());
     if (result.nextRaceEnabled)
         Knappnesta->setEnabled(true);
 }
