@@ -653,6 +653,7 @@ void TRetta2::Button8Click()
 
 void TRetta2::Button9Click()
 {
+    const HourglassCursor hourglass;
     BeginRoundSave();
     WriteSystemFile(this);
 }
