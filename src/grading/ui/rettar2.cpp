@@ -494,13 +494,15 @@ bool TRetta2::eventFilter(QObject* watched, QEvent* e)
         return VForm::eventFilter(watched, e);
     const int race = watched->property("race").toInt();
     const int number = watched->property("number").toInt();
+    // The second press of a quick double click comes as a double-click event.
+    const bool mouseDown = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
     switch (static_cast<BoxKind>(kind.toInt())) {
         case BoxKind::Winner:
-            if (e->type() == QEvent::MouseButtonPress)
+            if (mouseDown)
                 WinnerBoxMouseDown(race, number);
             break;
         case BoxKind::Scratch:
-            if (e->type() == QEvent::MouseButtonPress)
+            if (mouseDown)
                 ScratchBoxMouseDown(race, number);
             break;
         case BoxKind::Order:
