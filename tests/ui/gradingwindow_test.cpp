@@ -310,6 +310,9 @@ TEST_F(GradingWindowTest, EveryTextFitsItsControl)
     SetWinners({1, 2, 3, 4, 5, 6});
     Retta2->Button1->click();
     Retta2->Visaantal->setText(QStringLiteral("5500 kuponger"));
+    Retta2->Vinstgrp[1]->setText(QStringLiteral("     4"));  // the page's widest texts
+    Retta2->Vinstnr[1]->setText(QStringLiteral("99999"));
+    Retta2->Vinstrad[1]->setText(QStringLiteral("15,15,15,15,15,15"));
     Nesta->Rubrik->setText(QStringLiteral("Antal rader med 6 rätt efter 6 avd."));
     for (QWidget* window : {static_cast<QWidget*>(Retta2), static_cast<QWidget*>(Nesta)})
         for (QLabel* label : window->findChildren<QLabel*>())

@@ -324,13 +324,13 @@ void TRetta2::BuildWinningRowsPanel()
         NewBox(this, QStringLiteral("Vinster"), QString(), {500, 276, 224, 124}, WindowFont(), YellowColour);
     const QFont bold = SansFont(13, true);
     NewLabel(Vinster, QStringLiteral("Label6"), QStringLiteral("Vinst"), {2, 2, 36, 18}, bold);
-    NewLabel(Vinster, QStringLiteral("Label7"), QStringLiteral("Radnr"), {40, 2, 44, 18}, bold);
+    NewLabel(Vinster, QStringLiteral("Label7"), QStringLiteral("Radnr"), {48, 2, 40, 18}, bold);
     NewLabel(Vinster, QStringLiteral("Label8"), QStringLiteral("Rad"), {88, 2, 40, 18}, bold);
     for (int line = 1; line <= 4; ++line) {
         const int top = 22 + 24 * (line - 1);
         Vinstgrp[line] = NewLabel(Vinster, QStringLiteral("Vinstgrp%1").arg(line), QString(),
-                                  {2, top, 36, 20}, MonoFont(12));
-        Vinstnr[line] = NewLabel(Vinster, QStringLiteral("Vinstnr%1").arg(line), QString(), {40, top, 46, 20},
+                                  {2, top, 44, 20}, MonoFont(12));
+        Vinstnr[line] = NewLabel(Vinster, QStringLiteral("Vinstnr%1").arg(line), QString(), {48, top, 38, 20},
                                  SansFont(12));
         Vinstrad[line] = NewLabel(Vinster, QStringLiteral("Vinstrad%1").arg(line), QString(),
                                   {88, top, 116, 20}, SansFont(12));
