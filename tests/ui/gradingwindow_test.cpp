@@ -314,6 +314,7 @@ TEST_F(GradingWindowTest, EveryTextFitsItsControl)
     Retta2->Vinstnr[1]->setText(QStringLiteral("99999"));
     Retta2->Vinstrad[1]->setText(QStringLiteral("15,15,15,15,15,15"));
     Nesta->Rubrik->setText(QStringLiteral("Antal rader med 6 rätt efter 6 avd."));
+    Nesta->RowLabels[15]->setText(QStringLiteral("999999"));
     for (QWidget* window : {static_cast<QWidget*>(Retta2), static_cast<QWidget*>(Nesta)})
         for (QLabel* label : window->findChildren<QLabel*>())
             EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
