@@ -64,7 +64,7 @@ struct GradingResult {
     QString amountTexts[4];    // Vinst4Edit ... Vinst7Edit by PayoutPerHits entry
     QString totalText;         // VinstSummaEdit
     std::int64_t total = 0;
-    QString winnersText;                             // Visaantal; empty: left as it is
+    QString winnersText;                             // Visaantal; empty: hidden
     std::vector<std::array<QString, 4>> couponGrid;  // one line per winning coupon
     bool nextRaceEnabled = false;
 };

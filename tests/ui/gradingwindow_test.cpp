@@ -47,6 +47,13 @@ protected:
         SendMouse(box, QEvent::MouseButtonRelease, {3, 3}, button);
     }
 
+    // The second press of a quick double click, which arrives as a double-click event.
+    static void PressAgainQuickly(QWidget* box)
+    {
+        SendMouse(box, QEvent::MouseButtonDblClick, {3, 3});
+        SendMouse(box, QEvent::MouseButtonRelease, {3, 3});
+    }
+
     // Six one-horse coupons on 1, 2, ... in races 1-6 and a coupon of two horses in race 6.
     static void StoreCoupons()
     {
@@ -103,14 +110,14 @@ TEST_F(GradingWindowTest, WinnerBoxesEnterMoveAndRemoveTheWinnerAndTheChanceWind
     EXPECT_TRUE(Retta2->WinnerBoxes[2][4]->text().isEmpty());
     EXPECT_EQ(BackgroundOf(Retta2->WinnerBoxes[2][4]), QColor(Qt::white));
     EXPECT_EQ(BackgroundOf(Retta2->WinnerBoxes[2][6]), QColor(Qt::white));  // unmarked horse
-    Press(Retta2->WinnerBoxes[2][6]);
+    PressAgainQuickly(Retta2->WinnerBoxes[2][6]);
     EXPECT_EQ(CorrectRow[2], 0);
     EXPECT_EQ(ChanceCorrectRow[2], 0);
     EXPECT_EQ(notices, 3);
     Press(Retta2->ScratchBoxes[3][12]);
     EXPECT_EQ(Retta2->ScratchBoxes[3][12]->text(), QStringLiteral("12"));
     EXPECT_EQ(TextColourOf(Retta2->ScratchBoxes[3][12]), QColor(255, 0, 0));
-    Press(Retta2->ScratchBoxes[3][12]);
+    PressAgainQuickly(Retta2->ScratchBoxes[3][12]);
     EXPECT_TRUE(Retta2->ScratchBoxes[3][12]->text().isEmpty());
 }
 
@@ -156,6 +163,27 @@ TEST_F(GradingWindowTest, GradingACouponSystemFillsCountsAmountsAndTheGrid)
     EXPECT_EQ(Graded, 0);
     EXPECT_TRUE(Retta2->Rettlista->item(1, 0)->text().isEmpty());
     EXPECT_TRUE(Retta2->CountLabels[2]->text().isEmpty());
+}
+
+TEST_F(GradingWindowTest, ARegradingAfterAnOrderChangeShowsNoStaleCoupons)
+{
+    // Two coupons with horse 1 in race 1, scratched; its stand-in comes from the official order.
+    GroupSystemBuilt = 0;
+    const int coupons[2][RaceSlots] = {{1, 2, 3, 4, 5, 6, 1}, {1, 2, 3, 4, 8, 8, 1}};
+    for (int k = 1; k <= 2; ++k)
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][k] = HorseBit(coupons[k - 1][race - 1]);
+    KeepCoupons(2);
+    Press(Retta2->ScratchBoxes[1][1]);
+    SetWinners({2, 2, 3, 4, 9, 9});
+    Retta2->Button1->click();
+    ASSERT_EQ(Retta2->Visaantal->text(), QStringLiteral("2 kuponger"));
+    // Horse 3 stands in now: neither coupon reaches 4 right.
+    Press(Retta2->OrderBoxes[1][2]);
+    Retta2->Button1->click();
+    EXPECT_TRUE(Retta2->Rettlista->item(0, 0)->text().isEmpty());
+    EXPECT_TRUE(Retta2->Rettlista->item(1, 0)->text().isEmpty());
+    EXPECT_TRUE(Retta2->Visaantal->isHidden());
 }
 
 TEST_F(GradingWindowTest, APartialRowOpensTheNextRace)
@@ -282,7 +310,11 @@ TEST_F(GradingWindowTest, EveryTextFitsItsControl)
     SetWinners({1, 2, 3, 4, 5, 6});
     Retta2->Button1->click();
     Retta2->Visaantal->setText(QStringLiteral("5500 kuponger"));
+    Retta2->Vinstgrp[1]->setText(QStringLiteral("     4"));  // the page's widest texts
+    Retta2->Vinstnr[1]->setText(QStringLiteral("99999"));
+    Retta2->Vinstrad[1]->setText(QStringLiteral("15,15,15,15,15,15"));
     Nesta->Rubrik->setText(QStringLiteral("Antal rader med 6 rätt efter 6 avd."));
+    Nesta->RowLabels[15]->setText(QStringLiteral("999999"));
     for (QWidget* window : {static_cast<QWidget*>(Retta2), static_cast<QWidget*>(Nesta)})
         for (QLabel* label : window->findChildren<QLabel*>())
             EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())

@@ -50,7 +50,7 @@ TNesta::TNesta() : VForm(QStringLiteral("Nästa avdelning"), ClientSize)
                         header.adjusted(1, 1, -1, -1), font);
         const QRect value = Cell(BlockOf(n), 1, ColumnOf(n));
         RowLabels[n] = NewCentredLabel(this, QStringLiteral("r%1").arg(n), QString(),
-                                       {value.x() + 2, value.y() + 2, 42, RowHeight - 4}, font);
+                                       value.adjusted(1, 2, -1, -2), font);
     }
 }
 

@@ -324,13 +324,13 @@ void TRetta2::BuildWinningRowsPanel()
         NewBox(this, QStringLiteral("Vinster"), QString(), {500, 276, 224, 124}, WindowFont(), YellowColour);
     const QFont bold = SansFont(13, true);
     NewLabel(Vinster, QStringLiteral("Label6"), QStringLiteral("Vinst"), {2, 2, 36, 18}, bold);
-    NewLabel(Vinster, QStringLiteral("Label7"), QStringLiteral("Radnr"), {40, 2, 44, 18}, bold);
+    NewLabel(Vinster, QStringLiteral("Label7"), QStringLiteral("Radnr"), {48, 2, 40, 18}, bold);
     NewLabel(Vinster, QStringLiteral("Label8"), QStringLiteral("Rad"), {88, 2, 40, 18}, bold);
     for (int line = 1; line <= 4; ++line) {
         const int top = 22 + 24 * (line - 1);
         Vinstgrp[line] = NewLabel(Vinster, QStringLiteral("Vinstgrp%1").arg(line), QString(),
-                                  {2, top, 36, 20}, MonoFont(12));
-        Vinstnr[line] = NewLabel(Vinster, QStringLiteral("Vinstnr%1").arg(line), QString(), {40, top, 46, 20},
+                                  {2, top, 44, 20}, MonoFont(12));
+        Vinstnr[line] = NewLabel(Vinster, QStringLiteral("Vinstnr%1").arg(line), QString(), {48, top, 38, 20},
                                  SansFont(12));
         Vinstrad[line] = NewLabel(Vinster, QStringLiteral("Vinstrad%1").arg(line), QString(),
                                   {88, top, 116, 20}, SansFont(12));
@@ -437,11 +437,16 @@ void TRetta2::ClearGradingResults()
         Vinstrad[line]->clear();
     }
     ScrollBar1->setValue(1);
+    EmptyFilledGridRows();
+    Knappnesta->setEnabled(false);
+}
+
+void TRetta2::EmptyFilledGridRows()
+{
     for (int row = 0; row < std::min(filledGridRows_, Rettlista->rowCount()); ++row)
         for (int column = 0; column < 4; ++column)
             Rettlista->item(row, column)->setText(QString());
     filledGridRows_ = 0;
-    Knappnesta->setEnabled(false);
 }
 
 void TRetta2::PrepareForGrading()
@@ -490,13 +495,15 @@ bool TRetta2::eventFilter(QObject* watched, QEvent* e)
         return VForm::eventFilter(watched, e);
     const int race = watched->property("race").toInt();
     const int number = watched->property("number").toInt();
+    // The second press of a quick double click comes as a double-click event.
+    const bool mouseDown = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
     switch (static_cast<BoxKind>(kind.toInt())) {
         case BoxKind::Winner:
-            if (e->type() == QEvent::MouseButtonPress)
+            if (mouseDown)
                 WinnerBoxMouseDown(race, number);
             break;
         case BoxKind::Scratch:
-            if (e->type() == QEvent::MouseButtonPress)
+            if (mouseDown)
                 ScratchBoxMouseDown(race, number);
             break;
         case BoxKind::Order:
@@ -560,6 +567,8 @@ void TRetta2::Button1Click()
         ScrollBar1->setRange(1, WinningRowsScrollMaximum());
         ScrollBar1->setValue(1);
     } else {
+        // A changed official order is graded without clearing the results first.
+        EmptyFilledGridRows();
         if (Rettlista->rowCount() < static_cast<int>(result.couponGrid.size()))
             ShowCouponGrid(static_cast<int>(result.couponGrid.size()));
         for (std::size_t row = 0; row < result.couponGrid.size(); ++row)
@@ -569,10 +578,8 @@ void TRetta2::Button1Click()
     }
     if (result.singleRows)
         ScrollBar1Change();
-    if (!result.winnersText.isEmpty()) {
-        Visaantal->setText(result.winnersText);
-        Visaantal->show();
-    }
+    Visaantal->setText(result.winnersText);
+    Visaantal->setVisible(!result.winnersText.isEmpty());
     if (result.nextRaceEnabled)
         Knappnesta->setEnabled(true);
 }
@@ -649,6 +656,7 @@ void TRetta2::Button8Click()
 
 void TRetta2::Button9Click()
 {
+    const HourglassCursor hourglass;
     BeginRoundSave();
     WriteSystemFile(this);
 }

@@ -96,6 +96,7 @@ private:
     void PaintOrderRow(int race);
     void ShowPayoutEdits();
     void ShowCouponGrid(int dataRows);
+    void EmptyFilledGridRows();
 
     FontDialog fontDialog_;
     int filledGridRows_ = 0;  // grid rows that show a winning coupon
