@@ -124,19 +124,15 @@ QString NextSeamFileName(const QString& proposed)
 
 QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& startName)
 {
-    if (TestDialogs().active) {
-        TestDialogs().proposedNames << startName;
-        return NextSeamFileName();
-    }
+    if (TestDialogs().active)
+        return NextSeamFileName(startName);
     return QFileDialog::getOpenFileName(parent, QString(), startName, QtFilter(filter));
 }
 
 QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& startName)
 {
-    if (TestDialogs().active) {
-        TestDialogs().proposedNames << startName;
-        return NextSeamFileName();
-    }
+    if (TestDialogs().active)
+        return NextSeamFileName(startName);
     return QFileDialog::getSaveFileName(parent, QString(), startName, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
