@@ -128,6 +128,7 @@ int32 ReduceAbort;
 TResultLabels ResultLabels;
 bool ReserveSignalShown;
 TConditionSwitches ConditionSwitches;
+ReductionRestrictions ReductionBoxes;
 TColumnSignals ColumnSignals;
 
 namespace {
@@ -146,6 +147,7 @@ void ResetCountsAndFlags()
     ResultLabels = TResultLabels{};
     ReserveSignalShown = false;
     ConditionSwitches = TConditionSwitches{};
+    ReductionBoxes = ReductionRestrictions{};
     ColumnSignals = TColumnSignals{};
 }
 

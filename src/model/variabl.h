@@ -111,6 +111,17 @@ struct TConditionSwitches {
     bool payout = false;        // CBUtdelning: payout interval
 };
 extern TConditionSwitches ConditionSwitches;
+// The six restriction kinds of the reduction window's "Aktiva begränsningar" (its check boxes
+// mirror ReductionBoxes; the print-out reads it).
+struct ReductionRestrictions {
+    bool winnerCounts = true;     // CBVinnare "Vinnare"
+    bool abcdList = true;         // CBABCD "ABCD-listan"
+    bool groupConditions = true;  // CBVillkor "Villkor"
+    bool startNumbers = false;    // CBStartnr "Startnummer"
+    bool points = false;          // CBChans "Poängvillkor"
+    bool otherNumbers = false;    // CBovrigt "Övrigt"
+};
+extern ReductionRestrictions ReductionBoxes;
 // The column signals Signalhest, Signalstreck and Signalodds: true shows lime, false red.
 struct TColumnSignals {
     bool horse = true;

@@ -8,9 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/variabl.h"
 #include "output/systemprintsettings.h"
 #include "platform/printcanvas.h"
-#include "reduction/varyingreduction.h"
 
 // Everything the print-out window offers for one print.
 struct SystemPrintOptions {

@@ -17,16 +17,7 @@
 #include "conditions/pointsconditions.h"
 #include "conditions/rowconditions.h"
 #include "model/domain.h"
-
-// The six restriction kinds of the reduction window's "Aktiva begränsningar".
-struct ReductionRestrictions {
-    bool winnerCounts = true;     // CBVinnare "Vinnare"
-    bool abcdList = true;         // CBABCD "ABCD-listan"
-    bool groupConditions = true;  // CBVillkor "Villkor"
-    bool startNumbers = false;    // CBStartnr "Startnummer"
-    bool points = false;          // CBChans "Poängvillkor"
-    bool otherNumbers = false;    // CBovrigt "Övrigt"
-};
+#include "model/variabl.h"
 
 // What the tests need of a row so far; only the entries of prepared conditions are used.
 struct CandidateTally {

@@ -186,6 +186,21 @@ TEST_F(ReductionWindowTest, TargetAboveTheSystemsRowsIsRefused)
     EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
 }
 
+// The print-out and the run read the restriction boxes from the table they mirror.
+TEST_F(ReductionWindowTest, RestrictionBoxesAreMirroredInTheirTable)
+{
+    MarkOneAHorsePerRace();
+    OpenReductionWindow();
+    ReduceraF->CBVinnare->click();
+    ReduceraF->CBovrigt->click();
+    EXPECT_FALSE(ReductionBoxes.winnerCounts);
+    EXPECT_TRUE(ReductionBoxes.otherNumbers);
+    EXPECT_TRUE(ReductionBoxes.abcdList);
+    ReduceraF->ResetToStartState();
+    EXPECT_TRUE(ReductionBoxes.winnerCounts);
+    EXPECT_FALSE(ReductionBoxes.otherNumbers);
+}
+
 TEST_F(ReductionWindowTest, ExtendingCouponsIsRefusedWithAMessage)
 {
     MarkOneAHorsePerRace();

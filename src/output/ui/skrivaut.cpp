@@ -17,7 +17,6 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printercanvas.h"
-#include "reduction/ui/reducu.h"
 
 namespace {
 
@@ -218,10 +217,7 @@ SystemPrintOptions TSkriva::Options() const
     o.from = FromkupEdit->value();
     o.to = TomkupEdit->value();
     o.copies = NKopiorEdit->value();
-    if (ReduceraF)
-        o.reduction = {ReduceraF->CBVinnare->isChecked(), ReduceraF->CBABCD->isChecked(),
-                       ReduceraF->CBVillkor->isChecked(), ReduceraF->CBStartnr->isChecked(),
-                       ReduceraF->CBChans->isChecked(),   ReduceraF->CBovrigt->isChecked()};
+    o.reduction = ReductionBoxes;
     return o;
 }
 

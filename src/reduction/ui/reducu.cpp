@@ -180,21 +180,26 @@ void TReduceraF::BuildControls()
     GroupBox3->setGeometry(10, lower, 220, 96);
     struct Restriction {
         QCheckBox* TReduceraF::*member;
+        bool ReductionRestrictions::*mirror;
         const char* name;
         const char* caption;
     };
     const Restriction restrictions[] = {
-        {&TReduceraF::CBVinnare, "CBVinnare", "Vinnare"},
-        {&TReduceraF::CBVillkor, "CBVillkor", "Villkor"},
-        {&TReduceraF::CBABCD, "CBABCD", "ABCD-listan"},
-        {&TReduceraF::CBStartnr, "CBStartnr", "Startnummer"},
-        {&TReduceraF::CBChans, "CBChans", "Poängvillkor"},
-        {&TReduceraF::CBovrigt, "CBovrigt", "Övrigt"},
+        {&TReduceraF::CBVinnare, &ReductionRestrictions::winnerCounts, "CBVinnare", "Vinnare"},
+        {&TReduceraF::CBVillkor, &ReductionRestrictions::groupConditions, "CBVillkor", "Villkor"},
+        {&TReduceraF::CBABCD, &ReductionRestrictions::abcdList, "CBABCD", "ABCD-listan"},
+        {&TReduceraF::CBStartnr, &ReductionRestrictions::startNumbers, "CBStartnr", "Startnummer"},
+        {&TReduceraF::CBChans, &ReductionRestrictions::points, "CBChans", "Poängvillkor"},
+        {&TReduceraF::CBovrigt, &ReductionRestrictions::otherNumbers, "CBovrigt", "Övrigt"},
     };
-    for (int i = 0; i < 6; ++i)
-        this->*restrictions[i].member = NewCheckBox(GroupBox3, QString::fromLatin1(restrictions[i].name),
-                                                    QString::fromUtf8(restrictions[i].caption),
-                                                    {8 + 105 * (i / 3), 20 + 24 * (i % 3), 105, 20});
+    for (int i = 0; i < 6; ++i) {
+        QCheckBox* box = NewCheckBox(GroupBox3, QString::fromLatin1(restrictions[i].name),
+                                     QString::fromUtf8(restrictions[i].caption),
+                                     {8 + 105 * (i / 3), 20 + 24 * (i % 3), 105, 20});
+        this->*restrictions[i].member = box;
+        connect(box, &QCheckBox::toggled, this,
+                [mirror = restrictions[i].mirror](bool on) { ReductionBoxes.*mirror = on; });
+    }
     for (QCheckBox* box : {CBVinnare, CBVillkor, CBABCD})
         box->setChecked(true);
 
@@ -474,8 +479,7 @@ void TReduceraF::CheckBoxClick(int race)
 ReductionSettings TReduceraF::ReadSettings() const
 {
     ReductionSettings settings;
-    settings.restrictions = {CBVinnare->isChecked(), CBABCD->isChecked(),  CBVillkor->isChecked(),
-                             CBStartnr->isChecked(), CBChans->isChecked(), CBovrigt->isChecked()};
+    settings.restrictions = ReductionBoxes;
     for (int k = 1; k <= 5; ++k)
         if (RBSkillnad[k]->isChecked())
             settings.rowDifference = k;
