@@ -76,3 +76,14 @@ CouponReductionTexts CouponReductionTextsAfterBuild()
     return {QString::number(RowsConstructed), QString::number(RowsKept), QString::number(CouponCount),
             QString::number(KeptCouponCount), PercentText(0)};
 }
+
+void PublishKeptCouponTotals(const KeptCouponTotals& totals)
+{
+    ResultLabels.Radantal = totals.rows;
+    ResultLabels.Kup = totals.coupons;
+    ResultLabels.Reducgrad = totals.reduction;
+    ResultLabels.Prisrader = totals.price.rows;
+    ResultLabels.Prisavg = totals.price.fees;
+    ResultLabels.Pristot = totals.price.total;
+    ResultLabels.PriceVisible = true;
+}

@@ -36,6 +36,10 @@ struct KeptCouponTotals {
 // the kept coupons. Returns what the main window and the reduction window show.
 KeptCouponTotals RecomputeCouponSelection();
 
+// Writes the main window's row and coupon counts, reduction grade and shown price
+// (ResultLabels) from a recount of the kept coupons.
+void PublishKeptCouponTotals(const KeptCouponTotals& totals);
+
 // The keep state right after a construction of couponCount coupons: every coupon kept
 // unless KeepLoadedCouponSelection asks to keep the flags read from a system file (the
 // flag is cleared here), no flag above couponCount, and the kept list 1..couponCount.

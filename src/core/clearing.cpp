@@ -1,7 +1,6 @@
 #include "core/clearing.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "marks/recount.h"
 #include "model/notify.h"
@@ -11,18 +10,6 @@
 namespace {
 
 constexpr int RealRaces = 6;
-
-template <typename T>
-void FillBytes(T& table, byte value)
-{
-    std::memset(static_cast<void*>(&table), value, sizeof table);
-}
-
-void SetPlane(int plane, byte value)
-{
-    std::fill(std::begin(AbcdPatternPlanes[plane]) + 1,
-              std::begin(AbcdPatternPlanes[plane]) + PatternCount + 1, value);
-}
 
 void ClearStartNrConditions()
 {
@@ -43,9 +30,9 @@ void ClearAllMarks()
         FillBytes(HorseGroups[r], 0);
     FillBytes(WinnerCountAllowed, 1);
     FillBytes(WinnerCountLocked, 1);
-    SetPlane(PlaneTakesPart, 0);
-    SetPlane(PlaneHasRows, 0);
-    SetPlane(PlaneWinnerCounts, 1);
+    SetPatternPlane(PlaneTakesPart, 0);
+    SetPatternPlane(PlaneHasRows, 0);
+    SetPatternPlane(PlaneWinnerCounts, 1);
     RecomputeAfterMarking();
     SingleRowCount = 0;
     std::fill(std::begin(ReserveOrderReset) + 1, std::end(ReserveOrderReset), flag{1});
@@ -58,7 +45,7 @@ void ClearAllGroupConditions()
 {
     const EventBatch batch;
     FillBytes(GroupCondCells, 0);
-    SetPlane(PlaneGroupConditions, 1);
+    SetPatternPlane(PlaneGroupConditions, 1);
     FillBytes(GroupCondForbiddenHits, 0);
     FillBytes(GroupCondUnreachableHits, 1);
     GroupCondCount = 0;
@@ -70,7 +57,7 @@ void ClearAllAbcdListNej()
 {
     const EventBatch batch;
     FillBytes(CompositionNej, 0);
-    SetPlane(PlaneCompositionList, 1);
+    SetPatternPlane(PlaneCompositionList, 1);
     NejCount = 0;
     RecomputeAfterMarking();
     Events::ConditionsChanged.Emit();

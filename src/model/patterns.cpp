@@ -1,5 +1,6 @@
 #include "model/patterns.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/variabl.h"
@@ -75,4 +76,10 @@ void EnumerateAbcdPatterns()
         for (int r = RaceSlots; r >= 1 && ++digits[r] == 5; --r)
             digits[r] = 1;
     }
+}
+
+void SetPatternPlane(int plane, std::uint8_t value)
+{
+    std::fill(std::begin(AbcdPatternPlanes[plane]) + 1,
+              std::begin(AbcdPatternPlanes[plane]) + PatternCount + 1, value);
 }

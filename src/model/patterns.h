@@ -3,6 +3,7 @@
 // 120 compositions (how many of the seven slots fall in A, B, C and D).
 
 #include <QString>
+#include <cstdint>
 
 constexpr int PlaneTakesPart = 0;
 constexpr int PlaneComposition = 8;
@@ -19,3 +20,5 @@ int CompositionIndex(int nA, int nB, int nC);
 QString CompositionText(int composition);
 // Fills planes 1-8 and sets the flag planes and row counts to their start values.
 void EnumerateAbcdPatterns();
+// Sets one plane of patterns 1..16384 to the value (a flag plane cleared or allowed).
+void SetPatternPlane(int plane, std::uint8_t value);

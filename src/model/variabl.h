@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <cstring>
 
 #include "model/domain.h"
 #include "model/shorttext.h"
@@ -440,3 +441,10 @@ void FinalizeGlobals();
 // Brings every table back to its start value (the work of InitializeGlobals, without
 // the once-guard), so that a test can begin from a clean state.
 void ResetGlobals();
+
+// Sets every byte of a table to the value (0 clears it; 1 in a table of flags sets them all).
+template <typename T>
+void FillBytes(T& table, byte value)
+{
+    std::memset(static_cast<void*>(&table), value, sizeof table);
+}

@@ -52,19 +52,25 @@ double RecordingCanvas::TextWidth(const QString& text) const
     return text.size() * perCharacter * (font_.bold ? 1.1 : 1.0);
 }
 
+CanvasOp RecordingCanvas::Recorded(CanvasOp::Kind kind) const
+{
+    CanvasOp op;
+    op.kind = kind;
+    op.document = DocumentCount() - 1;
+    op.page = pageCounts_.back() - 1;
+    op.font = font_;
+    op.penWidth = pen_;
+    return op;
+}
+
 void RecordingCanvas::Text(double x, double y, const QString& text)
 {
     if (!open_)
         return;
-    CanvasOp op;
-    op.kind = CanvasOp::Kind::Text;
-    op.document = DocumentCount() - 1;
-    op.page = pageCounts_.back() - 1;
+    CanvasOp op = Recorded(CanvasOp::Kind::Text);
     op.x1 = x;
     op.y1 = y;
     op.text = text;
-    op.font = font_;
-    op.penWidth = pen_;
     ops_.push_back(op);
 }
 
@@ -72,16 +78,11 @@ void RecordingCanvas::Line(double x1, double y1, double x2, double y2)
 {
     if (!open_)
         return;
-    CanvasOp op;
-    op.kind = CanvasOp::Kind::Line;
-    op.document = DocumentCount() - 1;
-    op.page = pageCounts_.back() - 1;
+    CanvasOp op = Recorded(CanvasOp::Kind::Line);
     op.x1 = x1;
     op.y1 = y1;
     op.x2 = x2;
     op.y2 = y2;
-    op.font = font_;
-    op.penWidth = pen_;
     ops_.push_back(op);
 }
 

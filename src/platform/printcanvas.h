@@ -98,6 +98,9 @@ public:
     QStringList Texts(int d) const;
 
 private:
+    // An operation of the kind on the current page, in the current font and pen.
+    CanvasOp Recorded(CanvasOp::Kind kind) const;
+
     PageMetrics page_;
     PrintFont font_;
     int pen_ = 1;

@@ -1,7 +1,6 @@
 #include "sysfile/sysload.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
@@ -17,18 +16,6 @@ namespace {
 constexpr int32 PayoutCeiling = 100000000;
 const QString NoCount = QStringLiteral("x");
 
-template <typename T>
-void FillBytes(T& table, byte value)
-{
-    std::memset(static_cast<void*>(&table), value, sizeof table);
-}
-
-void SetPlane(int plane, byte value)
-{
-    std::fill(std::begin(AbcdPatternPlanes[plane]) + 1,
-              std::begin(AbcdPatternPlanes[plane]) + PatternCount + 1, value);
-}
-
 void ResetPayoutInterval()
 {
     PayoutMin = 0;
@@ -41,7 +28,7 @@ void ResetGroupConditions()
 {
     for (int race = 1; race <= RaceSlots; ++race)
         FillBytes(GroupCondCells[race], 0);
-    SetPlane(PlaneGroupConditions, 1);
+    SetPatternPlane(PlaneGroupConditions, 1);
     FillBytes(GroupCondForbiddenHits, 0);
     for (int hits = 0; hits <= 7; ++hits)
         std::fill(std::begin(GroupCondUnreachableHits[hits]) + 1, std::end(GroupCondUnreachableHits[hits]),
@@ -125,7 +112,7 @@ void ResetSystemBeforeLoad()
     FillBytes(WinnerCountLocked, 1);
     ResetGroupConditions();
     FillBytes(CompositionNej, 0);
-    SetPlane(PlaneCompositionList, 1);
+    SetPatternPlane(PlaneCompositionList, 1);
     RecomputeAfterMarking();
     NejCount = 0;
     ResultLabels.Kup = QStringLiteral("XX");
@@ -194,14 +181,7 @@ void FinishLoadedRebuild()
     const EventBatch batch;
     KeepLoadedCouponSelection = 0;
     if (CouponsBuilt == 1) {
-        const KeptCouponTotals totals = RecomputeCouponSelection();
-        ResultLabels.Radantal = totals.rows;
-        ResultLabels.Kup = totals.coupons;
-        ResultLabels.Reducgrad = totals.reduction;
-        ResultLabels.Prisrader = totals.price.rows;
-        ResultLabels.Prisavg = totals.price.fees;
-        ResultLabels.Pristot = totals.price.total;
-        ResultLabels.PriceVisible = true;
+        PublishKeptCouponTotals(RecomputeCouponSelection());
     }
     SystemSaved = CouponsBuilt == 1 || SingleRowsBuilt == 1 ? 1 : 0;
     Events::KeptCouponsChanged.Emit();

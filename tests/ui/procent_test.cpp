@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "marks/marking.h"
 #include "core/ui/infoomreduc.h"
 #include "marks/groupmarks.h"
+#include "marks/marking.h"
 #include "racedata/ui/datavisa.h"
 #include "reduction/ui/reducrader.h"
 #include "reduction/ui/reducu.h"

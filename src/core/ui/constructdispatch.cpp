@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 
 #include "conditions/groupsystem.h"
 #include "conditions/mainrequests.h"
@@ -18,6 +17,7 @@
 #include "core/ui/textinfo.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/runguard.h"
 
 namespace {
@@ -59,8 +59,7 @@ void ConstructWith(Builder builder)
 {
     QString message;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        const HourglassCursor hourglass;
         message = builder == Builder::RowEngine ? ConstructRowSystem() : ConstructGroupSystem();
     }
     if (!message.isEmpty())

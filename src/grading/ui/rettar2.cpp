@@ -26,6 +26,7 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 #include "sysfile/ui/savesystem.h"
 
@@ -97,14 +98,6 @@ constexpr PrizeRow PrizeRows[] = {{3, "N7rett", "Utd7Edit", "Vinst7Edit", "7 rä
                                   {2, "N6rett", "Utd6Edit", "Vinst6Edit", "6 rätt:", 24},
                                   {1, "N5rett", "Utd5Edit", "Vinst5Edit", "5 rätt:", 48},
                                   {0, "N4rett", "Utd4Edit", "Vinst4Edit", "4 rätt:", 72}};
-
-class HourglassCursor {
-public:
-    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
-    HourglassCursor(const HourglassCursor&) = delete;
-    HourglassCursor& operator=(const HourglassCursor&) = delete;
-};
 
 void PlayResultPrintout(PrintJob& job, const ResultPrintout& printout, const QFont& font)
 {
@@ -211,13 +204,13 @@ void TRetta2::BuildBoxRow(QLabel* (&boxes)[RaceSlots + 1][StartNumbers + 1], int
 
 void TRetta2::BuildButtons()
 {
-    struct ButtonSpec {
+    struct GradingButton {
         QPushButton* TRetta2::*member;
         const char* name;
         const char* caption;
         void (TRetta2::*click)();
     };
-    static const ButtonSpec buttons[] = {
+    static const GradingButton buttons[] = {
         {&TRetta2::Button1, "Button1", "Rätta", &TRetta2::Button1Click},
         {&TRetta2::Knappnesta, "Knappnesta", "Nästa avd", &TRetta2::KnappnestaClick},
         {&TRetta2::Button5, "Button5", "Skrivare", &TRetta2::Button5Click},
@@ -229,12 +222,12 @@ void TRetta2::BuildButtons()
         {&TRetta2::Button6, "Button6", "Info", &TRetta2::Button6Click},
         {&TRetta2::Button2, "Button2", "Tillbaka", &TRetta2::Button2Click}};
     int index = 0;
-    for (const ButtonSpec& spec : buttons) {
+    for (const GradingButton& entry : buttons) {
         const QRect rect(10 + 104 * (index % 5), 198 + 28 * (index / 5), 100, 24);
         QPushButton* button =
-            NewButton(this, QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption), rect);
-        connect(button, &QPushButton::clicked, this, spec.click);
-        this->*spec.member = button;
+            NewButton(this, QString::fromLatin1(entry.name), QString::fromUtf8(entry.caption), rect);
+        connect(button, &QPushButton::clicked, this, entry.click);
+        this->*entry.member = button;
         ++index;
     }
 }

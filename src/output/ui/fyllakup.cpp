@@ -15,6 +15,7 @@
 #include "model/variabl.h"
 #include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printercanvas.h"
 
@@ -254,10 +255,12 @@ void TFyllikup::KnappsparaClick()
 void TFyllikup::Print(const std::function<QString(PrintCanvas&)>& print)
 {
     TakeChoices();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrinterCanvas canvas;
-    const QString failure = print(canvas);
-    QApplication::restoreOverrideCursor();
+    QString failure;
+    {
+        const HourglassCursor hourglass;
+        PrinterCanvas canvas;
+        failure = print(canvas);
+    }
     if (!failure.isEmpty())
         ShowMessage(failure);
 }

@@ -15,6 +15,7 @@
 #include "output/ui/xtratext.h"
 #include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printercanvas.h"
 
@@ -34,15 +35,6 @@ QFont DesignFont()
 {
     return QFont(QStringLiteral("Liberation Sans"), 10);
 }
-
-// Shows the print-out's wait cursor while it lays out and spools the copies.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -254,7 +246,7 @@ void TSkriva::Button2Click()
     const SystemPrintOptions options = Options();
     SystemPrintResult result;
     {
-        WaitCursor wait;
+        const HourglassCursor hourglass;
         PrinterCanvas canvas;
         result = PrintSystem(canvas, options);
     }

@@ -229,13 +229,7 @@ void TReducera::RecountKeptCoupons()
     SMaxrader->setRange(totals.maxRows >= 1 ? 1 : 0, std::max(totals.maxRows, 0));
     SMaxrader->setValue(maxRows);
 
-    ResultLabels.Radantal = totals.rows;
-    ResultLabels.Kup = totals.coupons;
-    ResultLabels.Reducgrad = totals.reduction;
-    ResultLabels.Prisrader = totals.price.rows;
-    ResultLabels.Prisavg = totals.price.fees;
-    ResultLabels.Pristot = totals.price.total;
-    ResultLabels.PriceVisible = true;
+    PublishKeptCouponTotals(totals);
     Events::KeptCouponsChanged.Emit();
     ShowCoupon();
 }

@@ -11,8 +11,8 @@
 #include <QSignalBlocker>
 
 #include "conditions/mainrequests.h"
-#include "marks/marking.h"
 #include "marks/groupmarks.h"
+#include "marks/marking.h"
 #include "model/notify.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
