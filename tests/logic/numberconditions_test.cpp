@@ -24,6 +24,7 @@ protected:
         ResetGlobals();
         ClearObservers();
     }
+    void TearDown() override { ClearObservers(); }
 };
 
 TEST_F(NumberConditions, EveryRowChangingControlRunsTheGuardedReset)

@@ -56,6 +56,7 @@ protected:
         ResetGlobals();
         ClearObservers();
     }
+    void TearDown() override { ClearObservers(); }
 };
 
 TEST_F(StartNrConditions, PressOnAMarkedHorseInPanelTwo)
