@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "grading/ui/nestaavd.h"
 #include "grading/ui/rettar2.h"
@@ -227,6 +228,47 @@ TEST_F(GradingWindowTest, SingleRowsShowTheirWinningRowsPage)
     EXPECT_TRUE(Retta2->Vinstnr[3]->text().isEmpty());
 }
 
+TEST_F(GradingWindowTest, EveryChangeThatClearsTheCountsClearsTheWinningRowsPage)
+{
+    // Six winning rows: row k plays k in race 6, 1 everywhere else.
+    for (int k = 1; k <= 6; ++k)
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][k] = race == 6 ? k : 1;
+    SingleRowCount = 6;
+    SingleRowsBuilt = 1;
+    Retta2->Show();
+    Activate(Retta2);
+    SetWinners({1, 1, 1, 1, 1, 1});
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        // Neither change takes a winning row away: race 2 loses its winner, a horse no row
+        // plays is scratched.
+        {"winner box", [] { Press(Retta2->WinnerBoxes[2][1]); }},
+        {"scratch box", [] { Press(Retta2->ScratchBoxes[4][9]); }},
+        {"activation", [] { Activate(Retta2); }},
+        {"main window's Rätta", [] { Click("Button5"); }},
+    };
+    const auto pageText = [] {
+        QString text;
+        for (int line = 1; line <= 4; ++line)
+            text += Retta2->Vinstgrp[line]->text() + Retta2->Vinstnr[line]->text() +
+                    Retta2->Vinstrad[line]->text();
+        return text;
+    };
+    for (const auto& [change, make] : changes) {
+        Retta2->Button1->click();
+        Retta2->ScrollBar1->setValue(5);
+        ASSERT_EQ(Retta2->Vinstnr[1]->text(), QStringLiteral("5")) << change;
+        make();
+        ASSERT_TRUE(Retta2->CountLabels[2]->text().isEmpty()) << change;
+        EXPECT_EQ(Retta2->ScrollBar1->value(), 1) << change;
+        EXPECT_TRUE(pageText().isEmpty()) << change << ": " << pageText().toStdString();
+        // The page stays empty, also when scrolled, until the next grading.
+        Retta2->ScrollBar1->setValue(2);
+        EXPECT_TRUE(pageText().isEmpty()) << change << ", scrolled: " << pageText().toStdString();
+        Retta2->ScrollBar1->setValue(1);
+    }
+}
+
 TEST_F(GradingWindowTest, OfficialOrderBoxesChangeByClicks)
 {
     Press(Retta2->OrderBoxes[2][3]);
@@ -279,6 +321,11 @@ TEST_F(GradingWindowTest, TheResultIsSavedAsTextOnlyWhenGraded)
     TestDialogs().fileNames.push_back(dir_.filePath(QStringLiteral("saknas/omgang.txt")));
     Retta2->Button7->click();
     EXPECT_EQ(TestDialogs().errors.size(), 1);
+    // Each save proposes the name of the one before, written or not.
+    const QString txt = dir_.filePath(QStringLiteral("omgang.txt"));
+    Retta2->Button7->click();
+    EXPECT_EQ(TestDialogs().proposedNames,
+              (QStringList{QString(), txt, txt, dir_.filePath(QStringLiteral("saknas/omgang.txt"))}));
 }
 
 TEST_F(GradingWindowTest, TheResultIsPrintedOnlyWhenGraded)
@@ -298,6 +345,58 @@ TEST_F(GradingWindowTest, TheResultIsPrintedOnlyWhenGraded)
     EXPECT_TRUE(texts.contains(QStringLiteral("Rätt rad: 1, 2, 3, 4, 5, 6, 0")))
         << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Kup 1:   1 sexa")));
+}
+
+TEST_F(GradingWindowTest, TheLargestWonAmountsShowWhole)
+{
+    // One coupon of all 15 horses in every race, and the most single rows, all six right.
+    const auto allHorsesCoupon = [] {
+        GroupSystemBuilt = 0;
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][1] = race <= PoolRaces ? (1 << StartNumbers) - 1 : HorseBit(1);
+        KeepCoupons(1);
+    };
+    const auto mostSingleRows = [] {
+        SingleRowCount = MaxGradedSingleRows - 1;
+        for (int race = 1; race <= RaceSlots; ++race)
+            for (int k = 1; k <= SingleRowCount; ++k)
+                RowStore[race][k] = 1;
+        SingleRowsBuilt = 1;
+    };
+    const struct {
+        const char* system;
+        std::function<void()> store;
+        QString amounts[3];  // 4, 5 and 6 right
+        QString total;
+    } cases[] = {
+        {"all horses", allHorsesCoupon, {"294000000000", "8400000000", "100000000"}, "302500000000"},
+        {"99 999 rows", mostSingleRows, {"       0", "       0", "9999900000000"}, "9999900000000"},
+    };
+    for (const auto& c : cases) {
+        ResetGlobals();
+        c.store();
+        for (int entry = 0; entry <= 2; ++entry) {
+            Retta2->PayoutEdits[entry]->setText(QStringLiteral("100000000"));
+            Retta2->PayoutEditExit(entry);
+        }
+        SetWinners({1, 1, 1, 1, 1, 1});
+        Retta2->Button1->click();
+        QLabel* const labels[] = {Retta2->AmountLabels[0], Retta2->AmountLabels[1], Retta2->AmountLabels[2],
+                                  Retta2->VinstSummaEdit};
+        for (int i = 0; i < 4; ++i) {
+            const QLabel* label = labels[i];
+            EXPECT_EQ(label->text(), i < 3 ? c.amounts[i] : c.total) << c.system;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
+                      label->contentsRect().width())
+                << c.system << ": " << label->objectName().toStdString();
+            EXPECT_TRUE(Retta2->Panel1->rect().contains(label->geometry()))
+                << label->objectName().toStdString();
+            for (const QWidget* other : Retta2->Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(other == label || other->isHidden() ||
+                            !other->geometry().intersects(label->geometry()))
+                    << label->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(GradingWindowTest, EveryTextFitsItsControl)

@@ -1,8 +1,10 @@
-// The ledger window: "Hämta" changes the grid only after a whole file was read, "Spara"
-// writes the forced ".eko" name, and a printer that cannot start is reported.
+// The ledger window: "Hämta" changes the grid only after a whole file was read and proposes
+// that file next, "Spara" writes the forced ".eko" name, the grid's lines drag the column
+// widths, and a printer that cannot start is reported.
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -77,6 +79,45 @@ TEST_F(LedgerWindowTest, CancelledOrRefusedLoadsKeepTheGrid)
     Ekonomi->Button2->click();
     EXPECT_EQ(TestDialogs().messages.last(),
               QStringLiteral("Filen ") + PathOf("saknas.eko") + QStringLiteral(" finns ej."));
+}
+
+TEST_F(LedgerWindowTest, LoadProposesTheFileReadLast)
+{
+    ASSERT_TRUE(WriteTextLines(PathOf("bok.eko"), LedgerFileLines(LedgerCells{})));
+    TestDialogs().fileNames = {PathOf("bok.txt"), PathOf("saknas.eko"), QString()};
+    for (int i = 0; i < 3; ++i)
+        Ekonomi->Button2->click();
+    EXPECT_EQ(TestDialogs().proposedNames, (QStringList{QString(), PathOf("bok.eko"), PathOf("bok.eko")}));
+}
+
+TEST_F(LedgerWindowTest, ColumnWidthsAreDraggedByTheGridLines)
+{
+    QWidget* cells = Ekonomi->StringGrid1->viewport();
+    const auto widths = [] {
+        QList<int> result;
+        for (int c = 0; c < LedgerColumns; ++c)
+            result << Ekonomi->StringGrid1->columnWidth(c);
+        return result;
+    };
+    SendMouse(cells, QEvent::MouseMove, {30, 5}, Qt::NoButton);
+    EXPECT_NE(cells->cursor().shape(), Qt::SplitHCursor);
+    SendMouse(cells, QEvent::MouseMove, {70, 5}, Qt::NoButton);  // the line after "Datum"
+    EXPECT_EQ(cells->cursor().shape(), Qt::SplitHCursor);
+    // The line after "Datum" 30 pixels to the right, the one after "Vinst" as far left as it goes.
+    const struct {
+        QPoint from;
+        QPoint to;
+    } drags[] = {{{70, 5}, {100, 5}}, {{221, 45}, {0, 45}}};
+    for (const auto& drag : drags) {
+        SendMouse(cells, QEvent::MouseButtonPress, drag.from);
+        SendMouse(cells, QEvent::MouseMove, drag.to);
+        SendMouse(cells, QEvent::MouseButtonRelease, drag.to);
+    }
+    const int narrowest = Ekonomi->StringGrid1->horizontalHeader()->minimumSectionSize();
+    EXPECT_EQ(widths(), (QList<int>{101, 60, narrowest, 60, 244}));
+    // A click inside a cell moves no line.
+    MouseClick(cells, {150, 5});
+    EXPECT_EQ(widths(), (QList<int>{101, 60, narrowest, 60, 244}));
 }
 
 TEST_F(LedgerWindowTest, FailedSaveIsReported)

@@ -329,6 +329,9 @@ TEST_F(RaceDataWindows, PointsLoadTakesAWholeFileOrNothing)
     EXPECT_EQ(PointsLoaded, 0);
     EXPECT_FALSE(DataBox("CBPoeng")->isEnabled());
     EXPECT_EQ(DataLabel(QStringLiteral("Po215"))->text(), QStringLiteral("7"));
+    // Each "Hämta" proposes the file read last; a missing one leaves the proposal.
+    EXPECT_EQ(TestDialogs().proposedNames,
+              (QStringList{QString(), Path("mina.str"), Path("mina.str"), Path("mina.str")}));
 }
 
 TEST_F(RaceDataWindows, CsvExportDoublesQuotesAndAsksBeforeReplacing)

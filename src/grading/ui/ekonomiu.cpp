@@ -3,8 +3,11 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <cstdlib>
 
 #include "model/colours.h"
 #include "platform/textfile.h"
@@ -27,6 +30,87 @@ QLabel* NewLine(QWidget* parent, QRect rect)
 {
     return NewBox(parent, QString(), QString(), rect, WindowFont(), Qt::black);
 }
+
+// The grid has no header, so its column widths are dragged by the vertical grid lines between
+// the cells: over a line the pointer turns into the sizing arrows, and a drag with the left
+// button moves that line.
+class ColumnLineDrag : public QObject {
+public:
+    explicit ColumnLineDrag(QTableWidget* grid) : QObject(grid), grid_(grid)
+    {
+        grid->viewport()->setMouseTracking(true);
+        grid->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        switch (e->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                return Press(static_cast<QMouseEvent*>(e));
+            case QEvent::MouseMove:
+                return Move(static_cast<QMouseEvent*>(e));
+            case QEvent::MouseButtonRelease:
+                return Release();
+            default:
+                return QObject::eventFilter(watched, e);
+        }
+    }
+
+private:
+    static constexpr int Reach = 2;  // pixels either side of a line that still take it
+
+    // The column whose right-hand line lies at x in the viewport; -1 for none.
+    int ColumnEndingAt(int x) const
+    {
+        for (int c = grid_->columnCount() - 1; c >= 0; --c) {
+            const int line = grid_->columnViewportPosition(c) + grid_->columnWidth(c) - 1;
+            if (std::abs(x - line) <= Reach)
+                return c;
+        }
+        return -1;
+    }
+
+    bool Press(const QMouseEvent* e)
+    {
+        const int column = ColumnEndingAt(e->position().toPoint().x());
+        if (e->button() != Qt::LeftButton || column < 0)
+            return false;
+        column_ = column;
+        startX_ = e->position().toPoint().x();
+        startWidth_ = grid_->columnWidth(column);
+        return true;
+    }
+
+    bool Move(const QMouseEvent* e)
+    {
+        const int x = e->position().toPoint().x();
+        if (column_ < 0) {
+            if (ColumnEndingAt(x) >= 0)
+                grid_->viewport()->setCursor(Qt::SplitHCursor);
+            else
+                grid_->viewport()->unsetCursor();
+            return false;
+        }
+        grid_->setColumnWidth(
+            column_, std::max(grid_->horizontalHeader()->minimumSectionSize(), startWidth_ + x - startX_));
+        return true;
+    }
+
+    bool Release()
+    {
+        if (column_ < 0)
+            return false;
+        column_ = -1;
+        return true;
+    }
+
+    QTableWidget* grid_;
+    int column_ = -1;  // the column whose line is being dragged
+    int startX_ = 0;
+    int startWidth_ = 0;
+};
 
 }  // namespace
 
@@ -57,8 +141,8 @@ TEkonomi::TEkonomi() : VForm(QStringLiteral("Ekonomi"), QSize(556, 308)), FontDi
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     StringGrid1->setTabKeyNavigation(true);
-    for (int c = 0; c < LedgerColumns; ++c)
-        StringGrid1->setColumnWidth(c, ColumnWidths[c]);
+    SetColumnWidths();
+    new ColumnLineDrag(StringGrid1);
     SetCells(LedgerCells{});
 
     BuildButtons(this, this,
@@ -83,8 +167,16 @@ void TEkonomi::FormCreate()
 
 void TEkonomi::ResetToStartState()
 {
+    SetColumnWidths();
     SetCells(LedgerCells{});
     FontDialog1.setFont(DefaultPrintFont());
+    openDialogName_.clear();
+}
+
+void TEkonomi::SetColumnWidths()
+{
+    for (int c = 0; c < LedgerColumns; ++c)
+        StringGrid1->setColumnWidth(c, ColumnWidths[c]);
 }
 
 LedgerCells TEkonomi::Cells() const
@@ -110,10 +202,11 @@ void TEkonomi::Button1Click()
     close();
 }
 
-// "Hämta": the grid changes only once a whole ledger file has been read.
+// "Hämta": the grid changes only once a whole ledger file has been read; the dialog proposes
+// the file read last.
 void TEkonomi::Button2Click()
 {
-    const QString chosen = ChooseOpenFileName(this, LedgerFileFilter);
+    const QString chosen = ChooseOpenFileName(this, LedgerFileFilter, openDialogName_);
     if (chosen.isEmpty())
         return;
     const QString path = LedgerFileName(chosen);
@@ -126,6 +219,7 @@ void TEkonomi::Button2Click()
         ShowErrorMessage(QStringLiteral("Filen ") + path + QStringLiteral(" kunde inte läsas."));
         return;
     }
+    openDialogName_ = path;
     const std::optional<LedgerCells> cells = ReadLedgerLines(*lines);
     if (!cells) {
         ShowMessage(ShortLedgerFileMessage(path, lines->size()));

@@ -33,6 +33,11 @@ public:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+
+private:
+    void SetColumnWidths();
+
+    QString openDialogName_;  // the ledger file read last, which "Hämta" proposes
 };
 
 extern TEkonomi* Ekonomi;

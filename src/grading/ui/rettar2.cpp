@@ -35,7 +35,7 @@ namespace {
 constexpr QSize ClientSize(728, 405);
 const QColor GreenColour(0, 128, 0);
 const QString StartPayoutText = QStringLiteral("    0");
-const TFileDialog SaveDialog1{QStringLiteral("Resultatfil (*.txt)|*.txt"), true};
+const QString ResultFileFilter = QStringLiteral("Resultatfil (*.txt)|*.txt");
 
 enum class BoxKind { Winner, Scratch, Order };
 
@@ -94,6 +94,18 @@ struct PrizeRow {
     const char* caption;
     int top;
 };
+// Panel1's columns, left edge and width: the count, the payout, the won amount and its "kr".
+// An amount holds the largest the grading gives, 100 000 000 kr a row times 99 999 rows
+// (13 digits); a count holds six digits and " st".
+struct PanelColumn {
+    int left;
+    int width;
+};
+constexpr PanelColumn CountColumn{68, 66};
+constexpr PanelColumn PayoutColumn{136, 90};
+constexpr PanelColumn AmountColumn{228, 118};
+constexpr PanelColumn KrColumn{347, 12};
+
 constexpr PrizeRow PrizeRows[] = {{3, "N7rett", "Utd7Edit", "Vinst7Edit", "7 rätt:", 0},
                                   {2, "N6rett", "Utd6Edit", "Vinst6Edit", "6 rätt:", 24},
                                   {1, "N5rett", "Utd5Edit", "Vinst5Edit", "5 rätt:", 48},
@@ -243,17 +255,20 @@ void TRetta2::BuildResultPanels()
     Panel1 =
         NewBox(this, QStringLiteral("Panel1"), QString(), {6, 276, 360, 124}, WindowFont(), YellowColour);
     const QFont bold = SansFont(16, true);
-    NewLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Resultat"), {70, 2, 76, 18}, bold);
-    NewLabel(Panel1, QStringLiteral("Label4"), QStringLiteral("Utdelning"), {150, 2, 90, 18}, bold);
-    NewLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("Vinst"), {260, 2, 60, 18}, bold);
+    NewLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Resultat"), {CountColumn.left, 2, 66, 18},
+             bold);
+    NewLabel(Panel1, QStringLiteral("Label4"), QStringLiteral("Utdelning"), {PayoutColumn.left, 2, 90, 18},
+             bold);
+    NewLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("Vinst"), {296, 2, 50, 18}, bold);
     for (const PrizeRow& row : PrizeRows) {
         const bool hidden = row.entry == 3;
         const int top = hidden ? 200 : 2 + row.top;
         QLabel* caption = NewLabel(Panel1, QStringLiteral("Cap%1").arg(row.countName),
                                    QString::fromUtf8(row.caption), {4, top, 62, 20}, bold);
-        CountLabels[3 - row.entry] =
-            NewLabel(Panel1, QString::fromLatin1(row.countName), QString(), {70, top, 78, 20}, SansFont(15));
-        QLineEdit* edit = NewEdit(Panel1, QString::fromLatin1(row.payoutName), {150, top, 92, 20}, 12);
+        CountLabels[3 - row.entry] = NewLabel(Panel1, QString::fromLatin1(row.countName), QString(),
+                                              {CountColumn.left, top, CountColumn.width, 20}, SansFont(15));
+        QLineEdit* edit = NewEdit(Panel1, QString::fromLatin1(row.payoutName),
+                                  {PayoutColumn.left, top, PayoutColumn.width, 20}, 12);
         edit->setFont(MonoFont(15));
         edit->setFrame(false);
         const int entry = row.entry;
@@ -264,9 +279,10 @@ void TRetta2::BuildResultPanels()
         connect(edit, &QLineEdit::editingFinished, this, [this, entry] { PayoutEditExit(entry); });
         PayoutEdits[entry] = edit;
         AmountLabels[entry] = NewLabel(Panel1, QString::fromLatin1(row.amountName), QString(),
-                                       {244, top, 92, 20}, MonoFont(15), Qt::AlignRight | Qt::AlignVCenter);
+                                       {AmountColumn.left, top, AmountColumn.width, 20}, MonoFont(15),
+                                       Qt::AlignRight | Qt::AlignVCenter);
         QLabel* kr = NewLabel(Panel1, QStringLiteral("Kr%1").arg(row.entry), QStringLiteral("kr"),
-                              {338, top, 18, 20}, SansFont(15));
+                              {KrColumn.left, top, KrColumn.width, 20}, SansFont(15));
         for (QWidget* control :
              {static_cast<QWidget*>(caption), static_cast<QWidget*>(CountLabels[3 - row.entry]),
               static_cast<QWidget*>(edit), static_cast<QWidget*>(AmountLabels[entry]),
@@ -274,9 +290,11 @@ void TRetta2::BuildResultPanels()
             control->setVisible(!hidden);
     }
     NewLabel(Panel1, QStringLiteral("Label9"), QStringLiteral("Summa:"), {4, 100, 62, 20}, bold);
-    VinstSummaEdit = NewLabel(Panel1, QStringLiteral("VinstSummaEdit"), QString(), {244, 100, 92, 20},
-                              MonoFont(15), Qt::AlignRight | Qt::AlignVCenter);
-    NewLabel(Panel1, QStringLiteral("Kr4s"), QStringLiteral("kr"), {338, 100, 18, 20}, SansFont(15));
+    VinstSummaEdit = NewLabel(Panel1, QStringLiteral("VinstSummaEdit"), QString(),
+                              {AmountColumn.left, 100, AmountColumn.width, 20}, MonoFont(15),
+                              Qt::AlignRight | Qt::AlignVCenter);
+    NewLabel(Panel1, QStringLiteral("Kr4s"), QStringLiteral("kr"), {KrColumn.left, 100, KrColumn.width, 20},
+             SansFont(15));
 
     Panel2 =
         NewBox(this, QStringLiteral("Panel2"), QString(), {370, 276, 126, 124}, WindowFont(), YellowColour);
@@ -356,6 +374,7 @@ void TRetta2::ResetToStartState()
         const QSignalBlocker blocker(edit);
         edit->setText(StartPayoutText);
     }
+    saveDialogName_.clear();
     ShowCouponGrid(5);
     ClearGradingResults();
     Vinster->hide();
@@ -424,14 +443,19 @@ void TRetta2::ClearGradingResults()
     Visaantal->hide();
     for (QLabel* count : CountLabels)
         count->clear();
-    for (int line = 1; line <= 4; ++line) {
-        Vinstgrp[line]->clear();
-        Vinstnr[line]->clear();
-        Vinstrad[line]->clear();
-    }
-    ScrollBar1->setValue(1);
+    ClearWinningRowsPage();
     EmptyFilledGridRows();
     Knappnesta->setEnabled(false);
+}
+
+// The page belongs to the counts on show: once they clear, it stays empty, at position 1,
+// until the next grading of single rows.
+void TRetta2::ClearWinningRowsPage()
+{
+    pageGraded_ = false;
+    const QSignalBlocker blocker(ScrollBar1);
+    ScrollBar1->setValue(1);
+    ScrollBar1Change();
 }
 
 void TRetta2::EmptyFilledGridRows()
@@ -448,6 +472,7 @@ void TRetta2::PrepareForGrading()
     ShowCouponGrid(std::max<int>(KeptCouponCount, 5));
     for (int i = 0; i <= 3; ++i)
         CountLabels[i]->clear();
+    ClearWinningRowsPage();
     RemarkAllWinners();
     for (int race = 1; race <= RaceSlots; ++race)
         PaintWinnerRow(race);
@@ -556,6 +581,7 @@ void TRetta2::Button1Click()
     if (result.substituted)
         Reservin->show();
     if (result.singleRows) {
+        pageGraded_ = true;
         const QSignalBlocker blocker(ScrollBar1);
         ScrollBar1->setRange(1, WinningRowsScrollMaximum());
         ScrollBar1->setValue(1);
@@ -579,7 +605,7 @@ void TRetta2::Button1Click()
 
 void TRetta2::ScrollBar1Change()
 {
-    const auto lines = WinningRowsPage(ScrollBar1->value());
+    const auto lines = pageGraded_ ? WinningRowsPage(ScrollBar1->value()) : std::array<WinningRowLine, 4>{};
     for (int line = 1; line <= 4; ++line) {
         const WinningRowLine& shown = lines[static_cast<std::size_t>(line - 1)];
         Vinstgrp[line]->setText(shown.classText);
@@ -631,10 +657,11 @@ void TRetta2::Button7Click()
         return;
     }
     const QStringList lines = ResultTextLines();
-    const QString chosen = SaveDialog1.Execute(this);
+    const QString chosen = ChooseSaveFileName(this, ResultFileFilter, saveDialogName_);
     if (chosen.isEmpty())
         return;
     const QString path = ResultFileName(chosen);
+    saveDialogName_ = path;
     if (QFileInfo::exists(path) && !AskYesNo(QStringLiteral("Ska filen ") + QFileInfo(path).fileName() +
                                              QStringLiteral(" skrivas över?")))
         return;

@@ -97,9 +97,12 @@ private:
     void ShowPayoutEdits();
     void ShowCouponGrid(int dataRows);
     void EmptyFilledGridRows();
+    void ClearWinningRowsPage();
 
     FontDialog fontDialog_;
-    int filledGridRows_ = 0;  // grid rows that show a winning coupon
+    int filledGridRows_ = 0;   // grid rows that show a winning coupon
+    bool pageGraded_ = false;  // the winning-rows page shows the single rows' grading on show
+    QString saveDialogName_;   // the result file named last, which "Textfil" proposes
 };
 
 extern TRetta2* Retta2;

@@ -386,6 +386,7 @@ void TData::FormCreate()
 void TData::ResetToStartState()
 {
     OwnOrderOpenName.clear();
+    PointsOpenName.clear();
     SetDesignState();
 }
 

@@ -27,6 +27,8 @@ public:
 
     // The own-order file read last, which the next "Hämta" proposes.
     QString OwnOrderOpenName;
+    // The points file read last, which the next points "Hämta" proposes.
+    QString PointsOpenName;
 
     // Copies the race-data tables into the rows: titles, names, drivers, odds and streck
     // texts, the strike-out of scratched horses, and which rows show.

@@ -170,13 +170,14 @@ void ShowDataWindowPoints(TData& data)
 
 void LoadPointsClick(TData& data)
 {
-    const QString chosen = ChooseOpenFileName(&data, PointsFilter);
+    const QString chosen = ChooseOpenFileName(&data, PointsFilter, data.PointsOpenName);
     if (chosen.isEmpty())
         return;
     const QString path = WithExtension(chosen, QStringLiteral(".str"));
     const std::optional<QStringList> lines = ReadChosenFile(path);
     if (!lines)
         return;
+    data.PointsOpenName = path;
     const std::optional<PointsFileContent> content = ParsePointsFile(*lines);
     if (!content) {
         ShowErrorMessage(QStringLiteral("Filen ") + path +
