@@ -81,22 +81,21 @@ bool BeginPrinting(QPainter& painter)
 {
     if (painter.begin(&SharedPrinter()))
         return true;
-    RenewPrinter();
+    if (SharedPrinter().printerState() == QPrinter::Active)
+        RenewPrinter();
     return false;
 }
 
 bool EndPrinting(QPainter& painter)
 {
     const QPrinter& printer = SharedPrinter();
-    bool printed = painter.end() && printer.printerState() != QPrinter::Error;
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
     const QString file = printer.outputFileName();
-    if (!file.isEmpty() && !PrintedFileIsWhole(file)) {
-        QFile::remove(file);
-        printed = false;
-    }
-    if (!printed)
-        RenewPrinter();
-    return printed;
+    if (file.isEmpty() || PrintedFileIsWhole(file))
+        return ended;
+    QFile::remove(file);
+    RenewPrinter();
+    return false;
 }
 
 QFont PrinterFont()
