@@ -53,6 +53,11 @@ int32 LimitedStoredSumBound(int32 value)
     return std::clamp(value, 0, StartSumMax);
 }
 
+int32 ShownSumMax(int c)
+{
+    return LimitedSumBound(CondSumMax[c]);
+}
+
 void MarkRowsStalePoints()
 {
     if (PointsCondLoading == 0)

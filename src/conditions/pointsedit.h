@@ -27,6 +27,9 @@ byte LimitedPoint(int32 value);
 int32 LimitedSumBound(int32 value);
 // A sum bound read from a file limited to 0-700, what the tables hold.
 int32 LimitedStoredSumBound(int32 value);
+// The upper sum bound of condition c as the window shows it and the print-out prints it:
+// within 0-600, since no row sum passes 600.
+int32 ShownSumMax(int c);
 
 // The points window's rows-stale reset: does nothing while PointsCondLoading is 1; otherwise
 // runs the reset once until ResultsStaleShown is cleared again (it keeps the row totals and

@@ -70,8 +70,6 @@ SystemPrintGeometry SystemPrintPage(const PageMetrics& page, const SystemPrintSe
 
 QString SystemPrintRefusal(PrintCanvas& canvas, const SystemPrintOptions& options)
 {
-    if (CouponsBuilt != 1 && SingleRowsBuilt != 1)
-        return SystemPrintNoSystemMessage;
     if (options.settings.rows && options.chosenRange && options.to < options.from)
         return CouponRangeWrongMessage;
     canvas.SetFont(options.settings.font);

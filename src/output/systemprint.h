@@ -28,7 +28,6 @@ struct SystemPrintOptions {
     ReductionRestrictions reduction;
 };
 
-inline const QString SystemPrintNoSystemMessage = QStringLiteral("Det finns inget system.");
 inline const QString CouponRangeWrongMessage = QStringLiteral("Kupongnumren är fel. Ändra!");
 inline const QString PrintAreaTooSmallMessage =
     QStringLiteral("För liten skrivyta. Ändra tecken/marg./pappersstorl");
@@ -55,8 +54,9 @@ struct SystemPrintGeometry {
 
 SystemPrintGeometry SystemPrintPage(const PageMetrics& page, const SystemPrintSettings& settings);
 
-// The message that refuses the print before anything is drawn: no system, a wrong range,
-// or a page too small for the fixed lines or for 18 lines; empty when it may go ahead.
+// The message that refuses the print before anything is drawn: a wrong range, or a page too
+// small for the fixed lines or for 18 lines; empty when it may go ahead. A system without
+// coupons or single rows prints its header and conditions.
 // The canvas gives the text widths in the print font.
 QString SystemPrintRefusal(PrintCanvas& canvas, const SystemPrintOptions& options);
 

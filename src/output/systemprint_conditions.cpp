@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "conditions/pointsedit.h"
 #include "model/variabl.h"
 #include "output/systemprint_flow.h"
 
@@ -264,7 +265,7 @@ QString PointsConditionTitle(int number, int c)
     QString title = QStringLiteral("Villkor nr %1.   ").arg(number);
     if (CondSumActive[c] == 1)
         title += (CondSumMode[c] == 1 ? QStringLiteral("Radsumma: ") : QStringLiteral("Radsumma: ej ")) +
-                 QStringLiteral("%1-%2   ").arg(CondSumMin[c]).arg(CondSumMax[c]);
+                 QStringLiteral("%1-%2   ").arg(CondSumMin[c]).arg(ShownSumMax(c));
     if (CondProdActive[c] == 1)
         title += (CondProdMode[c] == 1 ? QStringLiteral("Radprodukt: ") : QStringLiteral("Radprodukt: ej ")) +
                  ProductBound(CondProdMinMantissa[c], CondProdMinExp[c]) + QStringLiteral(" - ") +

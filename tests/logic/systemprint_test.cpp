@@ -182,7 +182,6 @@ TEST_F(SystemPrintTest, RefusalsComeBeforeAnyDocument)
         QString message;
     };
     const Case cases[] = {
-        {"no system", [](SystemPrintOptions&) {}, false, SystemPrintNoSystemMessage},
         {"range backwards",
          [](SystemPrintOptions& o) {
              o.chosenRange = true;
@@ -354,6 +353,53 @@ TEST_F(SystemPrintTest, AHeaderWiderThanThePaperEndsTheCopyOnThePage)
     const SystemPrintGeometry g = SystemPrintPage(canvas.Page(), o.settings);
     EXPECT_EQ(notice->y1, g.top + 8 * g.pitch);
     EXPECT_FALSE(canvas.Texts(1).contains(QStringLiteral("Ranking")));
+}
+
+// Before any construction, or after a mark change, the print-out shows the header with the
+// title and the rows within the frame, the ranking, the winner counts and the conditions;
+// only the coupon and row sections are left out.
+TEST_F(SystemPrintTest, WithoutCouponsOrRowsTheHeaderAndConditionsPrint)
+{
+    MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});
+    UnreducedRowCount = 12;
+    GroupSystemBuilt = 0;  // a system of row conditions whose marks changed
+    ActivePointsCondCount = 1;
+    CondActive[1] = CondSumActive[1] = 1;
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintSystem(canvas, AllSections()).messages.isEmpty());
+    ASSERT_EQ(canvas.DocumentCount(), 1);
+    const QStringList texts = canvas.Texts(0);
+    for (const char* text : {"Vimsta för V64", "Inom ramen: 12 rader.", "Ranking", "Vinnare",
+                             "Villkor på ABCD", "Villkor på chansvärdering/poäng, 1 st aktiva"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+    for (const char* start : {"Storlek", "Insats", "Utvalda", "Kupong", "Enkelrader"})
+        EXPECT_FALSE(std::any_of(texts.begin(), texts.end(), [start](const QString& t) {
+            return t.startsWith(QString::fromUtf8(start));
+        })) << start;
+}
+
+// The upper row-sum bound prints as the points window shows it: the 700 of a cleared
+// condition as 600.
+TEST_F(SystemPrintTest, RowSumBoundsPrintAsThePointsWindowShowsThem)
+{
+    SmallCouponSystem();
+    GroupSystemBuilt = 0;  // row conditions: the points conditions are printed
+    ActivePointsCondCount = 1;
+    CondActive[1] = CondSumActive[1] = 1;
+    CondSumMin[1] = 250;
+    const struct {
+        int32 max;
+        const char* shown;
+    } cases[] = {{700, "Radsumma: 250-600 "}, {450, "Radsumma: 250-450 "}};
+    for (const auto& c : cases) {
+        CondSumMax[1] = c.max;
+        RecordingCanvas canvas;
+        ASSERT_TRUE(PrintSystem(canvas, AllSections()).messages.isEmpty());
+        const QStringList texts = canvas.Texts(0);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&c](const QString& t) {
+            return t.contains(QString::fromUtf8(c.shown));
+        })) << c.max;
+    }
 }
 
 TEST_F(SystemPrintTest, RangeAndCopies)

@@ -5,10 +5,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "core/ui/info.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
+#include "platform/ui/printercanvas.h"
 
 namespace {
 
@@ -184,4 +186,39 @@ TEST_F(Printing, APrinterThatCannotStartIsReported)
     EXPECT_FALSE(job.IsActive());
     job.TextOut(0, 0, QStringLiteral("inget"));  // does nothing
     EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Skrivaren kunde inte starta utskriften.")});
+}
+
+// With nowhere to print (no printer, no file) a print fails; once a file is chosen, the next
+// print goes to it with the page the user had set.
+TEST_F(Printing, AFailedStartLeavesThePrinterReadyForTheNextPrint)
+{
+    const struct {
+        const char* name;
+        std::function<bool()> print;
+    } ways[] = {
+        {"print job",
+         [] {
+             PrintJob job(QStringLiteral("Prov"));
+             return job.IsActive() && job.Finish();
+         }},
+        {"print canvas",
+         [] {
+             PrinterCanvas canvas;
+             return canvas.BeginDocument(QStringLiteral("Prov")) && canvas.EndDocument();
+         }},
+    };
+    for (const auto& way : ways) {
+        SharedPrinter().setOutputFileName(QString());
+        SharedPrinter().setOutputFormat(QPrinter::PdfFormat);
+        SharedPrinter().setPageOrientation(QPageLayout::Landscape);
+        EXPECT_FALSE(way.print()) << way.name;
+
+        SharedPrinter().setOutputFileName(pdf_);
+        EXPECT_EQ(SharedPrinter().outputFileName(), pdf_) << way.name;
+        EXPECT_TRUE(way.print()) << way.name;
+        EXPECT_EQ(PdfPageCount(pdf_), 1) << way.name;
+        EXPECT_EQ(SharedPrinter().pageLayout().orientation(), QPageLayout::Landscape) << way.name;
+        SharedPrinter().setPageOrientation(QPageLayout::Portrait);
+        QFile::remove(pdf_);
+    }
 }

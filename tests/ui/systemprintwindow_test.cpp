@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "platform/settingsdir.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
+#include "support/filesizelimit.h"
 #include "support/marks.h"
 #include "windowset.h"
 
@@ -51,12 +53,44 @@ protected:
     QFont savedFont_;
 };
 
-TEST_F(SystemPrintWindow, RefusesWithoutASystem)
+TEST_F(SystemPrintWindow, PrintsTheHeaderWithoutASystem)
 {
+    MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});
+    Skriva->Show();
+    Skriva->Kollatext->setChecked(false);
+    Skriva->Button2Click();
+    EXPECT_TRUE(TestDialogs().messages.isEmpty())
+        << TestDialogs().messages.join(QLatin1Char('|')).toStdString();
+    const QStringList runs = pdftext::TextRuns(pdf_);
+    for (const char* text : {"Vimsta för V64", "Ranking", "Vinnare"})
+        EXPECT_TRUE(runs.contains(QString::fromUtf8(text)))
+            << text << " in " << runs.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(runs.join(QLatin1Char('|')).contains(QStringLiteral("Inom ramen: ")));
+}
+
+// A print that the disk cannot hold is reported and leaves no cut file under the chosen name;
+// the printer stays ready for the next print.
+TEST_F(SystemPrintWindow, APrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
+{
+    MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});
+    StoreSmallGroupCoupons();
     Skriva->Show();
     Skriva->Button2Click();
-    EXPECT_EQ(TestDialogs().messages, QStringList{SystemPrintNoSystemMessage});
+    ASSERT_TRUE(TestDialogs().messages.isEmpty());
+    const qint64 whole = QFileInfo(pdf_).size();
+    ASSERT_GT(whole, 2);
+    {
+        const FileSizeLimit limit(static_cast<rlim_t>(whole / 2));
+        Skriva->Button2Click();
+    }
+    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Utskriften kunde inte slutföras.")});
     EXPECT_FALSE(QFile::exists(pdf_));
+
+    // With room again the next print is whole.
+    TestDialogs().Reset();
+    Skriva->Button2Click();
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    EXPECT_EQ(QFileInfo(pdf_).size(), whole);
 }
 
 TEST_F(SystemPrintWindow, IsSilverLikeTheOtherOutputDialogs)

@@ -383,7 +383,7 @@ void TChansvillkor::ShowPointsCondition()
 {
     const int c = CurrentPointsCond;
     LimitStoredPoints(c);
-    SEMax->ShowValue(CondSumMax[c]);
+    SEMax->ShowValue(ShownSumMax(c));
     SEMin->ShowValue(CondSumMin[c]);
     for (const bool upper : {true, false}) {
         QLineEdit* edit = upper ? Editmax : Editmin;

@@ -1,9 +1,11 @@
 #include "platform/ui/printer.h"
 
+#include <QFile>
 #include <QFontDialog>
 #include <QFontMetricsF>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 
 #include "platform/ui/dialogs.h"
 
@@ -22,12 +24,78 @@ QFont& CanvasFont()
     return *font;
 }
 
+QPrinter*& PrinterInUse()
+{
+    // Kept for the whole run, past the end of the application object.
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return printer;
+}
+
+// A fresh printer with the choices of old: the printer or file, the page and the copies.
+QPrinter* PrinterLike(const QPrinter& old)
+{
+    auto* fresh = new QPrinter(QPrinter::HighResolution);
+    if (old.outputFormat() == QPrinter::NativeFormat)
+        fresh->setPrinterName(old.printerName());
+    else
+        fresh->setOutputFormat(old.outputFormat());
+    if (!old.outputFileName().isEmpty())
+        fresh->setOutputFileName(old.outputFileName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setFullPage(old.fullPage());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setPageOrder(old.pageOrder());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    fresh->setPaperSource(old.paperSource());
+    return fresh;
+}
+
+void RenewPrinter()
+{
+    QPrinter*& printer = PrinterInUse();
+    QPrinter* failed = printer;
+    printer = PrinterLike(*failed);
+    delete failed;
+}
+
+// The PDF's end-of-file marker, which the printer writes last.
+bool PrintedFileIsWhole(const QString& path)
+{
+    constexpr qint64 tail = 32;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - tail)))
+        return false;
+    return file.read(tail).trimmed().endsWith("%%EOF");
+}
+
 }  // namespace
 
 QPrinter& SharedPrinter()
 {
-    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-    return *printer;
+    return *PrinterInUse();
+}
+
+bool BeginPrinting(QPainter& painter)
+{
+    if (painter.begin(&SharedPrinter()))
+        return true;
+    if (SharedPrinter().printerState() == QPrinter::Active)
+        RenewPrinter();
+    return false;
+}
+
+bool EndPrinting(QPainter& painter)
+{
+    const QPrinter& printer = SharedPrinter();
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
+    const QString file = printer.outputFileName();
+    if (file.isEmpty() || PrintedFileIsWhole(file))
+        return ended;
+    QFile::remove(file);
+    RenewPrinter();
+    return false;
 }
 
 QFont PrinterFont()
@@ -95,7 +163,7 @@ PrintJob::PrintJob(const QString& title)
 {
     QPrinter& printer = SharedPrinter();
     printer.setDocName(title);
-    if (!painter_.begin(&printer)) {
+    if (!BeginPrinting(painter_)) {
         ShowMessage(QStringLiteral("Skrivaren kunde inte starta utskriften."));
         return;
     }
@@ -105,7 +173,7 @@ PrintJob::PrintJob(const QString& title)
 PrintJob::~PrintJob()
 {
     if (painter_.isActive())
-        painter_.end();
+        EndPrinting(painter_);
 }
 
 void PrintJob::NewPage()
@@ -122,7 +190,7 @@ bool PrintJob::Finish()
 {
     if (!IsActive())
         return false;
-    if (!painter_.end() || failed_) {
+    if (!EndPrinting(painter_) || failed_) {
         ShowMessage(QStringLiteral("Utskriften misslyckades."));
         return false;
     }

@@ -20,6 +20,14 @@ class QWidget;
 // setOutputFormat(QPrinter::PdfFormat) and setOutputFileName().
 QPrinter& SharedPrinter();
 
+// Begins and ends painter's document on the shared printer. A failed print can leave the
+// printer unusable: marked as printing after a failed start, which refuses every later choice
+// of printer or file, or writing nothing more after a failed write. Such a printer gives way
+// to a fresh one with the same choices. A document printed to a file counts as printed only
+// when the file is whole (a full disk cuts it); a cut file is removed.
+bool BeginPrinting(QPainter& painter);
+bool EndPrinting(QPainter& painter);
+
 // The printer's canvas font. It is shared by every print-out: whoever put a font on it last
 // decides the font the next print-out starts from.
 QFont PrinterFont();

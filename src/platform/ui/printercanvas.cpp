@@ -32,7 +32,7 @@ PrintFont ToPrintFont(const QFont& font)
 PrinterCanvas::~PrinterCanvas()
 {
     if (painter_.isActive())
-        painter_.end();
+        EndPrinting(painter_);
 }
 
 PageMetrics PrinterCanvas::Page() const
@@ -43,11 +43,10 @@ PageMetrics PrinterCanvas::Page() const
 bool PrinterCanvas::BeginDocument(const QString& title)
 {
     if (painter_.isActive())
-        painter_.end();
+        EndPrinting(painter_);
     failed_ = false;
-    QPrinter& printer = SharedPrinter();
-    printer.setDocName(title);
-    if (!painter_.begin(&printer))
+    SharedPrinter().setDocName(title);
+    if (!BeginPrinting(painter_))
         return false;
     painter_.setFont(PrinterFont());
     metrics_.reset();
@@ -59,8 +58,7 @@ bool PrinterCanvas::EndDocument()
 {
     if (!painter_.isActive())
         return false;
-    const bool ended = painter_.end();
-    return ended && !failed_ && SharedPrinter().printerState() != QPrinter::Error;
+    return EndPrinting(painter_) && !failed_;
 }
 
 void PrinterCanvas::NewPage()
