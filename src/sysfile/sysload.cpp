@@ -6,6 +6,7 @@
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/keptcoupons.h"
+#include "conditions/price.h"
 #include "conditions/winnercounts.h"
 #include "marks/recount.h"
 #include "model/notify.h"
@@ -176,6 +177,7 @@ void ShowLoadedCounts()
     if (SingleRowsBuilt == 1) {
         ResultLabels.Radantal = QString::number(SingleRowCount);
         ResultLabels.Kup = QStringLiteral("enkelrader");
+        ShowSingleRowPrice(SingleRowCount);
         ResultLabels.SystemButtonsEnabled = true;
     }
     Events::ResultsStale.Emit();

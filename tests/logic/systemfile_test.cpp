@@ -150,7 +150,7 @@ TEST_F(SystemFileFlowTest, ASavedGroupSystemComesBackWithItsKeptCouponsAndCounts
     EXPECT_EQ(BytesOf(PathOf(QStringLiteral("igen.SV6"))), BytesOf(path));
 }
 
-TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndTellsTheChanceWindowWithoutARebuild)
+TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndPriceAndTellsTheChanceWindowWithoutARebuild)
 {
     MarkEveryRace("AB");
     SingleRowsBuilt = 1;
@@ -168,6 +168,8 @@ TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndTellsTheChanceWindowWi
     EXPECT_EQ(SystemSaved, 1);
     EXPECT_EQ(ResultLabels.Radantal, QStringLiteral("2"));
     EXPECT_EQ(ResultLabels.Kup, QStringLiteral("enkelrader"));
+    EXPECT_TRUE(ResultLabels.PriceVisible);
+    EXPECT_EQ(ResultLabels.Prisrader, QStringLiteral("2"));
     EXPECT_FALSE(ResultLabels.ReducgradVisible);
     EXPECT_EQ(ChanceSystemRows, 2);
     EXPECT_EQ(RowStore[2][2], 2);
