@@ -56,3 +56,11 @@ QString WholeKronorText(double kronor)
 {
     return QString::number(static_cast<qint64>(std::llrint(kronor)));
 }
+
+void ShowSingleRowPrice(int32 rows)
+{
+    ResultLabels.Prisrader = QString::number(rows);
+    ResultLabels.Prisavg = QString();
+    ResultLabels.Pristot = QString();
+    ResultLabels.PriceVisible = true;
+}

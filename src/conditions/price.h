@@ -26,5 +26,9 @@ struct PriceTexts {
 // sum of the fees, TotalPrice := paidRows + CouponFeeTotal. Returns the three texts.
 PriceTexts PriceCouponSystem(int32 paidRows, PricedCoupons which);
 
+// Shows the price of single rows in the main window's price block (ResultLabels): 1 kr a
+// row, no coupon fees and no total.
+void ShowSingleRowPrice(int32 rows);
+
 // A price in kronor as the price labels show it: a whole number.
 QString WholeKronorText(double kronor);

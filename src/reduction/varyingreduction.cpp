@@ -4,6 +4,7 @@
 #include <bit>
 #include <chrono>
 
+#include "conditions/price.h"
 #include "model/notify.h"
 #include "platform/random.h"
 #include "reduction/normalise.h"
@@ -117,10 +118,7 @@ void PublishSingleRows(int32 rows, bool rowsDrawn)
         SystemSaved = SingleRowsSaved = 0;
     ResultLabels.Radantal = QString::number(rows);
     ResultLabels.Kup = QStringLiteral("enkelrader");
-    ResultLabels.Prisrader = QString::number(rows);
-    ResultLabels.Prisavg = QString();
-    ResultLabels.Pristot = QString();
-    ResultLabels.PriceVisible = true;
+    ShowSingleRowPrice(rows);
 }
 
 // Why the run may not draw, as the message to show; empty when it may.

@@ -1,10 +1,12 @@
 #include "sysfile/sysload.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/keptcoupons.h"
+#include "conditions/price.h"
 #include "conditions/winnercounts.h"
 #include "marks/recount.h"
 #include "model/notify.h"
@@ -50,33 +52,44 @@ int32 MarkedInSlot(int race)
 }
 
 // Rows of every pattern (the product of its groups' sizes), its has-rows flag and the rows of
-// every composition.
+// every composition. The products and sums are taken in 64 bits; the marks of an accepted file
+// keep each of them within the 15^7 rows of fifteen horses in every race slot.
 void RecountPatternRows()
 {
-    int32 totals[CompositionCount + 1] = {};
+    std::int64_t totals[CompositionCount + 1] = {};
     auto& planes = AbcdPatternPlanes;
     for (int p = 1; p <= PatternCount; ++p) {
-        int32 rows = 1;
+        std::int64_t rows = 1;
         for (int race = 1; race <= RaceSlots; ++race)
             rows *= GroupSize(race, planes[race][p]);
-        PatternRowCounts[p] = rows;
+        PatternRowCounts[p] = static_cast<int32>(rows);
         planes[PlaneHasRows][p] = rows > 0 ? 1 : 0;
         totals[planes[PlaneComposition][p]] += rows;
     }
-    std::copy(std::begin(totals) + 1, std::end(totals), std::begin(CompositionRowsAll) + 1);
+    for (int c = 1; c <= CompositionCount; ++c)
+        CompositionRowsAll[c] = static_cast<int32>(totals[c]);
+}
+
+// The unreduced rows: the product of the horses marked in every race slot.
+std::int64_t RowsOfMarks()
+{
+    std::int64_t rows = 1;
+    for (int race = 1; race <= RaceSlots; ++race)
+        rows *= MarkedInSlot(race);
+    return rows;
 }
 
 // The unreduced rows less those of patterns with rows that a pattern-level condition removes.
 int32 RowsLeftByPatternConditions()
 {
     const auto& planes = AbcdPatternPlanes;
-    int32 removed = 0;
+    std::int64_t removed = 0;
     for (int p = 1; p <= PatternCount; ++p)
         if (planes[PlaneHasRows][p] == 1 &&
             (planes[PlaneWinnerCounts][p] == 0 || planes[PlaneCompositionList][p] == 0 ||
              planes[PlaneGroupConditions][p] == 0))
             removed += PatternRowCounts[p];
-    return UnreducedRowCount - removed;
+    return static_cast<int32>(UnreducedRowCount - removed);
 }
 
 byte GroupConditionsInUse()
@@ -127,9 +140,7 @@ void RefreshTablesAfterLoad()
     RecomputeWinnerCountPlane();
     ApplyCompositionNejToPatterns();
     RecomputeGroupConditionPlane();
-    UnreducedRowCount = 1;
-    for (int race = 1; race <= RaceSlots; ++race)
-        UnreducedRowCount *= MarkedInSlot(race);
+    UnreducedRowCount = static_cast<int32>(RowsOfMarks());
     RowsAfterGroupConditions = RowsLeftByPatternConditions();
     GroupCondCount = GroupConditionsInUse();
     StartNrCondActiveCount = ActiveStartNrConditions();
@@ -166,6 +177,7 @@ void ShowLoadedCounts()
     if (SingleRowsBuilt == 1) {
         ResultLabels.Radantal = QString::number(SingleRowCount);
         ResultLabels.Kup = QStringLiteral("enkelrader");
+        ShowSingleRowPrice(SingleRowCount);
         ResultLabels.SystemButtonsEnabled = true;
     }
     Events::ResultsStale.Emit();

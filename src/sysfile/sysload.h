@@ -24,8 +24,9 @@ void RefreshTablesAfterLoad();
 // The unreduced row count worked out from the loaded marks differs from the one the file saved.
 bool LoadedRowCountDiffers();
 
-// The result labels of a loaded system before any rebuild: the single-row count and
-// "enkelrader", or the kept coupons and their rows, or "x" without a system.
+// The result labels of a loaded system before any rebuild: the single-row count,
+// "enkelrader" and the single rows' price, or "x" and no price until a rebuild shows the
+// coupons.
 void ShowLoadedCounts();
 
 // A rebuild of the loaded system is due: the file holds a constructed system. Its keep flags

@@ -670,6 +670,33 @@ void WalkSections(Io& io, S& s)
     WalkTexts(io, s);
 }
 
+// ---- What the whole file must agree on ----
+
+// A race's record is whole when every horse's group code names the one group row that flags
+// it and every group's size counts the horses it flags. The row counts are worked out from
+// the sizes and the builders walk the codes, so a record that disagrees with itself would
+// give counts that its marks do not (and products past 32 bits).
+bool RaceMarksAgree(const THorseGroupRecord& marks)
+{
+    int32 sizes[GroupCount + 1] = {};
+    for (int h = 1; h <= StartNumbers; ++h) {
+        const int code = marks[0][h];
+        for (int g = 1; g <= GroupCount; ++g)
+            if (marks[g][h] != (code == g ? 1 : 0))
+                return false;
+        ++sizes[code];
+    }
+    for (int g = 1; g <= GroupCount; ++g)
+        if (marks[g][0] != sizes[g])
+            return false;
+    return true;
+}
+
+bool EveryRaceMarksAgree(const StagedSystem& s)
+{
+    return std::all_of(std::begin(s.horseGroups) + 1, std::end(s.horseGroups), RaceMarksAgree);
+}
+
 // ---- What a load gives the sections that a file does not hold ----
 
 // The values a parse starts from: those the load's clearing of sections 24 and 26 leaves
@@ -1233,7 +1260,7 @@ std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes)
     s.streckSections = layout->streckSections;
     s.payoutSections = layout->payoutSections;
     WalkSections(reader, s);
-    if (!reader.Ok())
+    if (!reader.Ok() || !EveryRaceMarksAgree(s))
         return std::nullopt;
     if (!HasNumberRuleSettings(s))
         SetFirstLayoutConditionSettings(s);

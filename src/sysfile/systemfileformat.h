@@ -170,7 +170,8 @@ StagedSystem StageCurrentSystem(bool withRound);
 // is written as one blank, so that every value stays on its own line.
 QByteArray SystemFileBytes(const StagedSystem& system);
 
-// Reads a file of any accepted tag; nothing when the file is refused. Pure: no table changes.
+// Reads a file of any accepted tag; nothing when the file is refused, also when a race's
+// group codes, membership flags and group sizes disagree. Pure: no table changes.
 // Sections that an older tag lacks get the values a load gives them.
 std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes);
 

@@ -73,6 +73,17 @@ void BuildKeptGroupSystem()
     PublishKeptTotals();
 }
 
+// Section 11 with every group of every race slot claiming fifteen horses, whatever its marks:
+// 60 horses a race would give more rows than 32 bits hold.
+QByteArray WithFifteenInEveryGroup(const QByteArray& file)
+{
+    QList<QByteArray> lines = file.split('\n');
+    for (int race = 1; race <= RaceSlots; ++race)
+        for (int group = GroupA; group <= GroupD; ++group)
+            lines[331 + 80 * (race - 1) + 16 * group] = "15\r";
+    return lines.join('\n');
+}
+
 // What the window does after a load: the rebuild in the loaded mode, then the finish.
 SystemLoadOutcome LoadAndRebuild(const QString& path)
 {
@@ -139,7 +150,7 @@ TEST_F(SystemFileFlowTest, ASavedGroupSystemComesBackWithItsKeptCouponsAndCounts
     EXPECT_EQ(BytesOf(PathOf(QStringLiteral("igen.SV6"))), BytesOf(path));
 }
 
-TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndTellsTheChanceWindowWithoutARebuild)
+TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndPriceAndTellsTheChanceWindowWithoutARebuild)
 {
     MarkEveryRace("AB");
     SingleRowsBuilt = 1;
@@ -157,6 +168,8 @@ TEST_F(SystemFileFlowTest, ASingleRowSystemShowsItsRowsAndTellsTheChanceWindowWi
     EXPECT_EQ(SystemSaved, 1);
     EXPECT_EQ(ResultLabels.Radantal, QStringLiteral("2"));
     EXPECT_EQ(ResultLabels.Kup, QStringLiteral("enkelrader"));
+    EXPECT_TRUE(ResultLabels.PriceVisible);
+    EXPECT_EQ(ResultLabels.Prisrader, QStringLiteral("2"));
     EXPECT_FALSE(ResultLabels.ReducgradVisible);
     EXPECT_EQ(ChanceSystemRows, 2);
     EXPECT_EQ(RowStore[2][2], 2);
@@ -180,6 +193,7 @@ TEST_F(SystemFileFlowTest, ARefusedOrMissingFileChangesNothing)
         {"tag in lower case", QByteArray(whole).replace(0, 3, "v64")},
         {"cut in section 16", whole.left(whole.size() / 4)},
         {"without its last line", whole.left(whole.size() - 5)},
+        {"group sizes that its marks do not give", WithFifteenInEveryGroup(whole)},
     };
     for (const auto& file : refused) {
         SCOPED_TRACE(file.name);

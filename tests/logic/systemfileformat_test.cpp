@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QList>
+#include <cstdint>
 #include <functional>
 
 #include "conditions/abcdlist.h"
@@ -393,6 +395,172 @@ TEST_F(SystemFileFormat, ConditionsAndPointsTheFileLacksAreCleared)
     EXPECT_EQ(RestoreOwnOrderPending, 1);
 }
 
+// ---- A file written by hand ----
+
+// A weekend system written line by line from the layout's section table, not by the program:
+// every section of the newest layout, a coupon system and single rows, a start list with points
+// and a saved round. Neighbouring fields hold different values, so that two fields read in each
+// other's place show.
+QByteArray HandWrittenFile()
+{
+    QFile file(QStringLiteral(VIMSTA_TEST_DATA "/systemfile/helgsystem.SV6"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(SystemFileFormat, AHandWrittenFileReadsIntoItsTablesAndWritesBackByteForByte)
+{
+    const QByteArray file = HandWrittenFile();
+    ASSERT_EQ(LinesOf(file).size(), 11765);
+    const auto parsed = ParseSystemFile(file);
+    ASSERT_TRUE(parsed.has_value());
+    ResetGlobals();
+    ApplyStagedSystem(*parsed);
+
+    const int h25 = HorseIndex(2, 5);
+    const struct {
+        const char* what;
+        std::int64_t value;
+        std::int64_t expected;
+    } numbers[] = {
+        {"2: streck of 2-5 (and 38)", StreckValues[h25], 12},
+        {"3: unreduced share of 3-4", UnreducedPercent[HorseIndex(3, 4)], 34},
+        {"5: payout min", PayoutMin, 2500},
+        {"5: payout max", PayoutMax, 750000},
+        {"6: payout switch", ConditionSwitches.payout, 1},
+        {"9: coupons built", CouponsBuilt, 1},
+        {"10: group system", GroupSystemBuilt, 0},
+        {"10: coupon count", CouponCount, 6},
+        {"10: unreduced rows", LoadedUnreducedRowCount, 96},
+        {"10: rows kept", RowsKept, 40},
+        {"10: rows after group conditions", RowsAfterGroupConditions, 90},
+        {"10: rows accepted", RowsAccepted, 55},
+        {"10: kept coupons", KeptCouponCount, 5},
+        {"10: Nej count", NejCount, 1},
+        {"11: group of 2-9", HorseGroups[2][0][9], GroupB},
+        {"11: size of B in race 2", HorseGroups[2][GroupB][0], 2},
+        {"11: 4-12 in D", HorseGroups[4][GroupD][12], 1},
+        {"12: five B winners allowed", WinnerCountAllowed[5][GroupB], 0},
+        {"12: five A winners allowed", WinnerCountAllowed[5][GroupA], 1},
+        {"12: five B winners locked", WinnerCountLocked[5][GroupB], 1},
+        {"12: four B winners locked", WinnerCountLocked[4][GroupB], 0},
+        {"13: Nej of composition 7", CompositionNej[7], 1},
+        {"13: saved rows of composition 4", CompositionRowsSaved[4], 12},
+        {"13: all rows of composition 4", CompositionRowsAll[4], 8},
+        {"13: kept rows of composition 4", CompositionRowsKept[4], 4},
+        {"13: composition of list row 2", CompositionOfListRow[2], 8},
+        {"15: coupon 3 kept", CouponKept[3], 0},
+        {"15: coupon 4 kept", CouponKept[4], 1},
+        {"16: cells of group condition 3", GroupCondCells[0][0][3], 2},
+        {"16: race 2, B, condition 3", GroupCondCells[2][GroupB][3], 1},
+        {"17: two hits of condition 3 forbidden", GroupCondForbiddenHits[2][3], 1},
+        {"17: two hits of condition 3 unreachable", GroupCondUnreachableHits[2][3], 0},
+        {"17: three hits of condition 3 unreachable", GroupCondUnreachableHits[3][3], 1},
+        {"18: reserve mode", ReserveMode, 2},
+        {"19: race 3 reset", ReserveOrderReset[3], 1},
+        {"19: race 4 reset", ReserveOrderReset[4], 0},
+        {"20: label slot of 2-4", ReserveLabelSlot[2][4], 4},
+        {"20: default order of 2-4", ReserveDefaultOrder[2][4], 12},
+        {"20: order of 2-4", ReserveOrder[2][4], 5},
+        {"20: first fixed reserve of race 6", FixedReserves[6][1], 8},
+        {"20: second fixed reserve of race 6", FixedReserves[6][2], 9},
+        {"23: start-number switch", ConditionSwitches.startNumbers, 1},
+        {"23: points switch", ConditionSwitches.points, 0},
+        {"23: other-numbers switch", ConditionSwitches.otherNumbers, 1},
+        {"24: start-number conditions used", StartNrCondUsedCount, 2},
+        {"24: condition 17 used", StartNrCondUsed[17], 1},
+        {"25: no count of condition 4 forbidden", StartNrCondForbiddenCounts[0][4], 1},
+        {"25: six of condition 17 forbidden", StartNrCondForbiddenCounts[6][17], 1},
+        {"25: four of condition 4 unreachable", StartNrCondUnreachableCounts[4][4], 1},
+        {"25: three of condition 4 unreachable", StartNrCondUnreachableCounts[3][4], 0},
+        {"25: 2-5 in condition 4", StartNrCondMarks[2][5][4], 1},
+        {"25: 4-12 in condition 17", StartNrCondMarks[4][12][17], 1},
+        {"26: active points conditions", ActivePointsCondCount, 2},
+        {"26: condition 5 active", CondActive[5], 1},
+        {"26: condition 9 active", CondActive[9], 0},
+        {"26: sum max of condition 2", CondSumMax[2], 250},
+        {"26: sum min of condition 2", CondSumMin[2], 40},
+        {"26: sum max of condition 9", CondSumMax[9], 650},
+        {"26: sum min of condition 9", CondSumMin[9], 15},
+        {"26: points of 3-7 in condition 2", CondPoints[3][7][2], 14},
+        {"27: three sevens forbidden", NrCountForbidden[7][3], 1},
+        {"28: 14 in number set 2", NrSetCondMarks[14][2], 1},
+        {"29: high of number set 1", NrSetCondHigh[1], 3},
+        {"29: low of number set 1", NrSetCondLow[1], 1},
+        {"29: number set 1 required", NrSetCondRequire[1], 1},
+        {"29: number set 2 removes", NrSetCondRemove[2], 1},
+        {"30: number sets", NrSetCondCount, 2},
+        {"31: sum mode of condition 5", CondSumMode[5], 0},
+        {"31: product test of condition 9", CondProdActive[9], 1},
+        {"31: product mode of condition 9", CondProdMode[9], 0},
+        {"31: product min mantissa of condition 9", CondProdMinMantissa[9], 25},
+        {"31: product max mantissa of condition 9", CondProdMaxMantissa[9], 80},
+        {"31: product min exponent of condition 9", CondProdMinExp[9], 2},
+        {"31: product max exponent of condition 9", CondProdMaxExp[9], 9},
+        {"31: start-number condition 4 active", StartNrCondActive[4], 1},
+        {"31: start-number condition 17 active", StartNrCondActive[17], 0},
+        {"32: rule of two equal numbers", EqualNrRule[2], 1},
+        {"32: rule of five equal numbers", EqualNrRule[5], 2},
+        {"32: six odd numbers forbidden", OddCountForbidden[6], 1},
+        {"32: one pair", PairRules[1], 1},
+        {"32: three pairs", PairRules[3], 2},
+        {"33: round in the file", SaveRoundInFile, 1},
+        {"34: race data in the file", RoundDataInFile, 1},
+        {"35: winner of race 4", SavedRoundWinners[4], 12},
+        {"35: payout for six right", SavedRoundPayouts[2], 2150},
+        {"35: payout for seven right", SavedRoundPayouts[3], 187400},
+        {"36: points loaded", PointsLoaded, 1},
+        {"36: points of 3-4", HorsePoints[HorseIndex(3, 4)], 17},
+        {"38: value 3 of 2-5", HorseValues3[h25], -5},
+        {"38: odds of 2-5", OddsValues[h25], 87},
+        {"38: 2-13 present", HorsePresent[HorseIndex(2, 13)], 0},
+        {"38: 2-6 scratched", Scratched[HorseIndex(2, 6)], 1},
+        {"38: own order of race 3, slot 2", SavedOwnOrder[3][2], 14},
+        {"39: single rows", SingleRowsBuilt, 1},
+        {"39: random code", RandomCode, 4711},
+        {"39: reduction points of 1-4", ReductionPoints[HorseIndex(1, 4)], 12},
+        {"39: reduction chance of 1-4", ReductionChance[HorseIndex(1, 4)], 80},
+        {"39: points sum of race 3", ReductionPointsSum[3], 300},
+        {"39: single-row count", SingleRowCount, 4},
+        {"39: row 2, race 4", RowStore[4][2], 12},
+        {"39: row 4, race 2", RowStore[2][4], 11},
+        {"40: condition 4 in group 2", ConditionGroupMembers[2][4], 1},
+        {"41: low of group 2", ConditionGroupLimits[3], 1},
+        {"41: high of group 2", ConditionGroupLimits[4], 3},
+        {"42: group 1 active", ConditionGroupActive[1], 0},
+        {"42: group 2 active", ConditionGroupActive[2], 1},
+    };
+    for (const auto& n : numbers)
+        EXPECT_EQ(n.value, n.expected) << n.what;
+    const struct {
+        const char* what;
+        QString value;
+        const char* expected;
+    } texts[] = {
+        {"2: streck text of 2-5 (and 38)", StreckTexts[2][5], "12"},
+        {"7: name", SystemName.str(), "Helgens V64"},
+        {"8: date", SystemDate.str(), "13 dec 2026"},
+        {"14: list row 1", AbcdListCells[1][0], " 5  2  0  0"},
+        {"14: list row 2's mark", AbcdListCells[2][2], "  Nej "},
+        {"22: stake", ResultLabels.Prisrader, "96"},
+        {"22: fees", ResultLabels.Prisavg, "12"},
+        {"22: total", ResultLabels.Pristot, "108"},
+        {"37: heading", StartListHeading, "Åby lördag"},
+        {"37: fetched", StartListFetchTime, "2026-12-12 09:15"},
+        {"37: name of 3-4", HorseNames[3][4], "Häst 3-4"},
+        {"37: first information line of race 2", RaceInfoLines[2][1], "Lopp 2, 2140 m autostart"},
+        {"38: odds text of 2-5", OddsTexts[2][5], "8,7"},
+        {"43: comment of condition 4", StartNrCondComments[4].str(), "Favoriter i två lopp"},
+        {"43: name of points condition 2", PointsCondNames[2].str(), "Tränarpoäng"},
+        {"44: main caption", MainFormCaption, "Vimsta för V65-V64, version 18.2   Åby"},
+        {"44: race-data caption", DataFormCaption, "Startlistor, streck och odds för V64"},
+        {"44: game", GameType.str(), "v64"},
+    };
+    for (const auto& t : texts)
+        EXPECT_EQ(t.value, QString::fromUtf8(t.expected)) << t.what;
+
+    EXPECT_EQ(SystemFileBytes(StageCurrentSystem(SaveRoundInFile == 1)), file);
+}
+
 // ---- Older layouts ----
 
 // Cuts the sections an older tag lacks from a file of the newest layout, by line number:
@@ -587,6 +755,9 @@ TEST_F(SystemFileFormat, RefusedFilesChangeNothing)
         {"points used flag 2", WithLine(empty, 7658, "2")},
         {"group code 5", WithLine(empty, 333, "5")},
         {"group size 16", WithLine(empty, 348, "16")},
+        {"group size without its horses", WithLine(empty, 348, "15")},
+        {"horse flagged in a group its code does not name", WithLine(empty, 349, "1")},
+        {"horse whose code names a group that does not flag it", WithLine(empty, 333, "2")},
         {"list row's composition 121", WithLine(empty, 1436, "121")},
         {"kept-coupon count 5 501", WithLine(empty, 330, "5501")},
         {"label slot 0", WithLine(empty, 7224, "0")},

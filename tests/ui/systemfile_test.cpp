@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "conditions/ui/grpvlk.h"
+#include "output/ui/atgfilin.h"
 #include "racedata/startlistview.h"
 #include "racedata/ui/atgdata.h"
 #include "reduction/pointsentry.h"
@@ -137,6 +138,29 @@ TEST_F(SystemFileWindowsTest, ALoadWithRaceDataRebuildsTheStartListText)
     EXPECT_EQ(ATG->Rubriktid->text(), QStringLiteral("Hämtad: 2026-12-11 18:05"));
     EXPECT_EQ(ATG->Memo1->toPlainText().split(QLatin1Char('\n')), StartListListing());
     EXPECT_TRUE(ATG->Memo1->toPlainText().contains(QStringLiteral("  2  ")));
+}
+
+// Loaded right after the start, a single-row system costs its rows: the main window's stake
+// shows them and the bet-file window prices them.
+TEST_F(SystemFileWindowsTest, ALoadedSingleRowSystemShowsItsPriceHereAndInTheBetFileWindow)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupB, 2);
+    SingleRowsBuilt = 1;
+    SingleRowCount = 2;
+    for (int32 row = 1; row <= 2; ++row)
+        for (int race = 1; race <= RaceSlots; ++race)
+            RowStore[race][row] = race == 1 ? row : 1;
+    TestDialogs().fileNames.push_back(PathOf("enkel"));
+    Click("Button9");
+
+    StartClean();
+    TestDialogs().fileNames.push_back(PathOf("enkel.SV6"));
+    Click("Button8");
+    EXPECT_EQ(Text("Prisrader"), QStringLiteral("2"));
+    EXPECT_FALSE(Find("Prisrader")->isHidden());
+    Click("LATGfil");
+    EXPECT_EQ(ATGFilform->Pris->text(), QStringLiteral("Pris, alla kup. 2 kr"));
 }
 
 TEST_F(SystemFileWindowsTest, ARefusedFileChangesNothingNotEvenTheCaption)
