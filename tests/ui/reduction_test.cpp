@@ -65,14 +65,21 @@ protected:
         ASSERT_TRUE(ReduceraF->isVisible());
     }
 
-    // Race 1's second horse has no points and is never drawn: the target of two rows cannot be
-    // reached, and a run goes on until something stops it.
+    // Every race has an A horse with 99 points and a B horse with 1, and the winner counts allow
+    // only the row of A horses and the row of B horses. The first is kept at once; the second,
+    // the only row left to keep, is drawn once in 10^12 candidates, so a run with the target of
+    // two rows goes on until something stops it.
     static void PrepareRunThatCannotFinish()
     {
-        MarkOneAHorsePerRace();
-        Mark(1, GroupA, 2);
-        GivePointsToHorseOne();
+        for (int race = 1; race <= 6; ++race) {
+            Mark(race, GroupA, 1);
+            Mark(race, GroupB, 2);
+            ReductionPoints[HorseIndex(race, 1)] = 99;
+            ReductionPoints[HorseIndex(race, 2)] = 1;
+        }
         OpenReductionWindow();
+        for (int count = 0; count <= 7; ++count)
+            WinnerCountAllowed[count][GroupA] = count == 1 || count == 7 ? 1 : 0;  // the dummy is an A
         ReduceraF->Editradantal->setText("2");
     }
 
@@ -85,7 +92,8 @@ protected:
             calledDuringRun = ReductionRunning();
             during();
         });
-        QTimer::singleShot(2000, [] { ReduceraF->KnAvbryt->click(); });  // a test that fails ends
+        const QObject failSafe;  // a test that fails ends; the timer ends with the run
+        QTimer::singleShot(2000, &failSafe, [] { ReduceraF->KnAvbryt->click(); });
         ReduceraF->Konstrueraknapp->click();
         return calledDuringRun;
     }
@@ -184,6 +192,27 @@ TEST_F(ReductionWindowTest, TargetAboveTheSystemsRowsIsRefused)
               QStringList{QStringLiteral("Systemet har bara 4 rader. Ange ett mindre radantal.")});
     EXPECT_EQ(SingleRowsBuilt, 0);
     EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
+}
+
+// Race 1's second horse has no points and is never drawn: once the one drawable row is kept
+// the run ends by itself, keeps the row and says how many rows it found.
+TEST_F(ReductionWindowTest, ARunThatCanAddNoMoreRowsEndsByItselfWithAMessage)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupA, 2);
+    GivePointsToHorseOne();
+    OpenReductionWindow();
+    ReduceraF->Editradantal->setText("2");
+    const QObject failSafe;  // a test that fails ends
+    QTimer::singleShot(2000, &failSafe, [] { ReduceraF->KnAvbryt->click(); });
+    ReduceraF->Konstrueraknapp->click();
+    EXPECT_EQ(ReduceAbort, 0);
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Bara 1 rad klarar begränsningarna och radskillnaden.")});
+    EXPECT_EQ(ReduceraF->LRader->text(), "1");
+    EXPECT_EQ(ReduceraF->Editradantal->text(), "1");
+    EXPECT_EQ(Text("LabelRadantal"), "1");
+    EXPECT_EQ(Text("LabelKup"), "enkelrader");
 }
 
 // The print-out and the run read the restriction boxes from the table they mirror.
