@@ -97,8 +97,8 @@ void RunGuard::PutOffClose(QWidget* window)
 }
 
 // A window that stays on top would otherwise cover "Avbryt" (a condition window over the
-// main window during its row count). The flag is set on the window as shown, which keeps it
-// where it is; it is taken away again when the run ends.
+// main window during its row count). The flag goes on the shown window itself (changing the
+// widget's flags would hide and re-create it) and comes off again when the run ends.
 void RunGuard::RaiseAboveEveryWindow(QWidget* window)
 {
     QWindow* shown = window->windowHandle();
