@@ -165,10 +165,14 @@ public:
     std::vector<std::uint32_t> rows;
 };
 
-// Walks every block on all cores; the calling thread only reports. False when stopped.
+// Walks every block on all cores; the calling thread only reports, once before the walk starts
+// (so that a run however short can be stopped) and then every few hundredths of a second.
+// False when stopped.
 bool WalkAllBlocks(const WalkPlan& plan, const ChanceProgress& progress, Sums& total,
                    std::int64_t& passedSoFar)
 {
+    if (progress && !progress(0))
+        return false;
     const std::size_t blocks = plan.Blocks();
     std::vector<Sums> results(blocks);
     std::atomic<std::size_t> next = 0;

@@ -32,8 +32,8 @@ struct ChanceBoxes {
     std::array<bool, 4> groups{};  // [1..3]: cba1, cba2, cba3, the condition groups counted with
 };
 
-// Called on the calling thread every few hundredths of a second with the rows passed so far;
-// false stops the run.
+// Called on the calling thread as the walk starts and then every few hundredths of a second
+// with the rows passed so far; false stops the run.
 using ChanceProgress = std::function<bool(std::int64_t rowsPassed)>;
 
 enum class ChanceOutcome {

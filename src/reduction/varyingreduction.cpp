@@ -15,7 +15,7 @@ namespace {
 
 constexpr int Races = 6;
 constexpr int DrawRange = 100;
-constexpr std::int64_t CandidatesBetweenClockChecks = 1024;
+constexpr std::int64_t TicksBetweenClockChecks = 1024;
 constexpr auto TimeBetweenReports = std::chrono::milliseconds(30);
 
 bool running = false;
@@ -140,46 +140,114 @@ QString RefusalBeforeDrawing(const ReductionSettings& settings)
 class Reporter {
 public:
     explicit Reporter(const ReductionProgress& progress) : progress_(progress) {}
-    // False when the run is to stop.
-    bool Tick(std::int64_t candidates, int32 rows)
+    // Called once per candidate drawn or row searched; false once the run is to stop.
+    bool Tick(int32 rows)
     {
-        if (candidates % CandidatesBetweenClockChecks == 0 && Clock::now() >= next_) {
+        if (++ticks_ % TicksBetweenClockChecks == 0 && Clock::now() >= next_) {
             next_ = Clock::now() + TimeBetweenReports;
-            if (progress_.progress && !progress_.progress(rows))
-                return false;
+            stopped_ = stopped_ || (progress_.progress && !progress_.progress(rows));
         }
-        return ReduceAbort != 1;
+        return !stopped_ && ReduceAbort != 1;
     }
 
 private:
     using Clock = std::chrono::steady_clock;
     const ReductionProgress& progress_;
+    std::int64_t ticks_ = 0;
+    bool stopped_ = false;
     Clock::time_point next_ = Clock::now() + TimeBetweenReports;
 };
 
-int32 DrawRows(const CandidateTest& tests, const DrawTable& draw, int rowDifference,
-               std::vector<std::uint32_t>& rows, const ReductionProgress& progress, std::int64_t& candidates)
+// The rows that a draw can give: per race slot the start numbers with a chance above 0.
+class DrawableRows {
+public:
+    explicit DrawableRows(const DrawTable& draw)
+    {
+        for (int r = 1; r <= RaceSlots; ++r) {
+            horses_[r].assign(draw[r].begin(), draw[r].end());
+            horses_[r].erase(std::unique(horses_[r].begin(), horses_[r].end()), horses_[r].end());
+            count_ *= static_cast<std::int64_t>(horses_[r].size());
+        }
+    }
+
+    std::int64_t Count() const { return count_; }
+
+    // True when found(row, packed) is true for some row; the rows are walked as an odometer
+    // and the walk ends at the first such row.
+    template <typename Found>
+    bool AnyOf(Found&& found) const
+    {
+        std::array<std::size_t, RaceSlots + 1> at{};
+        Row row{};
+        for (;;) {
+            std::uint32_t packed = 0;
+            for (int r = 1; r <= RaceSlots; ++r) {
+                row[r] = horses_[r][at[r]];
+                packed |= static_cast<std::uint32_t>(row[r]) << NibbleShift(r);
+            }
+            if (found(row, packed))
+                return true;
+            int r = RaceSlots;
+            while (r >= 1 && ++at[r] == horses_[r].size())
+                at[r--] = 0;
+            if (r < 1)
+                return false;
+        }
+    }
+
+private:
+    std::array<std::vector<std::uint8_t>, RaceSlots + 1> horses_;
+    std::int64_t count_ = 1;
+};
+
+struct DrawnRows {
+    int32 rows = 0;
+    bool noMoreRows = false;  // no drawable row could be kept any more
+};
+
+// Draws until the target is reached or the run is stopped. Once as many candidates in a row
+// as there are drawable rows were turned away, every drawable row is searched for one that
+// would be kept; when there is none the run can add no row and ends. The search takes no
+// draw, so a fixed code gives the same rows as before, and its cost stays below that of the
+// candidates drawn before it.
+DrawnRows DrawRows(const CandidateTest& tests, const DrawTable& draw, int rowDifference,
+                   std::vector<std::uint32_t>& rows, const ReductionProgress& progress,
+                   std::int64_t& candidates)
 {
     RowDifferenceIndex index(rowDifference);
     for (std::uint32_t packed : rows)
         index.Add(packed);
     Reporter reporter(progress);
+    const DrawableRows drawable(draw);
+    auto keptCount = [&rows] { return static_cast<int32>(rows.size()); };
+    auto wouldBeKept = [&](const Row& row, std::uint32_t packed) {
+        return tests.Passes(row) && !index.TooClose(packed);
+    };
+    std::int64_t turnedAway = 0;
     Row row{};
-    while (static_cast<int32>(rows.size()) < SingleRowTarget) {
+    while (keptCount() < SingleRowTarget) {
         std::uint32_t packed = 0;
         for (int r = 1; r <= RaceSlots; ++r) {
             row[r] = draw[r][RandomBelow(DrawRange)];
             packed |= static_cast<std::uint32_t>(row[r]) << NibbleShift(r);
         }
         ++candidates;
-        if (tests.Passes(row) && !index.TooClose(packed)) {
+        if (wouldBeKept(row, packed)) {
             index.Add(packed);
             rows.push_back(packed);
+            turnedAway = 0;
+        } else if (++turnedAway == drawable.Count()) {
+            turnedAway = 0;
+            const bool rowLeft = drawable.AnyOf([&](const Row& searched, std::uint32_t searchedPacked) {
+                return !reporter.Tick(keptCount()) || wouldBeKept(searched, searchedPacked);
+            });
+            if (!rowLeft)
+                return {keptCount(), true};
         }
-        if (!reporter.Tick(candidates, static_cast<int32>(rows.size())))
+        if (!reporter.Tick(keptCount()))
             break;
     }
-    return static_cast<int32>(rows.size());
+    return {keptCount(), false};
 }
 
 }  // namespace
@@ -193,6 +261,14 @@ QString TargetAboveRowCountMessage(int32 rows)
 {
     return rows == 1 ? QStringLiteral("Systemet har bara 1 rad. Ange ett mindre radantal.")
                      : QStringLiteral("Systemet har bara %1 rader. Ange ett mindre radantal.").arg(rows);
+}
+
+QString NoMoreRowsMessage(int32 rows)
+{
+    if (rows == 0)
+        return QStringLiteral("Ingen rad klarar begränsningarna.");
+    return rows == 1 ? QStringLiteral("Bara 1 rad klarar begränsningarna och radskillnaden.")
+                     : QStringLiteral("Bara %1 rader klarar begränsningarna och radskillnaden.").arg(rows);
 }
 
 QString CannotExtendMessage(int32 rows, int32 target)
@@ -279,7 +355,12 @@ ReductionResult RunVaryingReduction(const ReductionSettings& settings, const Red
     const auto rowsBefore = static_cast<int32>(rows.size());
     if (progress.started)
         progress.started();
-    result.rows = DrawRows(tests, draw, settings.rowDifference, rows, progress, result.candidates);
+    const DrawnRows drawn = DrawRows(tests, draw, settings.rowDifference, rows, progress, result.candidates);
+    result.rows = drawn.rows;
+    if (drawn.noMoreRows) {
+        result.outcome = ReductionOutcome::NoMoreRows;
+        result.message = NoMoreRowsMessage(drawn.rows);
+    }
     if (progress.finished)
         progress.finished();
     StoreRows(rows);

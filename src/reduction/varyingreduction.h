@@ -45,6 +45,8 @@ struct ReductionProgress {
 
 enum class ReductionOutcome {
     RowsDrawn,       // target reached or stopped: rows 1..rows stored (none after an early stop)
+    NoMoreRows,      // no drawable row could be kept any more: the rows found stored, message
+                     // names them
     Refused,         // ended with message before anything was drawn
     AlreadyRunning,  // called while a run was under way: nothing done
 };
@@ -53,7 +55,7 @@ struct ReductionResult {
     ReductionOutcome outcome = ReductionOutcome::RowsDrawn;
     int32 rows = 0;               // V: the single rows held after the run
     std::int64_t candidates = 0;  // candidates drawn and tested
-    QString message;              // Refused: what the window shows
+    QString message;              // Refused and NoMoreRows: what the window shows
 };
 
 // The messages of a refused run.
@@ -61,16 +63,19 @@ QString ZeroPercentMessage(int race);
 QString CannotExtendMessage(int32 rows, int32 target);
 // A target above the unreduced system's rows could never be reached.
 QString TargetAboveRowCountMessage(int32 rows);
+// The run ended by itself with rows kept, short of the target: no further row passes the
+// restrictions and keeps the row difference.
+QString NoMoreRowsMessage(int32 rows);
 inline const QString NoTargetMessage = QStringLiteral("Radantal?");
 inline const QString NoSingleRowsToExtendMessage =
     QStringLiteral("Det finns inga enkelrader att utöka. Välj \"Nytt\".");
 
 // The run. Seeds the generator from RandomCode when settings.fixedCode, normalises the
 // points, forces the dummy race, checks the inputs (a target above UnreducedRowCount is
-// refused), draws until SingleRowTarget rows are kept or the run is stopped, and stores the
-// rows: RowStore and PackedRows 1..V in ascending packed order, SingleRowCount,
-// SingleRowTarget, SingleRowsBuilt, CouponsBuilt, the main window's result labels and the
-// reduced percentages (ShowReducedPercentages).
+// refused), draws until SingleRowTarget rows are kept, the run is stopped or no drawable row
+// could be kept any more, and stores the rows: RowStore and PackedRows 1..V in ascending
+// packed order, SingleRowCount, SingleRowTarget, SingleRowsBuilt, CouponsBuilt, the main
+// window's result labels and the reduced percentages (ShowReducedPercentages).
 ReductionResult RunVaryingReduction(const ReductionSettings& settings,
                                     const ReductionProgress& progress = {});
 // True while RunVaryingReduction runs (for instance while its progress callback handles events).

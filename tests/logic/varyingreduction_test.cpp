@@ -64,6 +64,14 @@ ReductionProgress StopAtFirstReport()
     return progress;
 }
 
+// Never stops a run that ends by itself; stops, after some seconds, one that would not end.
+ReductionProgress StopAfterManyReports()
+{
+    ReductionProgress progress;
+    progress.progress = [reports = 0](int32) mutable { return ++reports < 200; };
+    return progress;
+}
+
 ReductionSettings FixedCode(int rowDifference = 1)
 {
     ReductionSettings settings;
@@ -115,15 +123,17 @@ TEST_F(ReductionTest, GeneratorDrawsTheKnownSequenceFromTheCode)
     EXPECT_EQ(draws, (std::vector<std::uint32_t>{0, 72, 13, 1, 30}));
 }
 
-// Race 1's second horse has no points and is never drawn: one of the two rows can be kept.
-TEST_F(ReductionTest, OneDrawableRowIsKeptUntilStopped)
+// Race 1's second horse has no points and is never drawn: one of the two rows can be kept, and
+// the run ends by itself with it.
+TEST_F(ReductionTest, OneDrawableRowIsKeptAndTheRunEndsByItself)
 {
     MarkHorses(1);
     Mark(1, 2);
     SingleRowTarget = 2;
     SystemSaved = SingleRowsSaved = 1;
-    const ReductionResult result = RunVaryingReduction(FixedCode(), StopAtFirstReport());
-    EXPECT_EQ(result.outcome, ReductionOutcome::RowsDrawn);
+    const ReductionResult result = RunVaryingReduction(FixedCode(), StopAfterManyReports());
+    EXPECT_EQ(result.outcome, ReductionOutcome::NoMoreRows);
+    EXPECT_EQ(result.message, QStringLiteral("Bara 1 rad klarar begränsningarna och radskillnaden."));
     EXPECT_EQ(result.rows, 1);
     EXPECT_GT(result.candidates, 1);
     EXPECT_EQ(SingleRowCount, 1);
@@ -135,6 +145,59 @@ TEST_F(ReductionTest, OneDrawableRowIsKeptUntilStopped)
     EXPECT_EQ(ResultLabels.Kup, "enkelrader");
     EXPECT_EQ(StoredRows().front(), (Row{0, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(PackedRows[1], 0x1111111);
+}
+
+// A target between the rows that the restrictions and the row difference allow and the
+// system's rows: the run keeps every row it can and ends by itself, naming them.
+TEST_F(ReductionTest, ARunThatCanAddNoMoreRowsEndsByItselfAndKeepsThem)
+{
+    auto onlyAllowedACounts = [](int fewest) {
+        for (int k = 0; k <= 7; ++k)
+            WinnerCountAllowed[k][1] = k >= fewest ? 1 : 0;
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        int rowDifference;
+        int32 target;
+        int32 rows;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {"the winner counts allow the row of A horses and the six with one B",
+         [&] {
+             MarkHorses(1);
+             for (int r = 1; r <= 6; ++r) {
+                 Mark(r, 2, 2);
+                 ReductionPoints[HorseIndex(r, 2)] = 1;
+             }
+             onlyAllowedACounts(6);
+         },
+         1, 10, 7, QStringLiteral("Bara 7 rader klarar begränsningarna och radskillnaden.")},
+        {"two rows of 64 differ in five races", [] { MarkHorses(2); }, 5, 3, 2,
+         QStringLiteral("Bara 2 rader klarar begränsningarna och radskillnaden.")},
+        {"no row passes",
+         [&] {
+             MarkHorses(2);
+             onlyAllowedACounts(8);
+         },
+         1, 5, 0, QStringLiteral("Ingen rad klarar begränsningarna.")},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        c.prepare();
+        SingleRowTarget = c.target;
+        const ReductionResult result =
+            RunVaryingReduction(FixedCode(c.rowDifference), StopAfterManyReports());
+        EXPECT_EQ(result.outcome, ReductionOutcome::NoMoreRows) << c.name;
+        EXPECT_EQ(result.message, c.message) << c.name;
+        EXPECT_EQ(result.rows, c.rows) << c.name;
+        EXPECT_EQ(SingleRowCount, c.rows) << c.name;
+        EXPECT_EQ(SingleRowTarget, c.rows) << c.name;
+        EXPECT_EQ(SingleRowsBuilt, c.rows >= 1 ? 1 : 0) << c.name;
+        const std::vector<Row> rows = StoredRows();
+        EXPECT_EQ(std::set<Row>(rows.begin(), rows.end()).size(), static_cast<std::size_t>(c.rows)) << c.name;
+    }
 }
 
 TEST_F(ReductionTest, StoppedBeforeTheFirstRowLeavesNoSystem)

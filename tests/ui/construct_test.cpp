@@ -4,14 +4,17 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <array>
 
 #include "app/forms.h"
 #include "conditions/construction.h"
 #include "conditions/price.h"
+#include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
 #include "conditions/winnercounts.h"
 #include "core/ui/huvf.h"
@@ -241,6 +244,34 @@ TEST_F(ConstructTest, CloseDuringARowCountStopsItFirstAndTheSystemStaysShown)
     ExpectOverlayHidden();
     QCoreApplication::processEvents();
     EXPECT_TRUE(Radvillkor->isHidden());
+}
+
+// During a row count started from the start-number window, which stays on top, the main window
+// with its "Avbryt" lies above it until the count ends; Escape stops the count as "Avbryt" does.
+TEST_F(ConstructTest, DuringARowCountAvbrytLiesOnTopAndEscapeStopsIt)
+{
+    MarkHorses({2, 2, 2, 2, 2, 2});
+    V65x->Vlkovrigt->setChecked(true);
+    V65x->show();
+    ovrigavillkor->Show();
+    auto onTop = [] { return V65x->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); };
+    bool ranDuringCount = false;
+    bool onTopDuringCount = false;
+    QTimer::singleShot(0, V65x, [&] {
+        ranDuringCount = ConstructionRunning();
+        onTopDuringCount = onTop() && !V65x->Avbrytknapp->isHidden();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(ovrigavillkor, &escape);
+    });
+    ovrigavillkor->Button3->click();
+    EXPECT_TRUE(ranDuringCount);
+    EXPECT_TRUE(onTopDuringCount);
+    EXPECT_FALSE(onTop());
+    EXPECT_EQ(ReduceAbort, 1);
+    ExpectNoSystemShown();
+    ExpectOverlayHidden();
+    EXPECT_TRUE(ovrigavillkor->isVisible());
+    V65x->hide();
 }
 
 }  // namespace

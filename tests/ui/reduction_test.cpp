@@ -4,8 +4,11 @@
 // totals.
 
 #include <gtest/gtest.h>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -21,6 +24,7 @@
 #include "marks/marking.h"
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
+#include "racedata/ui/startlistwindow.h"
 #include "reduction/ui/infoutdeln.h"
 #include "reduction/ui/reduc.h"
 #include "reduction/ui/reducu.h"
@@ -65,15 +69,39 @@ protected:
         ASSERT_TRUE(ReduceraF->isVisible());
     }
 
-    // Race 1's second horse has no points and is never drawn: the target of two rows cannot be
-    // reached, and a run goes on until something stops it.
+    // Every race has an A horse with 99 points and a B horse with 1, and the winner counts allow
+    // only the row of A horses and the row of B horses. The first is kept at once; the second,
+    // the only row left to keep, is drawn once in 10^12 candidates, so a run with the target of
+    // two rows goes on until something stops it.
     static void PrepareRunThatCannotFinish()
     {
-        MarkOneAHorsePerRace();
-        Mark(1, GroupA, 2);
-        GivePointsToHorseOne();
+        for (int race = 1; race <= 6; ++race) {
+            Mark(race, GroupA, 1);
+            Mark(race, GroupB, 2);
+            ReductionPoints[HorseIndex(race, 1)] = 99;
+            ReductionPoints[HorseIndex(race, 2)] = 1;
+        }
         OpenReductionWindow();
+        for (int count = 0; count <= 7; ++count)
+            WinnerCountAllowed[count][GroupA] = count == 1 || count == 7 ? 1 : 0;  // the dummy is an A
         ReduceraF->Editradantal->setText("2");
+    }
+
+    // Where a key goes: an open popup takes every key, else the widget with the focus.
+    static void PressEscape(QWidget* focus)
+    {
+        QWidget* popup = QApplication::activePopupWidget();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(popup ? popup : focus, &escape);
+    }
+
+    // A press of the right button and the context-menu request that follows it.
+    static void RightClick(QWidget* target)
+    {
+        SendMouse(target, QEvent::MouseButtonPress, {3, 3}, Qt::RightButton);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, {3, 3}, target->mapToGlobal(QPoint(3, 3)));
+        QCoreApplication::sendEvent(target, &request);
+        SendMouse(target, QEvent::MouseButtonRelease, {3, 3}, Qt::RightButton);
     }
 
     // Runs the reduction with during() called from its event handling; returns whether it
@@ -85,7 +113,12 @@ protected:
             calledDuringRun = ReductionRunning();
             during();
         });
-        QTimer::singleShot(2000, [] { ReduceraF->KnAvbryt->click(); });  // a test that fails ends
+        const QObject failSafe;  // a test that fails ends; the timer ends with the run
+        QTimer::singleShot(2000, &failSafe, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            ReduceraF->KnAvbryt->click();
+        });
         ReduceraF->Konstrueraknapp->click();
         return calledDuringRun;
     }
@@ -111,28 +144,34 @@ TEST_F(ReductionWindowTest, RunFromTheWindowBlocksInputUntilAvbrytAndShowsTheRow
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
 }
 
-// The close box of the reduction window or of the main window during a run that cannot finish
-// stops the run as "Avbryt" does, with the window and its "Avbryt" still shown; the close comes
-// back once the run has ended: the reduction window closes, the main window asks its question.
+// The close box of the reduction window, of the main window or of a start-list window (a tool
+// window) during a run that cannot finish stops the run as "Avbryt" does, with the window and
+// its "Avbryt" still shown; the close comes back once the run has ended: the window closes, the
+// main window asks its question.
 TEST_F(ReductionWindowTest, CloseOfAnyWindowDuringARunStopsItFirst)
 {
     struct Case {
         QWidget* window;
-        bool hiddenAfterwards;
-        QStringList questions;
+        QStringList questions;  // none: the window closes
     };
-    const Case cases[] = {
-        {ReduceraF, true, {}},
-        {V65x, false, {QStringLiteral("Ska systemet sparas innan programmet stängs?")}},
+    std::vector<Case> cases = {
+        {ReduceraF, {}},
+        {V65x, {QStringLiteral("Ska systemet sparas innan programmet stängs?")}},
     };
+    for (int race = 1; race <= RaceSlots; ++race)
+        cases.push_back({StartListWindow(race), {}});
     for (const Case& c : cases) {
         SetUp();
         PrepareRunThatCannotFinish();
+        const bool closes = c.questions.isEmpty();
+        if (closes)
+            c.window->show();
         const std::string name = c.window->objectName().toStdString();
         bool shownDuringRun = false;
         EXPECT_TRUE(RunWith([&] {
             c.window->close();
-            shownDuringRun = ReduceraF->isVisible() && ReduceraF->KnAvbryt->isVisible();
+            shownDuringRun = ReduceraF->isVisible() && ReduceraF->KnAvbryt->isVisible() &&
+                             (!closes || c.window->isVisible());
         })) << name;
         EXPECT_TRUE(shownDuringRun) << name;
         EXPECT_FALSE(ReductionRunning()) << name;
@@ -140,9 +179,35 @@ TEST_F(ReductionWindowTest, CloseOfAnyWindowDuringARunStopsItFirst)
         EXPECT_EQ(SingleRowCount, 1) << name;
         EXPECT_TRUE(TestDialogs().questions.isEmpty()) << name;
         QCoreApplication::processEvents();
-        EXPECT_EQ(ReduceraF->isHidden(), c.hiddenAfterwards) << name;
+        EXPECT_EQ(ReduceraF->isHidden(), c.window == ReduceraF) << name;
+        EXPECT_TRUE(!closes || c.window->isHidden()) << name;
         EXPECT_EQ(TestDialogs().questions, c.questions) << name;
     }
+}
+
+// A popup takes every key and click, so none may stay open during a run: a right-click on an
+// edit opens no menu and a popup that shows meanwhile closes at once. Escape stops the run as
+// "Avbryt" does, with the row found kept.
+TEST_F(ReductionWindowTest, DuringARunNoPopupStaysOpenAndEscapeStopsIt)
+{
+    PrepareRunThatCannotFinish();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Kopiera"));
+    bool popupOpen = true;
+    EXPECT_TRUE(RunWith([&] {
+        RightClick(ReduceraF->Editradantal);
+        menu.popup(ReduceraF->mapToGlobal(QPoint(20, 20)));
+        QTimer::singleShot(0, ReduceraF, [&] {
+            popupOpen = QApplication::activePopupWidget() != nullptr;
+            PressEscape(ReduceraF->Editradantal);
+        });
+    }));
+    EXPECT_FALSE(popupOpen);
+    EXPECT_FALSE(ReductionRunning());
+    EXPECT_EQ(ReduceAbort, 1);
+    EXPECT_EQ(SingleRowCount, 1);
+    EXPECT_EQ(ReduceraF->LRader->text(), "1");
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
 }
 
 // No box opens during a run: a notice that arrives meanwhile (the update notice) shows once the
@@ -184,6 +249,27 @@ TEST_F(ReductionWindowTest, TargetAboveTheSystemsRowsIsRefused)
               QStringList{QStringLiteral("Systemet har bara 4 rader. Ange ett mindre radantal.")});
     EXPECT_EQ(SingleRowsBuilt, 0);
     EXPECT_TRUE(ReduceraF->KnAvbryt->isHidden());
+}
+
+// Race 1's second horse has no points and is never drawn: once the one drawable row is kept
+// the run ends by itself, keeps the row and says how many rows it found.
+TEST_F(ReductionWindowTest, ARunThatCanAddNoMoreRowsEndsByItselfWithAMessage)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupA, 2);
+    GivePointsToHorseOne();
+    OpenReductionWindow();
+    ReduceraF->Editradantal->setText("2");
+    const QObject failSafe;  // a test that fails ends
+    QTimer::singleShot(2000, &failSafe, [] { ReduceraF->KnAvbryt->click(); });
+    ReduceraF->Konstrueraknapp->click();
+    EXPECT_EQ(ReduceAbort, 0);
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Bara 1 rad klarar begränsningarna och radskillnaden.")});
+    EXPECT_EQ(ReduceraF->LRader->text(), "1");
+    EXPECT_EQ(ReduceraF->Editradantal->text(), "1");
+    EXPECT_EQ(Text("LabelRadantal"), "1");
+    EXPECT_EQ(Text("LabelKup"), "enkelrader");
 }
 
 // The print-out and the run read the restriction boxes from the table they mirror.

@@ -3,9 +3,12 @@
 // construction, the row counts, the varying reduction and the chance evaluation. While a
 // RunGuard lives:
 //  - clicks, keys and the wheel reach only the run's "Avbryt" button, so nothing changes the
-//    tables under the run;
+//    tables under the run; Escape anywhere clicks that button;
+//  - the window of "Avbryt" lies above every other window, those that stay on top included;
 //  - no box opens: notices (the update notice) and actions put off with AfterLongRun wait
 //    until the outermost run has ended (LongRun, dialogs.h);
+//  - no context menu opens, and any other popup (a menu, a list) closes as soon as it shows,
+//    since a popup takes all input and would leave nothing to reach "Avbryt";
 //  - a close request of any window (its close box, Alt+F4, close()) first stops the run as
 //    "Avbryt" does, by clicking that button, and comes back once the run has ended, when the
 //    window closes or asks its question;
@@ -27,6 +30,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <chrono>
 #include <vector>
 
@@ -63,9 +67,11 @@ private:
     bool RefreshDue();
     static void LetEventsThrough();
     void PutOffClose(QWidget* window);
+    void RaiseAboveEveryWindow(QWidget* window);
 
     const LongRun noBoxes_;
     QAbstractButton* cancel_;
+    QPointer<QWindow> onTopForTheRun_;  // the window made to stay on top until the run ends
     std::vector<QPointer<QWidget>> closesPutOff_;
     Clock::time_point nextRefresh_ = Clock::now();
 };

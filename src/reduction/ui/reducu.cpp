@@ -518,6 +518,8 @@ void TReduceraF::KonstrueraknappClick()
     }
     LRader->setText(QString::number(result.rows));
     Editradantal->setText(QString::number(result.rows));
+    if (result.outcome == ReductionOutcome::NoMoreRows)
+        ShowMessage(result.message);
 }
 
 void TReduceraF::KnAvbrytClick()
