@@ -15,6 +15,7 @@
 #include "output/ui/txtfil.h"
 #include "output/ui/xtratext.h"
 #include "platform/settingsdir.h"
+#include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
 #include "windowset.h"
@@ -150,6 +151,66 @@ TEST_F(OwnTextWindow, PrintedLinesFollowTheMemosWidth)
     EXPECT_EQ(OwnTextFont.family, QStringLiteral("MS Sans Serif"));
     Egentext->Radera->click();
     EXPECT_TRUE(OwnTextLines.isEmpty());  // an empty memo prints no line
+}
+
+// A text of one very long run loads under the hourglass and breaks anywhere, so that its
+// layout takes time in proportion to its length; the printed lines are the memo's lines.
+TEST_F(OwnTextWindow, ALongRunLoadsUnderTheHourglassAndBreaksAnywhere)
+{
+    const QString run(3000, QLatin1Char('x'));
+    ASSERT_TRUE(
+        SaveOwnText({run + QStringLiteral("\nett två tre"), PrintFont{QStringLiteral("Arial"), 10}, 285},
+                    SettingsDir())
+            .isEmpty());
+    Egentext->Memo1->setPlainText(QStringLiteral("kort"));
+    bool hourglassWhileLaidOut = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(Egentext->Memo1, &QPlainTextEdit::textChanged, [&] {
+            hourglassWhileLaidOut = QApplication::overrideCursor() != nullptr &&
+                                    QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        });
+    Egentext->Lesain->click();
+    QObject::disconnect(watch);
+    EXPECT_TRUE(hourglassWhileLaidOut);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Egentext->Memo1->wordWrapMode(), QTextOption::WrapAnywhere);
+    ASSERT_GT(OwnTextLines.size(), 2);
+    EXPECT_EQ(OwnTextLines.mid(0, OwnTextLines.size() - 1).join(QString()), run);
+    EXPECT_EQ(OwnTextLines.last(), QStringLiteral("ett två tre"));
+
+    // Text of words breaks between them again; a long run typed or pasted breaks anywhere.
+    Egentext->Radera->click();
+    EXPECT_EQ(Egentext->Memo1->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Egentext->Memo1->insertPlainText(run);
+    EXPECT_EQ(Egentext->Memo1->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+}
+
+// A binary "inst1.mmo" or a text larger than 1 MB keeps the memo, its font and width.
+TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
+{
+    Egentext->Memo1->setPlainText(QStringLiteral("Min egen text"));
+    const OwnTextState before = Egentext->State();
+    QByteArray binary;
+    for (int i = 0; i < 300; ++i)
+        binary += static_cast<char>((i * 91 + 3) % 256);
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextFontFileName, binary));
+    ASSERT_TRUE(WriteTextLines(SettingsDir() + OwnTextTextFileName, {"annan text"}));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->State(), before);
+
+    ASSERT_TRUE(
+        SaveOwnText({QString(), PrintFont{QStringLiteral("Arial"), 12}, 291}, SettingsDir()).isEmpty());
+    QByteArray text;
+    while (text.size() <= OwnTextMaxBytes)
+        text += "en rad\r\n";
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, text));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->State(), before);
+    EXPECT_EQ(TestDialogs().messages,
+              (QStringList{QStringLiteral("Filen inst1.mmo är ingen inställningsfil och lästes inte in. "
+                                          "Inställningarna är oförändrade."),
+                           OwnTextTooLargeMessage}));
 }
 
 class CouponFormWindow : public WindowSetTest {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QToolButton>
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "model/colours.h"
 #include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printercanvas.h"
 
@@ -81,6 +83,8 @@ void TEgentext::BuildComponents()
     connect(Spara, &QPushButton::clicked, this, &TEgentext::SparaClick);
     connect(Tillbaka, &QPushButton::clicked, this, &QWidget::close);
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TEgentext::PublishOwnText);
+    // The document reports a change before the memo lays the new text out.
+    connect(Memo1->document(), &QTextDocument::contentsChange, this, &TEgentext::FitWrapModeToText);
 }
 
 void TEgentext::FormCreate()
@@ -106,6 +110,7 @@ void TEgentext::ApplyState(const OwnTextState& state)
     FontDialogMemo.setFont(ToQFont(state.font));
     Memo1->setFont(FontDialogMemo.font());
     SetMemoWidth(state.memoWidth);
+    FitWrapModeTo(state.text);
     Memo1->setPlainText(state.text);
     PublishOwnText();
 }
@@ -121,7 +126,7 @@ QStringList TEgentext::ShownLines() const
                             Memo1->verticalScrollBar()->sizeHint().width() -
                             2 * Memo1->document()->documentMargin();
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(Memo1->wordWrapMode());
     QStringList lines;
     const QString text = Memo1->toPlainText();
     if (text.isEmpty())
@@ -140,6 +145,19 @@ QStringList TEgentext::ShownLines() const
             lines << QString();
     }
     return lines;
+}
+
+void TEgentext::FitWrapModeTo(const QString& text)
+{
+    const QTextOption::WrapMode mode =
+        OwnTextBreaksAnywhere(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (Memo1->wordWrapMode() != mode)
+        Memo1->setWordWrapMode(mode);
+}
+
+void TEgentext::FitWrapModeToText()
+{
+    FitWrapModeTo(Memo1->toPlainText());
 }
 
 void TEgentext::PublishOwnText() const
@@ -192,7 +210,14 @@ void TEgentext::SparaClick()
 
 void TEgentext::LesainClick()
 {
-    ApplyState(LoadOwnText(State(), SettingsDir(), NarrowestMemo, frameGeometry().width()));
+    OwnTextLoad load;
+    {
+        const HourglassCursor hourglass;
+        load = LoadOwnText(State(), SettingsDir(), NarrowestMemo, frameGeometry().width());
+        ApplyState(load.settings);
+    }
+    if (!load.message.isEmpty())
+        ShowMessage(load.message);
 }
 
 void TEgentext::Button1Click()

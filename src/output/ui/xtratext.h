@@ -54,6 +54,10 @@ private:
     void BuildComponents();
     void SetMemoWidth(int width);
     void ApplyState(const OwnTextState& state);
+    // Breaks the memo's lines anywhere when the text holds a run too long to break between
+    // words in reasonable time (OwnTextBreaksAnywhere).
+    void FitWrapModeTo(const QString& text);
+    void FitWrapModeToText();
     void PublishOwnText() const;
 };
 
