@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -15,7 +16,6 @@ QString Word(bool on, const char* yes, const char* no)
 
 constexpr int32 FontSizeLine = 1;
 constexpr int32 WidthLine = 6;
-constexpr int32 FontLineCount = 7;
 
 // A size that no font has counts as not a number.
 bool ReadFontSize(const QString& line, double& size)
@@ -27,27 +27,15 @@ bool ReadFontSize(const QString& line, double& size)
     return true;
 }
 
-bool LineFitsItsPlace(qsizetype index, const QString& line)
+bool IsFontSize(const QString& line)
 {
-    int32 number = 0;
     double size = 0;
-    if (index == 0)
-        return IsFontName(line);
-    if (index == FontSizeLine)
-        return ReadFontSize(line, size);
-    if (index == WidthLine)
-        return TryParseInt(line, number);
-    return IsSettingsWord(line);
+    return ReadFontSize(line, size);
 }
 
-// Lines after the seventh are not read.
-bool EveryFontLineFitsItsPlace(const QStringList& lines)
-{
-    for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), FontLineCount); ++i)
-        if (!LineFitsItsPlace(i, lines.at(i)))
-            return false;
-    return true;
-}
+// What each of the seven lines holds: the font's name and size, the four styles, the width.
+const std::array<SettingsLineCheck, 7> FontLinePlaces = {
+    IsFontName, IsFontSize, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsNumber};
 
 // Applies the checked lines of "inst1.mmo" to state in their order; false when the file ends
 // early (what came before stays).
@@ -98,7 +86,7 @@ std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
 {
     if (!fontLines)
         return current;
-    if (!EveryFontLineFitsItsPlace(*fontLines))
+    if (!EveryLineFitsItsPlace(*fontLines, FontLinePlaces))
         return std::nullopt;
     OwnTextState state = current;
     if (!ApplyFontLines(state, *fontLines, minWidth, maxWidth) || !textLines) {

@@ -79,21 +79,10 @@ bool IsFontSize(const QString& line)
 
 // What each of the 18 lines holds: the boxes, the margins, the spacing, the font's name and
 // size, the orientation and the styles.
-using LineCheck = bool (*)(const QString&);
-const std::array<LineCheck, kLineCount> kLineChecks = {
+const std::array<SettingsLineCheck, kLineCount> kLinePlaces = {
     IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord,
     IsWholeNumber,  IsWholeNumber,  IsWholeNumber,  IsWholeNumber,  IsSettingsWord, IsFontName,
     IsFontSize,     IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord};
-
-// Lines after the 18th are not read.
-bool EveryLineFitsItsPlace(const QStringList& lines)
-{
-    const int count = static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));
-    for (int line = 0; line < count; ++line)
-        if (!kLineChecks[static_cast<std::size_t>(line)](lines[line]))
-            return false;
-    return true;
-}
 
 }  // namespace
 
@@ -115,7 +104,7 @@ QStringList SystemPrintSettingsLines(const SystemPrintSettings& settings, bool p
 std::optional<SystemPrintSettings> ReadSystemPrintSettings(const SystemPrintSettings& current,
                                                            const QStringList& lines)
 {
-    if (!EveryLineFitsItsPlace(lines))
+    if (!EveryLineFitsItsPlace(lines, kLinePlaces))
         return std::nullopt;
     SystemPrintSettings s = current;
     const int count = static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 #include "platform/textfile.h"
 
@@ -17,6 +18,14 @@ inline constexpr qint64 SettingsFileMaxBytes = 4096;
 inline const QString SettingsFileRefusedMessage =
     QStringLiteral("Filen %1 är ingen inställningsfil och lästes inte in. Inställningarna är oförändrade.");
 
+// Whether a line holds what its place asks for.
+using SettingsLineCheck = bool (*)(const QString&);
+// Whether each line holds what the check of its place asks for; lines after the last place are
+// not read.
+bool EveryLineFitsItsPlace(const QStringList& lines, std::span<const SettingsLineCheck> places);
+
+// A whole number as the files write it (TryParseInt).
+bool IsSettingsNumber(const QString& line);
 // A word as the files write a box, a style or a choice: letters only, at most 32 of them.
 bool IsSettingsWord(const QString& line);
 // A font's name: 1 to 64 printable characters.

@@ -256,4 +256,24 @@ TEST_F(CouponFormWindow, PrintsTheRangeAndRefusesAReversedOne)
     EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 2);
 }
 
+// A "ninstV75.kup" that is no settings file leaves the fields as they were and says so.
+TEST_F(CouponFormWindow, AFileThatIsNoSettingsFileLeavesTheFieldsAtTheStart)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString file = SettingsDir() + CouponFormSettingsFileName;
+    QByteArray binary;
+    for (int i = 0; i < 256; ++i)
+        binary += static_cast<char>(255 - i);
+    ASSERT_TRUE(WriteFileBytes(file, binary));
+    Fyllikup->skrivbrK->setValue(1650);
+    Fyllikup->FormCreate();
+    EXPECT_EQ(Fyllikup->skrivbrK->value(), 1650);
+    EXPECT_EQ(CouponFormSettings.width, 1650);
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Filen ninstV75.kup är ingen inställningsfil och lästes inte in. "
+                                         "Inställningarna är oförändrade.")});
+    QFile::remove(file);
+    QStandardPaths::setTestModeEnabled(false);
+}
+
 }  // namespace
