@@ -49,6 +49,7 @@ std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
 // message to show.
 using OwnTextLoad = SettingsFileLoad<OwnTextState>;
 OwnTextLoad LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth);
+
 // Whether the memo and the print break the text's lines anywhere rather than between words:
 // so they do once a run of characters without a blank is longer than a line could ever be,
 // since breaking such a run between words costs time that grows with the square of its length.

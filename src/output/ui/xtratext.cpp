@@ -214,7 +214,8 @@ void TEgentext::LesainClick()
     {
         const HourglassCursor hourglass;
         load = LoadOwnText(State(), SettingsDir(), NarrowestMemo, frameGeometry().width());
-        ApplyState(load.settings);
+        if (load.message.isEmpty())
+            ApplyState(load.settings);
     }
     if (!load.message.isEmpty())
         ShowMessage(load.message);
