@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextDocument>
 #include <QTextLayout>
 #include <QToolButton>
 #include <algorithm>
@@ -33,6 +33,26 @@ QFont DesignedMemoFont()
 
 }  // namespace
 
+OwnTextMemo::OwnTextMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
+}
+
+void OwnTextMemo::FitWrapModeTo(const QString& text)
+{
+    const QTextOption::WrapMode mode =
+        OwnTextBreaksAnywhere(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
+}
+
+// The pasted text joins the memo's text before the memo lays it out.
+void OwnTextMemo::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText())
+        FitWrapModeTo(toPlainText() + source->text());
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 TEgentext::TEgentext()
     : VForm(QStringLiteral("Egen text"), QSize(743, 420)), FontDialogMemo(DesignedMemoFont())
 {
@@ -45,7 +65,7 @@ TEgentext::TEgentext()
 
 void TEgentext::BuildComponents()
 {
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new OwnTextMemo(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,9 +102,10 @@ void TEgentext::BuildComponents()
     connect(Lesain, &QPushButton::clicked, this, &TEgentext::LesainClick);
     connect(Spara, &QPushButton::clicked, this, &TEgentext::SparaClick);
     connect(Tillbaka, &QPushButton::clicked, this, &QWidget::close);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TEgentext::PublishOwnText);
-    // The document reports a change before the memo lays the new text out.
-    connect(Memo1->document(), &QTextDocument::contentsChange, this, &TEgentext::FitWrapModeToText);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this]() {
+        Memo1->FitWrapModeTo(Memo1->toPlainText());
+        PublishOwnText();
+    });
 }
 
 void TEgentext::FormCreate()
@@ -110,7 +131,7 @@ void TEgentext::ApplyState(const OwnTextState& state)
     FontDialogMemo.setFont(ToQFont(state.font));
     Memo1->setFont(FontDialogMemo.font());
     SetMemoWidth(state.memoWidth);
-    FitWrapModeTo(state.text);
+    Memo1->FitWrapModeTo(state.text);
     Memo1->setPlainText(state.text);
     PublishOwnText();
 }
@@ -145,19 +166,6 @@ QStringList TEgentext::ShownLines() const
             lines << QString();
     }
     return lines;
-}
-
-void TEgentext::FitWrapModeTo(const QString& text)
-{
-    const QTextOption::WrapMode mode =
-        OwnTextBreaksAnywhere(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    if (Memo1->wordWrapMode() != mode)
-        Memo1->setWordWrapMode(mode);
-}
-
-void TEgentext::FitWrapModeToText()
-{
-    FitWrapModeTo(Memo1->toPlainText());
 }
 
 void TEgentext::PublishOwnText() const
