@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the reader of the own text's files: the first byte splits the rest
-// into "inst1.mmo" (font and width) and "inst2.mmo" (the text). The width read must stay
-// within its limits.
+// into "inst1.mmo" (font and width) and "inst2.mmo" (the text). A refused file changes nothing;
+// a taken one keeps the width within its limits and the font's name short and printable.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -17,8 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList fontLines = SplitTextLines(DecodeWindows1252(bytes.left(split)));
     const QStringList textLines = SplitTextLines(DecodeWindows1252(bytes.mid(split)));
     const OwnTextState current{QStringLiteral("Plats för egen text."), PrintFont{}, 285};
-    const OwnTextState read = ReadOwnTextFiles(current, fontLines, textLines, 147, 699);
-    if (read.memoWidth < 147 || read.memoWidth > 699 || read.font.pointSize < 1)
+    const std::optional<OwnTextState> read = ReadOwnTextFiles(current, fontLines, textLines, 147, 699);
+    if (!read)
+        return 0;
+    if (read->memoWidth < 147 || read->memoWidth > 699 || read->font.pointSize < 1 ||
+        (read->font.family != current.font.family && !IsFontName(read->font.family)))
         std::abort();
     return 0;
 }

@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <limits>
 
 #include "output/couponhorses.h"
 #include "output/reserves.h"
 #include "platform/numbers.h"
+#include "platform/settingsfile.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -50,6 +52,16 @@ private:
     qsizetype next_ = 0;
     bool failed_ = false;
 };
+
+// What each of the 21 lines holds: the margins, the size, the strokes, the stake, the kind,
+// the font's name and size, the orientation, the styles, the stored number, the shifts, the
+// rotation, the numbering and the V6 box.
+const std::array<SettingsLineCheck, 21> LinePlaces = {
+    IsSettingsNumber, IsSettingsNumber, IsSettingsNumber, IsSettingsNumber, IsSettingsNumber,
+    IsSettingsNumber, IsSettingsWord,   IsSettingsWord,   IsFontName,       IsSettingsNumber,
+    IsSettingsWord,   IsSettingsWord,   IsSettingsWord,   IsSettingsWord,   IsSettingsWord,
+    IsSettingsNumber, IsSettingsNumber, IsSettingsNumber, IsSettingsNumber, IsSettingsWord,
+    IsSettingsWord};
 
 constexpr SettingLimits AnyNumber{std::numeric_limits<int32>::min(), std::numeric_limits<int32>::max()};
 constexpr SettingLimits FontSizeLimits{1, 999};
@@ -276,8 +288,11 @@ QString PrintPages(PrintCanvas& canvas, const TCouponFormSettings& settings, con
 
 }  // namespace
 
-TCouponFormSettings ParseCouponFormSettings(const QStringList& lines, const TCouponFormSettings& current)
+std::optional<TCouponFormSettings> ParseCouponFormSettings(const QStringList& lines,
+                                                           const TCouponFormSettings& current)
 {
+    if (!EveryLineFitsItsPlace(lines, LinePlaces))
+        return std::nullopt;
     TCouponFormSettings s = current;
     SettingsLines in(lines);
     in.Number(s.topMargin, MarginLimits);
@@ -337,13 +352,13 @@ QString CouponFormSettingsPath(const QString& folder)
     return folder + (found.isEmpty() ? CouponFormSettingsFileName : found.first());
 }
 
-void ReadCouponFormSettings(const QString& folder)
+QString ReadCouponFormSettings(const QString& folder)
 {
-    const QString path = CouponFormSettingsPath(folder);
-    if (!QFileInfo::exists(path))
-        return;
-    if (const std::optional<QStringList> lines = ReadTextLines(path))
-        CouponFormSettings = ParseCouponFormSettings(*lines, CouponFormSettings);
+    const SettingsFileLoad<TCouponFormSettings> load = LoadSettingsFile(
+        CouponFormSettingsPath(folder), CouponFormSettings,
+        [](const QStringList& lines) { return ParseCouponFormSettings(lines, CouponFormSettings); });
+    CouponFormSettings = load.settings;
+    return load.message;
 }
 
 bool WriteCouponFormSettings(const QString& folder)

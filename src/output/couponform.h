@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "model/variabl.h"
@@ -34,14 +35,17 @@ constexpr SettingLimits RotationLimits{-20, 20};
 constexpr SettingLimits ThicknessLimits{-20, 20};
 constexpr SettingLimits StrokeLengthLimits{5, 99};
 
-// The settings as the file "ninstV75.kup" holds them; lines that cannot be read keep what
-// the settings held (the margins then become 100 and the font's size 10).
-TCouponFormSettings ParseCouponFormSettings(const QStringList& lines, const TCouponFormSettings& current);
+// The settings as the file "ninstV75.kup" holds them, or nothing when a line is not what its
+// place holds (a whole number, a word, a font's name). When the file ends early (an older
+// layout), what was read stays and the margins become 100 and the font's size 10.
+std::optional<TCouponFormSettings> ParseCouponFormSettings(const QStringList& lines,
+                                                           const TCouponFormSettings& current);
 QStringList CouponFormSettingsLines(const TCouponFormSettings& settings);
 // The file in folder (a path ending in a separator), its name matched in any letter case.
 QString CouponFormSettingsPath(const QString& folder);
-// Reads the file into CouponFormSettings when it exists.
-void ReadCouponFormSettings(const QString& folder);
+// Reads the file into CouponFormSettings when it exists; a file that cannot be read or is
+// refused changes nothing and gives the message to show (empty otherwise).
+QString ReadCouponFormSettings(const QString& folder);
 // Writes CouponFormSettings; false when the file could not be written.
 bool WriteCouponFormSettings(const QString& folder);
 

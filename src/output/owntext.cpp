@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -13,6 +14,9 @@ QString Word(bool on, const char* yes, const char* no)
     return QString::fromUtf8(on ? yes : no);
 }
 
+constexpr int32 FontSizeLine = 1;
+constexpr int32 WidthLine = 6;
+
 // A size that no font has counts as not a number.
 bool ReadFontSize(const QString& line, double& size)
 {
@@ -23,15 +27,26 @@ bool ReadFontSize(const QString& line, double& size)
     return true;
 }
 
-// Applies the lines of "inst1.mmo" to state in their order; false when one is missing or
-// not a number (what came before stays).
+bool IsFontSize(const QString& line)
+{
+    double size = 0;
+    return ReadFontSize(line, size);
+}
+
+// What each of the seven lines holds: the font's name and size, the four styles, the width.
+const std::array<SettingsLineCheck, 7> FontLinePlaces = {
+    IsFontName, IsFontSize, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsNumber};
+
+// Applies the checked lines of "inst1.mmo" to state in their order; false when the file ends
+// early (what came before stays).
 bool ApplyFontLines(OwnTextState& state, const QStringList& lines, int32 minWidth, int32 maxWidth)
 {
     if (lines.isEmpty())
         return false;
     state.font.family = lines.at(0);
-    if (lines.size() < 2 || !ReadFontSize(lines.at(1), state.font.pointSize))
+    if (lines.size() <= FontSizeLine)
         return false;
+    ReadFontSize(lines.at(FontSizeLine), state.font.pointSize);
     state.font.bold = state.font.italic = state.font.underline = state.font.strikeOut = false;
     bool* styles[] = {&state.font.bold, &state.font.italic, &state.font.underline, &state.font.strikeOut};
     const char* words[] = {"Fet", "Kursiv", "Understruken", "Genomstruken"};
@@ -40,12 +55,15 @@ bool ApplyFontLines(OwnTextState& state, const QStringList& lines, int32 minWidt
             return false;
         *styles[i] = lines.at(i + 2) == QLatin1String(words[i]);
     }
-    int32 width = 0;
-    if (lines.size() < 7 || !TryParseInt(lines.at(6), width))
+    if (lines.size() <= WidthLine)
         return false;
-    state.memoWidth = std::clamp(width, minWidth, maxWidth);
+    state.memoWidth = std::clamp(IntOr(lines.at(WidthLine), state.memoWidth), minWidth, maxWidth);
     return true;
 }
+
+// A run of characters without a blank longer than this breaks anywhere: no memo is wide
+// enough to show so many characters on one line.
+constexpr qsizetype LongestRunBrokenBetweenWords = 500;
 
 }  // namespace
 
@@ -61,11 +79,15 @@ QStringList OwnTextFontLines(const OwnTextState& state)
             QString::number(state.memoWidth)};
 }
 
-OwnTextState ReadOwnTextFiles(const OwnTextState& current, const std::optional<QStringList>& fontLines,
-                              const std::optional<QStringList>& textLines, int32 minWidth, int32 maxWidth)
+std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
+                                             const std::optional<QStringList>& fontLines,
+                                             const std::optional<QStringList>& textLines, int32 minWidth,
+                                             int32 maxWidth)
 {
     if (!fontLines)
         return current;
+    if (!EveryLineFitsItsPlace(*fontLines, FontLinePlaces))
+        return std::nullopt;
     OwnTextState state = current;
     if (!ApplyFontLines(state, *fontLines, minWidth, maxWidth) || !textLines) {
         state.font.pointSize = 10;
@@ -75,13 +97,25 @@ OwnTextState ReadOwnTextFiles(const OwnTextState& current, const std::optional<Q
     return state;
 }
 
-OwnTextState LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth)
+OwnTextLoad LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth)
 {
-    const QString fontPath = folder + OwnTextFontFileName;
-    if (!QFileInfo::exists(fontPath))
-        return current;
-    return ReadOwnTextFiles(current, ReadTextLines(fontPath), ReadTextLines(folder + OwnTextTextFileName),
-                            minWidth, maxWidth);
+    const QString textPath = folder + OwnTextTextFileName;
+    if (QFileInfo::exists(folder + OwnTextFontFileName) && QFileInfo(textPath).size() > OwnTextMaxBytes)
+        return {current, OwnTextTooLargeMessage};
+    return LoadSettingsFile(folder + OwnTextFontFileName, current, [&](const QStringList& fontLines) {
+        return ReadOwnTextFiles(current, fontLines, ReadTextLines(textPath), minWidth, maxWidth);
+    });
+}
+
+bool OwnTextBreaksAnywhere(const QString& text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > LongestRunBrokenBetweenWords)
+            return true;
+    }
+    return false;
 }
 
 QString SaveOwnText(const OwnTextState& state, const QString& folder)

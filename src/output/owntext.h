@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "model/variabl.h"
+#include "platform/settingsfile.h"
 
 inline const QString OwnTextFontFileName = QStringLiteral("inst1.mmo");
 inline const QString OwnTextTextFileName = QStringLiteral("inst2.mmo");
@@ -25,16 +26,35 @@ struct OwnTextState {
 // The seven lines of "inst1.mmo": font name, size, the four styles, the memo's width.
 QStringList OwnTextFontLines(const OwnTextState& state);
 
-// The state after "Läs in" from the lines of the two files (nothing: the file is missing or
-// unreadable). Without "inst1.mmo" nothing changes. Its lines are taken one by one; when one
-// is missing or not a number, the rest is skipped and the font's size becomes 10. The text is
-// replaced only when "inst1.mmo" was read whole and "inst2.mmo" was read, so a failed read
-// never loses the text on screen. A width is kept within minWidth ... maxWidth.
-OwnTextState ReadOwnTextFiles(const OwnTextState& current, const std::optional<QStringList>& fontLines,
-                              const std::optional<QStringList>& textLines, int32 minWidth, int32 maxWidth);
+// The largest own text "Läs in" takes: a text file larger than this is no own text.
+inline constexpr qint64 OwnTextMaxBytes = 1024 * 1024;
+inline const QString OwnTextTooLargeMessage = QStringLiteral(
+    "Filen inst2.mmo är större än 1 MB och är ingen egen text. Den lästes inte in; texten är "
+    "oförändrad.");
 
-// Reads both files of folder (a path ending in a separator) into a new state.
-OwnTextState LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth);
+// The state after "Läs in" from the lines of the two files (nothing: the file is missing or
+// unreadable), or nothing when a line of "inst1.mmo" is not what its place holds (a font's
+// name, a size of 1-999, a word, a whole number). Without "inst1.mmo" nothing changes. When
+// the file ends early (an older layout) or "inst2.mmo" is missing, what was read stays and the
+// font's size becomes 10. The text is replaced only when "inst1.mmo" was read whole and
+// "inst2.mmo" was read, so a failed read never loses the text on screen. A width is kept
+// within minWidth ... maxWidth.
+std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
+                                             const std::optional<QStringList>& fontLines,
+                                             const std::optional<QStringList>& textLines, int32 minWidth,
+                                             int32 maxWidth);
+
+// Reads both files of folder (a path ending in a separator) into a new state. A refused
+// "inst1.mmo" or a "inst2.mmo" larger than OwnTextMaxBytes keeps current and gives the
+// message to show.
+using OwnTextLoad = SettingsFileLoad<OwnTextState>;
+OwnTextLoad LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth);
+
+// Whether the memo and the print break the text's lines anywhere rather than between words:
+// so they do once a run of characters without a blank is longer than a line could ever be,
+// since breaking such a run between words costs time that grows with the square of its length.
+bool OwnTextBreaksAnywhere(const QString& text);
+
 // Writes both files to folder; the message to show when one could not be written ("inst2.mmo"
 // is not written when "inst1.mmo" fails), empty when both were written.
 QString SaveOwnText(const OwnTextState& state, const QString& folder);

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "platform/settingsfile.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -43,8 +44,13 @@ const std::array<StyleWords, 4> kStyleLines = {{
 
 const std::array<const char*, 4> kSpacingWords = {"extrastort", "stort", "normalt", "litet"};
 
+// Indices of the lines.
+constexpr int kFirstMarginLine = 6;
+constexpr int kSpacingLine = 10;
+constexpr int kFontNameLine = 11;
+constexpr int kFontSizeLine = 12;
+constexpr int kFirstStyleLine = 14;
 constexpr int kLineCount = 18;
-constexpr int kFirstStyleLine = 14;  // index of line 15
 constexpr int kMaxMargin = 999;
 
 QString Word(bool set, const char* word)
@@ -59,6 +65,24 @@ std::optional<int> WholeNumber(const QString& text)
     const int value = text.trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
+
+bool IsWholeNumber(const QString& line)
+{
+    return WholeNumber(line).has_value();
+}
+
+bool IsFontSize(const QString& line)
+{
+    const std::optional<int> size = WholeNumber(line);
+    return size && *size > 0;
+}
+
+// What each of the 18 lines holds: the boxes, the margins, the spacing, the font's name and
+// size, the orientation and the styles.
+const std::array<SettingsLineCheck, kLineCount> kLinePlaces = {
+    IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord,
+    IsWholeNumber,  IsWholeNumber,  IsWholeNumber,  IsWholeNumber,  IsSettingsWord, IsFontName,
+    IsFontSize,     IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord, IsSettingsWord};
 
 }  // namespace
 
@@ -77,36 +101,27 @@ QStringList SystemPrintSettingsLines(const SystemPrintSettings& settings, bool p
     return lines;
 }
 
-SystemPrintSettings ReadSystemPrintSettings(const SystemPrintSettings& current, const QStringList& lines)
+std::optional<SystemPrintSettings> ReadSystemPrintSettings(const SystemPrintSettings& current,
+                                                           const QStringList& lines)
 {
+    if (!EveryLineFitsItsPlace(lines, kLinePlaces))
+        return std::nullopt;
     SystemPrintSettings s = current;
-    const int count = static_cast<int>(lines.size());
-    int line = 0;
-    for (const BoxWords& b : kBoxLines) {
-        if (line >= count)
-            return s;
-        s.*(b.box) = lines[line++] == QString::fromLatin1(b.ticked);
-    }
-    for (int SystemPrintSettings::*margin : kMarginLines) {
-        if (line >= count)
-            return s;
-        s.*margin = std::clamp(WholeNumber(lines[line++]).value_or(0), 0, kMaxMargin);
-    }
-    if (line >= count)
-        return s;
-    for (std::size_t i = 0; i < kSpacingWords.size(); ++i)
-        if (lines[line] == QString::fromLatin1(kSpacingWords[i]))
-            s.spacing = static_cast<LineSpacing>(i);
-    ++line;
-    if (line >= count)
-        return s;
-    s.font.family = lines[line++];
-    if (line >= count)
-        return s;
-    const std::optional<int> size = WholeNumber(lines[line++]);
-    if (!size || *size <= 0)
-        return s;
-    s.font.pointSize = *size;
+    const int count = static_cast<int>(std::min<qsizetype>(lines.size(), kLineCount));
+    for (int line = 0; line < std::min(count, kFirstMarginLine); ++line)
+        s.*(kBoxLines[static_cast<std::size_t>(line)].box) =
+            lines[line] == QString::fromLatin1(kBoxLines[static_cast<std::size_t>(line)].ticked);
+    for (int line = kFirstMarginLine; line < std::min(count, kSpacingLine); ++line)
+        s.*(kMarginLines[static_cast<std::size_t>(line - kFirstMarginLine)]) =
+            std::clamp(*WholeNumber(lines[line]), 0, kMaxMargin);
+    if (count > kSpacingLine)
+        for (std::size_t i = 0; i < kSpacingWords.size(); ++i)
+            if (lines[kSpacingLine] == QString::fromLatin1(kSpacingWords[i]))
+                s.spacing = static_cast<LineSpacing>(i);
+    if (count > kFontNameLine)
+        s.font.family = lines[kFontNameLine];
+    if (count > kFontSizeLine)
+        s.font.pointSize = *WholeNumber(lines[kFontSizeLine]);
     if (count < kLineCount)
         return s;
     for (std::size_t i = 0; i < kStyleLines.size(); ++i)
@@ -115,10 +130,11 @@ SystemPrintSettings ReadSystemPrintSettings(const SystemPrintSettings& current, 
     return s;
 }
 
-SystemPrintSettings LoadSystemPrintSettings(const SystemPrintSettings& current, const QString& folder)
+SystemPrintSettingsLoad LoadSystemPrintSettings(const SystemPrintSettings& current, const QString& folder)
 {
-    const std::optional<QStringList> lines = ReadTextLines(folder + SystemPrintSettingsFileName);
-    return lines ? ReadSystemPrintSettings(current, *lines) : current;
+    return LoadSettingsFile(folder + SystemPrintSettingsFileName, current, [&](const QStringList& lines) {
+        return ReadSystemPrintSettings(current, lines);
+    });
 }
 
 QString SaveSystemPrintSettings(const SystemPrintSettings& settings, bool portrait, const QString& folder)

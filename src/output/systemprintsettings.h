@@ -6,7 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "platform/printcanvas.h"
+#include "platform/settingsfile.h"
 
 inline const QString SystemPrintSettingsFileName = QStringLiteral("ninst.pap");
 inline const QString SystemPrintSettingsWriteFailedMessage =
@@ -35,14 +38,17 @@ struct SystemPrintSettings {
 // The 18 lines of the file; portrait is the printer's orientation for line 14.
 QStringList SystemPrintSettingsLines(const SystemPrintSettings& settings, bool portrait);
 
-// The settings after reading the file's lines over current. Lines 1-6 tick a box only on
-// their exact word; a margin that is not a whole number gives 0 and is kept within 0-999; a
-// spacing word that matches none leaves the spacing; a size that is not a whole number ends
-// the reading there; the styles of lines 15-18 replace the font's styles. A file that ends
-// early keeps what was read before the end.
-SystemPrintSettings ReadSystemPrintSettings(const SystemPrintSettings& current, const QStringList& lines);
+// The settings after reading the file's lines over current, or nothing when a line is not
+// what its place holds (a word, a whole number, a font's name, a size above 0). Lines 1-6 tick
+// a box only on their exact word; a margin is kept within 0-999; a spacing word that matches
+// none leaves the spacing; the styles of lines 15-18 replace the font's styles. A file that
+// ends early (an older layout) keeps what was read before the end.
+std::optional<SystemPrintSettings> ReadSystemPrintSettings(const SystemPrintSettings& current,
+                                                           const QStringList& lines);
 
-// Reads folder + "ninst.pap" over current; a missing or unreadable file changes nothing.
-SystemPrintSettings LoadSystemPrintSettings(const SystemPrintSettings& current, const QString& folder);
+// Reads folder + "ninst.pap" over current: a missing file changes nothing; one that cannot be
+// read or is refused changes nothing and gives the message to show.
+using SystemPrintSettingsLoad = SettingsFileLoad<SystemPrintSettings>;
+SystemPrintSettingsLoad LoadSystemPrintSettings(const SystemPrintSettings& current, const QString& folder);
 // Writes folder + "ninst.pap"; the message to show when it could not be written, else empty.
 QString SaveSystemPrintSettings(const SystemPrintSettings& settings, bool portrait, const QString& folder);

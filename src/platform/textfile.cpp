@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -88,6 +89,13 @@ std::optional<QStringList> ReadTextLines(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return SplitTextLines(DecodeWindows1252(bytes));
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path, qint64 maxBytes)
+{
+    if (QFileInfo(path).size() > maxBytes)
+        return std::nullopt;
+    return ReadTextLines(path);
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines)

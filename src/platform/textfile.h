@@ -19,6 +19,8 @@ QStringList SplitTextLines(const QString& text);
 
 // The file's lines, or nothing when the file cannot be opened or read.
 std::optional<QStringList> ReadTextLines(const QString& path);
+// The same for a file of at most maxBytes; a larger file is refused before it is read.
+std::optional<QStringList> ReadTextLines(const QString& path, qint64 maxBytes);
 // Writes the lines, replacing the file only when the whole text was written; false when the
 // file could not be written (an existing file is then left as it was).
 bool WriteTextLines(const QString& path, const QStringList& lines);

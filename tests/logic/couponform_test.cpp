@@ -169,7 +169,7 @@ TEST_F(CouponFormTest, SettingsFileRoundTrip)
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
     ASSERT_TRUE(WriteTextLines(folder + QStringLiteral("NINSTV75.KUP"), lines));
-    ReadCouponFormSettings(folder);
+    EXPECT_EQ(ReadCouponFormSettings(folder), QString());
     EXPECT_EQ(CouponFormSettings, settings);
     CouponFormSettings.rotation = -9;
     ASSERT_TRUE(WriteCouponFormSettings(folder));
@@ -184,7 +184,7 @@ TEST_F(CouponFormTest, SettingsFileReadingRules)
     lines[10] = QStringLiteral("portrait");
     TCouponFormSettings start;
     start.kind = CouponFormKind::OldLong;
-    const TCouponFormSettings read = ParseCouponFormSettings(lines, start);
+    const TCouponFormSettings read = *ParseCouponFormSettings(lines, start);
     EXPECT_EQ(read.width, 1700);
     EXPECT_EQ(read.kind, CouponFormKind::OldLong);
     EXPECT_FALSE(read.portrait);
@@ -194,15 +194,53 @@ TEST_F(CouponFormTest, SettingsFileReadingRules)
     shortFile[0] = QStringLiteral("300");
     shortFile[2] = QStringLiteral("570");
     start.font.pointSize = 14;
-    const TCouponFormSettings partial = ParseCouponFormSettings(shortFile, start);
+    const TCouponFormSettings partial = *ParseCouponFormSettings(shortFile, start);
     EXPECT_EQ(partial.topMargin, 100);
     EXPECT_EQ(partial.height, 570);
     EXPECT_EQ(partial.font.pointSize, 10);
     EXPECT_EQ(partial.strokeLength, start.strokeLength);
+}
 
-    // A number line that is not a number ends the reading there.
-    lines[4] = QStringLiteral("tio");
-    EXPECT_EQ(ParseCouponFormSettings(lines, start).strokeLength, start.strokeLength);
+// A line that is not what its place holds refuses the whole file, however late it stands.
+TEST_F(CouponFormTest, ALineOutOfPlaceRefusesTheSettingsFile)
+{
+    const struct {
+        int line;
+        QString text;
+    } cases[] = {
+        {1, QStringLiteral("tio")},         {6, QString()},
+        {7, QStringLiteral("ja ja")},       {9, QString()},
+        {9, QString(65, QLatin1Char('M'))}, {10, QStringLiteral("12pt")},
+        {15, QStringLiteral("\x01")},       {19, QStringLiteral("4,5")},
+        {21, QStringLiteral("Ja\x7f")},
+    };
+    for (const auto& c : cases) {
+        QStringList lines = CouponFormSettingsLines(TCouponFormSettings());
+        lines[c.line - 1] = c.text;
+        EXPECT_FALSE(ParseCouponFormSettings(lines, TCouponFormSettings())) << c.line;
+    }
+}
+
+// A binary file, or one larger than any settings file, keeps the settings in use and says so.
+TEST_F(CouponFormTest, AFileThatIsNoSettingsFileChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    QByteArray binary;
+    for (int i = 0; i < 400; ++i)
+        binary += static_cast<char>((i * 29 + 11) % 256);
+    QByteArray large =
+        EncodeWindows1252(CouponFormSettingsLines(TCouponFormSettings()).join(QStringLiteral("\r\n")));
+    large += QByteArray(5000, '\n');
+    CouponFormSettings.rotation = 5;
+    const TCouponFormSettings before = CouponFormSettings;
+    for (const QByteArray& bytes : {binary, large}) {
+        ASSERT_TRUE(WriteFileBytes(folder + QStringLiteral("ninstV75.kup"), bytes));
+        EXPECT_EQ(ReadCouponFormSettings(folder),
+                  QStringLiteral("Filen ninstV75.kup är ingen inställningsfil och lästes inte in. "
+                                 "Inställningarna är oförändrade."));
+        EXPECT_EQ(CouponFormSettings, before);
+    }
 }
 
 }  // namespace

@@ -23,7 +23,20 @@ protected:
         return OwnTextState{QStringLiteral("Min text\nrad två"),
                             PrintFont{QStringLiteral("MS Sans Serif"), 8}, 285};
     }
-    OwnTextState Load(const OwnTextState& current) const { return LoadOwnText(current, folder_, 147, 699); }
+    OwnTextState Load(const OwnTextState& current) const
+    {
+        const OwnTextLoad load = LoadOwnText(current, folder_, 147, 699);
+        EXPECT_EQ(load.message, QString());
+        return load.settings;
+    }
+    void WriteFontFile(const QStringList& lines) const
+    {
+        ASSERT_TRUE(WriteTextLines(folder_ + QStringLiteral("inst1.mmo"), lines));
+    }
+    static QStringList SavedFontLines()
+    {
+        return {"Arial", "12", "Fet", "Kursiv", "ejUnderstruken", "ejGenomstruken", "291"};
+    }
 
     QTemporaryDir dir_;
     QString folder_;
@@ -52,15 +65,88 @@ TEST_F(OwnTextTest, FailedLoadKeepsTheTextOnScreen)
     EXPECT_EQ(loaded.font, (PrintFont{QStringLiteral("Arial"), 10, false, true}));
     EXPECT_EQ(loaded.memoWidth, 303);
 
-    // A damaged width line: the text stays even though "inst2.mmo" is there.
+    // A file of an older, shorter layout: what it holds, the size 10, the text kept.
     ASSERT_TRUE(WriteTextLines(folder_ + QStringLiteral("inst2.mmo"), {"Ny text"}));
-    ASSERT_TRUE(
-        WriteTextLines(folder_ + QStringLiteral("inst1.mmo"), {"Arial", "12", "Fet", "", "", "", "bred"}));
+    WriteFontFile({"Arial", "12", "Fet"});
     loaded = Load(OnScreen());
     EXPECT_EQ(loaded.text, OnScreen().text);
-    EXPECT_EQ(loaded.font.pointSize, 10);
-    EXPECT_TRUE(loaded.font.bold);
+    EXPECT_EQ(loaded.font, (PrintFont{QStringLiteral("Arial"), 10, true}));
     EXPECT_EQ(loaded.memoWidth, 285);
+}
+
+// A line that is not what its place holds refuses the file: the font, the width and the text
+// on screen stay, and the user is told.
+TEST_F(OwnTextTest, ALineOutOfPlaceRefusesTheFile)
+{
+    ASSERT_TRUE(WriteTextLines(folder_ + QStringLiteral("inst2.mmo"), {"Ny text"}));
+    const struct {
+        int line;
+        QString text;
+    } cases[] = {
+        {1, QString()},
+        {1, QString(65, QLatin1Char('A'))},
+        {1, QStringLiteral("Arial\x01\x02")},
+        {2, QStringLiteral("tolv")},
+        {2, QStringLiteral("0")},
+        {3, QString()},
+        {5, QStringLiteral("ej Understruken")},
+        {7, QStringLiteral("bred")},
+    };
+    for (const auto& c : cases) {
+        QStringList lines = SavedFontLines();
+        lines[c.line - 1] = c.text;
+        WriteFontFile(lines);
+        const OwnTextLoad load = LoadOwnText(OnScreen(), folder_, 147, 699);
+        EXPECT_EQ(load.settings, OnScreen()) << c.line;
+        EXPECT_EQ(load.message, QStringLiteral("Filen inst1.mmo är ingen inställningsfil och lästes inte in. "
+                                               "Inställningarna är oförändrade."))
+            << c.line;
+    }
+}
+
+// Neither a binary "inst1.mmo", nor one larger than a settings file, nor a text larger than
+// 1 MB is taken; each is refused before anything changes.
+TEST_F(OwnTextTest, FilesThatAreNoOwnTextChangeNothing)
+{
+    QByteArray binary;
+    for (int i = 0; i < 300; ++i)
+        binary += static_cast<char>((i * 91) % 256);
+    QByteArray large =
+        EncodeWindows1252(SavedFontLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    large += QByteArray(5000, 'A');
+    ASSERT_TRUE(WriteTextLines(folder_ + QStringLiteral("inst2.mmo"), {"Ny text"}));
+    for (const QByteArray& bytes : {binary, large}) {
+        ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst1.mmo"), bytes));
+        const OwnTextLoad load = LoadOwnText(OnScreen(), folder_, 147, 699);
+        EXPECT_EQ(load.settings, OnScreen());
+        EXPECT_TRUE(load.message.startsWith(QStringLiteral("Filen inst1.mmo är ingen inställningsfil")));
+    }
+
+    WriteFontFile(SavedFontLines());
+    // Short lines, so that the whole text is quick to lay out wherever it is taken.
+    QByteArray text;
+    while (text.size() <= OwnTextMaxBytes)
+        text += "rad\r\n";
+    ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst2.mmo"), text));
+    const OwnTextLoad load = LoadOwnText(OnScreen(), folder_, 147, 699);
+    EXPECT_EQ(load.settings, OnScreen());
+    EXPECT_EQ(load.message,
+              QStringLiteral("Filen inst2.mmo är större än 1 MB och är ingen egen text. Den lästes "
+                             "inte in; texten är oförändrad."));
+
+    text.chop(text.size() - OwnTextMaxBytes);  // exactly 1 MB is taken
+    ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst2.mmo"), text));
+    EXPECT_EQ(Load(OnScreen()).font.family, QStringLiteral("Arial"));
+}
+
+// Only a run of more than 500 characters without a blank breaks anywhere; line breaks and
+// blanks end a run.
+TEST_F(OwnTextTest, OnlyAVeryLongRunBreaksAnywhere)
+{
+    const QString run(500, QLatin1Char('x'));
+    EXPECT_FALSE(OwnTextBreaksAnywhere(QString()));
+    EXPECT_FALSE(OwnTextBreaksAnywhere(run + QLatin1Char(' ') + run + QLatin1Char('\n') + run));
+    EXPECT_TRUE(OwnTextBreaksAnywhere(QStringLiteral("ord ") + run + QLatin1Char('y')));
 }
 
 TEST_F(OwnTextTest, ConditionComments)

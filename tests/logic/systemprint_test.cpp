@@ -39,7 +39,7 @@ TEST(SystemPrintSettingsFile, RoundTripThroughTheFolderKeepsEverySetting)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString folder = dir.path() + QLatin1Char('/');
-    const SystemPrintSettings saved = ReadSystemPrintSettings(SystemPrintSettings(), SavedLines());
+    const SystemPrintSettings saved = *ReadSystemPrintSettings(SystemPrintSettings(), SavedLines());
     ASSERT_TRUE(SaveSystemPrintSettings(saved, false, folder).isEmpty());
     const std::optional<QStringList> lines = ReadTextLines(folder + SystemPrintSettingsFileName);
     ASSERT_TRUE(lines);
@@ -47,7 +47,9 @@ TEST(SystemPrintSettingsFile, RoundTripThroughTheFolderKeepsEverySetting)
     EXPECT_EQ(lines->at(0), QStringLiteral("ejRank"));
     EXPECT_EQ(lines->at(10), QStringLiteral("litet"));
     EXPECT_EQ(lines->at(13), QStringLiteral("Landscape"));
-    EXPECT_EQ(LoadSystemPrintSettings(SystemPrintSettings(), folder), saved);
+    const SystemPrintSettingsLoad load = LoadSystemPrintSettings(SystemPrintSettings(), folder);
+    EXPECT_EQ(load.settings, saved);
+    EXPECT_EQ(load.message, QString());
     EXPECT_EQ(saved.font, (PrintFont{QStringLiteral("DejaVu Serif"), 11, true, false, true, false}));
     EXPECT_FALSE(SaveSystemPrintSettings(saved, true, folder + QStringLiteral("missing/")).isEmpty());
 }
@@ -64,16 +66,9 @@ TEST(SystemPrintSettingsFile, ReadingRules)
     const Case cases[] = {
         {"box word in lower case clears", 3, "vinnare",
          [](const auto& s) { return !s.winners && s.chances; }},
-        {"margin not a number gives 0, rest read", 8, "x",
-         [](const auto& s) { return s.bottomMm == 0 && s.leftMm == 20 && s.spacing == LineSpacing::Small; }},
         {"margin kept within 0-999", 7, "1500", [](const auto& s) { return s.topMm == 999; }},
         {"unknown spacing keeps the choice", 11, "tät",
          [](const auto& s) { return s.spacing == LineSpacing::Normal; }},
-        {"size not a number: face read, size and styles kept", 13, "elva",
-         [](const auto& s) {
-             return s.font.family == QStringLiteral("DejaVu Serif") && s.font.pointSize == 10 && !s.font.bold;
-         }},
-        {"orientation line is never read", 14, "rubbish", [](const auto& s) { return s.font.underline; }},
         {"short file keeps what was read", -9, "",
          [](const auto& s) { return s.leftMm == 20 && s.rightMm == 0 && s.spacing == LineSpacing::Normal; }},
         {"file without styles keeps the styles", -17, "",
@@ -85,7 +80,60 @@ TEST(SystemPrintSettingsFile, ReadingRules)
             lines[c.line - 1] = QString::fromUtf8(c.text);
         if (c.line < 0)
             lines = lines.mid(0, -c.line);
-        EXPECT_TRUE(c.expect(ReadSystemPrintSettings(defaults, lines))) << c.name;
+        const std::optional<SystemPrintSettings> read = ReadSystemPrintSettings(defaults, lines);
+        ASSERT_TRUE(read) << c.name;
+        EXPECT_TRUE(c.expect(*read)) << c.name;
+    }
+}
+
+// A line that is not what its place holds refuses the whole file, however early it stands.
+TEST(SystemPrintSettingsFile, ALineOutOfPlaceRefusesTheFile)
+{
+    const struct {
+        int line;
+        QString text;
+    } cases[] = {
+        {1, QStringLiteral("Rank\x01")},
+        {6, QString()},
+        {8, QStringLiteral("x")},
+        {10, QStringLiteral("12 mm")},
+        {11, QStringLiteral("normalt!")},
+        {12, QString()},
+        {12, QString(65, QLatin1Char('A'))},
+        {12, QStringLiteral("Arial\tBold")},
+        {13, QStringLiteral("elva")},
+        {13, QStringLiteral("0")},
+        {14, QStringLiteral("Portrait 2")},
+        {18, QStringLiteral("ejGenomstruken\x7f")},
+    };
+    for (const auto& c : cases) {
+        QStringList lines = SavedLines();
+        lines[c.line - 1] = c.text;
+        EXPECT_FALSE(ReadSystemPrintSettings(SystemPrintSettings(), lines))
+            << c.line << " " << c.text.toStdString();
+    }
+}
+
+// A file that is no settings file keeps the settings in use and says so; so does one larger
+// than any settings file, whatever it starts with.
+TEST(SystemPrintSettingsFile, AFileThatIsNoSettingsFileChangesNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.path() + QLatin1Char('/');
+    QByteArray binary;
+    for (int i = 0; i < 600; ++i)
+        binary += static_cast<char>((i * 37) % 256);
+    QByteArray large = EncodeWindows1252(SavedLines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    large += QByteArray(5000, 'x');
+    SystemPrintSettings current;
+    current.topMm = 7;
+    for (const QByteArray& bytes : {binary, large}) {
+        ASSERT_TRUE(WriteFileBytes(folder + SystemPrintSettingsFileName, bytes));
+        const SystemPrintSettingsLoad load = LoadSystemPrintSettings(current, folder);
+        EXPECT_EQ(load.settings, current);
+        EXPECT_EQ(load.message, QStringLiteral("Filen ninst.pap är ingen inställningsfil och lästes inte in. "
+                                               "Inställningarna är oförändrade."));
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include "model/notify.h"
@@ -16,6 +18,7 @@
 #include "output/ui/txtfil.h"
 #include "output/ui/xtratext.h"
 #include "platform/settingsdir.h"
+#include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
 #include "support/filesizelimit.h"
@@ -154,6 +157,74 @@ TEST_F(OwnTextWindow, PrintedLinesFollowTheMemosWidth)
     EXPECT_TRUE(OwnTextLines.isEmpty());  // an empty memo prints no line
 }
 
+// A text of one very long run loads under the hourglass and breaks anywhere from the moment the
+// memo takes it, so that its layout takes time in proportion to its length; a pasted one too.
+// The printed lines are the memo's lines.
+TEST_F(OwnTextWindow, ALongRunLoadsUnderTheHourglassAndBreaksAnywhere)
+{
+    const QString run(3000, QLatin1Char('x'));
+    ASSERT_TRUE(
+        SaveOwnText({run + QStringLiteral("\nett två tre"), PrintFont{QStringLiteral("Arial"), 10}, 285},
+                    SettingsDir())
+            .isEmpty());
+    Egentext->Memo1->setPlainText(QStringLiteral("kort"));
+    // What the memo lays text out with when text arrives, and whether the hourglass shows then.
+    QTextOption::WrapMode modeWhenTaken = QTextOption::NoWrap;
+    bool hourglassWhenTaken = false;
+    const QMetaObject::Connection watch = QObject::connect(
+        Egentext->Memo1->document(), &QTextDocument::contentsChange, [&](int, int, int added) {
+            if (added == 0)
+                return;
+            modeWhenTaken = Egentext->Memo1->document()->defaultTextOption().wrapMode();
+            hourglassWhenTaken = QApplication::overrideCursor() != nullptr &&
+                                 QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        });
+    Egentext->Lesain->click();
+    EXPECT_TRUE(hourglassWhenTaken);
+    EXPECT_EQ(modeWhenTaken, QTextOption::WrapAnywhere);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_GT(OwnTextLines.size(), 2);
+    EXPECT_EQ(OwnTextLines.mid(0, OwnTextLines.size() - 1).join(QString()), run);
+    EXPECT_EQ(OwnTextLines.last(), QStringLiteral("ett två tre"));
+
+    // Text of words breaks between them again.
+    Egentext->Radera->click();
+    EXPECT_EQ(Egentext->Memo1->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QApplication::clipboard()->setText(run);
+    Egentext->Klistra->click();
+    QObject::disconnect(watch);
+    EXPECT_EQ(modeWhenTaken, QTextOption::WrapAnywhere);
+    EXPECT_EQ(Egentext->Memo1->toPlainText(), run);
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+}
+
+// A binary "inst1.mmo" or a text larger than 1 MB keeps the memo, its font and width.
+TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
+{
+    Egentext->Memo1->setPlainText(QStringLiteral("Min egen text"));
+    const OwnTextState before = Egentext->State();
+    QByteArray binary;
+    for (int i = 0; i < 300; ++i)
+        binary += static_cast<char>((i * 91 + 3) % 256);
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextFontFileName, binary));
+    ASSERT_TRUE(WriteTextLines(SettingsDir() + OwnTextTextFileName, {"annan text"}));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->State(), before);
+
+    ASSERT_TRUE(
+        SaveOwnText({QString(), PrintFont{QStringLiteral("Arial"), 12}, 291}, SettingsDir()).isEmpty());
+    QByteArray text;
+    while (text.size() <= OwnTextMaxBytes)
+        text += "en rad\r\n";
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, text));
+    Egentext->Lesain->click();
+    EXPECT_EQ(Egentext->State(), before);
+    EXPECT_EQ(TestDialogs().messages,
+              (QStringList{QStringLiteral("Filen inst1.mmo är ingen inställningsfil och lästes inte in. "
+                                          "Inställningarna är oförändrade."),
+                           OwnTextTooLargeMessage}));
+}
+
 class CouponFormWindow : public WindowSetTest {
 protected:
     void SetUp() override
@@ -219,6 +290,26 @@ TEST_F(CouponFormWindow, APrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
             << name;
         EXPECT_FALSE(QFile::exists(path)) << name;
     }
+}
+
+// A "ninstV75.kup" that is no settings file leaves the fields as they were and says so.
+TEST_F(CouponFormWindow, AFileThatIsNoSettingsFileLeavesTheFieldsAtTheStart)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString file = SettingsDir() + CouponFormSettingsFileName;
+    QByteArray binary;
+    for (int i = 0; i < 256; ++i)
+        binary += static_cast<char>(255 - i);
+    ASSERT_TRUE(WriteFileBytes(file, binary));
+    Fyllikup->skrivbrK->setValue(1650);
+    Fyllikup->FormCreate();
+    EXPECT_EQ(Fyllikup->skrivbrK->value(), 1650);
+    EXPECT_EQ(CouponFormSettings.width, 1650);
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Filen ninstV75.kup är ingen inställningsfil och lästes inte in. "
+                                         "Inställningarna är oförändrade.")});
+    QFile::remove(file);
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "output/ui/skrivaut.h"
 #include "pdftext.h"
 #include "platform/settingsdir.h"
+#include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
 #include "support/filesizelimit.h"
@@ -167,6 +168,28 @@ TEST_F(SystemPrintWindow, SavedSettingsComeBackAtTheNextStart)
     EXPECT_NE(Skriva->Settings(), saved);
     Skriva->FormCreate();
     EXPECT_EQ(Skriva->Settings(), saved);
+    QFile::remove(file);
+    Skriva->ResetToStartState();
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// A "ninst.pap" that is no settings file leaves the window as it was and says so at the start.
+TEST_F(SystemPrintWindow, AFileThatIsNoSettingsFileLeavesTheSettingsAtTheStart)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString file = SettingsDir() + SystemPrintSettingsFileName;
+    QByteArray binary;
+    for (int i = 0; i < 512; ++i)
+        binary += static_cast<char>((i * 53 + 7) % 256);
+    ASSERT_TRUE(WriteFileBytes(file, binary));
+    Skriva->tmarginal->setValue(12);
+    SystemPrintSettings before = Skriva->Settings();
+    before.font.pointSize = PointSizeOf(PrinterFont());  // where the start takes the size from
+    Skriva->FormCreate();
+    EXPECT_EQ(Skriva->Settings(), before);
+    EXPECT_EQ(TestDialogs().messages,
+              QStringList{QStringLiteral("Filen ninst.pap är ingen inställningsfil och lästes inte in. "
+                                         "Inställningarna är oförändrade.")});
     QFile::remove(file);
     Skriva->ResetToStartState();
     QStandardPaths::setTestModeEnabled(false);

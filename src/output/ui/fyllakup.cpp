@@ -179,10 +179,12 @@ void TFyllikup::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
     ScrollOnNarrowScreen();
-    ReadCouponFormSettings(SettingsDir());
+    const QString refused = ReadCouponFormSettings(SettingsDir());
     FontDialogV75.setFont(ToQFont(CouponFormSettings.font));
     SetPrinterFont(FontDialogV75.font());
     ShowSettings();
+    if (!refused.isEmpty())
+        ShowMessage(refused);
 }
 
 void TFyllikup::ResetToStartState()

@@ -158,7 +158,10 @@ void TSkriva::FormCreate()
     ScrollOnNarrowScreen();
     SystemPrintSettings start = Settings();
     start.font.pointSize = PointSizeOf(PrinterFont());
-    ApplySettings(LoadSystemPrintSettings(start, SettingsDir()));
+    const SystemPrintSettingsLoad load = LoadSystemPrintSettings(start, SettingsDir());
+    ApplySettings(load.settings);
+    if (!load.message.isEmpty())
+        ShowMessage(load.message);
 }
 
 void TSkriva::ApplySettings(const SystemPrintSettings& s)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include "model/colours.h"
 #include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/hourglass.h"
 #include "platform/ui/kit.h"
 #include "platform/ui/printercanvas.h"
 
@@ -31,6 +33,26 @@ QFont DesignedMemoFont()
 
 }  // namespace
 
+OwnTextMemo::OwnTextMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
+}
+
+void OwnTextMemo::FitWrapModeTo(const QString& text)
+{
+    const QTextOption::WrapMode mode =
+        OwnTextBreaksAnywhere(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
+}
+
+// The pasted text joins the memo's text before the memo lays it out.
+void OwnTextMemo::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText())
+        FitWrapModeTo(toPlainText() + source->text());
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 TEgentext::TEgentext()
     : VForm(QStringLiteral("Egen text"), QSize(743, 420)), FontDialogMemo(DesignedMemoFont())
 {
@@ -43,7 +65,7 @@ TEgentext::TEgentext()
 
 void TEgentext::BuildComponents()
 {
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new OwnTextMemo(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -80,7 +102,10 @@ void TEgentext::BuildComponents()
     connect(Lesain, &QPushButton::clicked, this, &TEgentext::LesainClick);
     connect(Spara, &QPushButton::clicked, this, &TEgentext::SparaClick);
     connect(Tillbaka, &QPushButton::clicked, this, &QWidget::close);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TEgentext::PublishOwnText);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this]() {
+        Memo1->FitWrapModeTo(Memo1->toPlainText());
+        PublishOwnText();
+    });
 }
 
 void TEgentext::FormCreate()
@@ -106,6 +131,7 @@ void TEgentext::ApplyState(const OwnTextState& state)
     FontDialogMemo.setFont(ToQFont(state.font));
     Memo1->setFont(FontDialogMemo.font());
     SetMemoWidth(state.memoWidth);
+    Memo1->FitWrapModeTo(state.text);
     Memo1->setPlainText(state.text);
     PublishOwnText();
 }
@@ -121,7 +147,7 @@ QStringList TEgentext::ShownLines() const
                             Memo1->verticalScrollBar()->sizeHint().width() -
                             2 * Memo1->document()->documentMargin();
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(Memo1->wordWrapMode());
     QStringList lines;
     const QString text = Memo1->toPlainText();
     if (text.isEmpty())
@@ -192,7 +218,15 @@ void TEgentext::SparaClick()
 
 void TEgentext::LesainClick()
 {
-    ApplyState(LoadOwnText(State(), SettingsDir(), NarrowestMemo, frameGeometry().width()));
+    OwnTextLoad load;
+    {
+        const HourglassCursor hourglass;
+        load = LoadOwnText(State(), SettingsDir(), NarrowestMemo, frameGeometry().width());
+        if (load.message.isEmpty())
+            ApplyState(load.settings);
+    }
+    if (!load.message.isEmpty())
+        ShowMessage(load.message);
 }
 
 void TEgentext::Button1Click()

@@ -8,10 +8,24 @@
 #include "platform/ui/form.h"
 #include "platform/ui/printer.h"
 
+#include <QPlainTextEdit>
+
 class QLabel;
-class QPlainTextEdit;
+class QMimeData;
 class QPushButton;
 class QToolButton;
+
+// The own-text memo. It breaks its lines anywhere while its text holds a run too long to break
+// between words in reasonable time (OwnTextBreaksAnywhere); a paste chooses the mode before the
+// new text is laid out, every other change after it.
+class OwnTextMemo : public QPlainTextEdit {
+public:
+    explicit OwnTextMemo(QWidget* parent);
+    void FitWrapModeTo(const QString& text);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+};
 
 class TEgentext : public VForm {
     Q_OBJECT
@@ -20,7 +34,7 @@ public:
     void FormCreate() override;
     void ResetToStartState() override;
 
-    QPlainTextEdit* Memo1 = nullptr;
+    OwnTextMemo* Memo1 = nullptr;
     QLabel* Label1 = nullptr;        // "Spaltbredd"
     QWidget* SpinButton1 = nullptr;  // its up and down halves
     QToolButton* SpinButton1Up = nullptr;
