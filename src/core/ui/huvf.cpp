@@ -490,12 +490,22 @@ void TV65x::FormShow()
         StartUpdateCheck(LabelVersionskoll);
 }
 
-// On Yes, a save that did not happen (cancelled, declined or failed) keeps the program open,
-// so that the unsaved system is not lost.
+// Only No gives up an unsaved system. On Yes, a save that did not happen (cancelled, declined
+// or failed) keeps the program open; Escape or the close box on the question keeps it open too.
 void TV65x::FormCloseQuery(bool& canClose)
 {
-    canClose = !(UnsavedSystemExists() &&
-                 AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")) && !SaveSystem());
+    if (!UnsavedSystemExists())
+        return;
+    switch (AskYesNoOrCancel(QStringLiteral("Ska systemet sparas innan programmet stängs?"))) {
+    case Answer::Yes:
+        canClose = SaveSystem();
+        return;
+    case Answer::No:
+        return;
+    case Answer::Cancel:
+        canClose = false;
+        return;
+    }
 }
 
 // During a long run the close does not come here: the run's guard (platform/ui/runguard.h)
