@@ -497,14 +497,14 @@ void TV65x::FormCloseQuery(bool& canClose)
     if (!UnsavedSystemExists())
         return;
     switch (AskYesNoOrCancel(QStringLiteral("Ska systemet sparas innan programmet stängs?"))) {
-    case Answer::Yes:
-        canClose = SaveSystem();
-        return;
-    case Answer::No:
-        return;
-    case Answer::Cancel:
-        canClose = false;
-        return;
+        case Answer::Yes:
+            canClose = SaveSystem();
+            return;
+        case Answer::No:
+            return;
+        case Answer::Cancel:
+            canClose = false;
+            return;
     }
 }
 
