@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
     window->FormCreate();
     EXPECT_EQ(ProgramDir, QStringLiteral("/"));
 
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Vimsta för V65-V64, version 18.2   ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Vimsta för V65-V64, version 18.2")));
     EXPECT_EQ(window->size(), QSize(768, 568));
 
     const std::pair<const char*, const char*> texts[] = {

@@ -75,8 +75,9 @@ int HitCountTop(int hits)
 
 QString MainWindowCaption()
 {
-    return QStringLiteral("Vimsta för V65-V64, version 18.2   ") +
-           QUrl(QStringLiteral(VIMSTA_UPDATE_URL)).host();
+    const QString caption = QStringLiteral("Vimsta för V65-V64, version 18.2");
+    const QString host = UpdateCheckAddress().host();
+    return host.isEmpty() ? caption : caption + QStringLiteral("   ") + host;
 }
 
 TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
