@@ -1,6 +1,8 @@
 #include "core/updaterule.h"
 #include "model/variabl.h"
+#include "platform/textfile.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <optional>
@@ -47,4 +49,38 @@ QString DecodeUpdateAnswer(const QByteArray& body, const QString& contentType)
     if (!utf8.hasError())
         return text;
     return DecodeAs(body, QStringLiteral("windows-1252")).value_or(QString::fromLatin1(body));
+}
+
+namespace {
+
+// An address is a line; anything longer is not the settings file.
+constexpr qint64 LargestUpdateAddressFile = 2048;
+
+}  // namespace
+
+QUrl UpdateAddressOf(const QString& text)
+{
+    const QUrl address(text.trimmed(), QUrl::StrictMode);
+    if (!address.isValid() || address.scheme() != QLatin1String("https") || address.host().isEmpty())
+        return QUrl();
+    return address;
+}
+
+QUrl ParseUpdateAddressFile(const QByteArray& bytes)
+{
+    if (bytes.size() > LargestUpdateAddressFile)
+        return QUrl();
+    const QStringList lines = SplitTextLines(DecodeWindows1252(bytes));
+    return lines.size() == 1 ? UpdateAddressOf(lines.front()) : QUrl();
+}
+
+QUrl ConfiguredUpdateAddress(const QString& settingsDir, const QString& buildAddress)
+{
+    QFile file(settingsDir + UpdateAddressFileName);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QUrl address = ParseUpdateAddressFile(file.read(LargestUpdateAddressFile + 1));
+        if (!address.isEmpty())
+            return address;
+    }
+    return UpdateAddressOf(buildAddress);
 }

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "core/updaterule.h"
 
@@ -49,4 +51,57 @@ TEST(UpdateRule, DecodesTheAnswer)
     EXPECT_EQ(DecodeUpdateAnswer(ansi, QStringLiteral("text/plain; charset=ISO-8859-1")), expected);
     EXPECT_EQ(DecodeUpdateAnswer(utf8, QStringLiteral("text/plain; Charset=\"utf-8\"")), expected);
     EXPECT_EQ(DecodeUpdateAnswer(utf8, QStringLiteral("text/plain; charset=no-such-codec")), expected);
+}
+
+TEST(UpdateAddress, TheSettingsFileNamesOneHttpsAddress)
+{
+    const QString address = QStringLiteral("https://vimsta.test/v/version.txt");
+    const struct {
+        QByteArray bytes;
+        QString expected;
+    } cases[] = {
+        {"https://vimsta.test/v/version.txt\r\n", address},
+        {"https://vimsta.test/v/version.txt", address},
+        {"  https://vimsta.test/v/version.txt \n", address},
+        {"https://127.0.0.1:8443/v.txt\r\n", QStringLiteral("https://127.0.0.1:8443/v.txt")},
+        {"", QString()},
+        {"\r\n", QString()},
+        {"http://vimsta.test/v/version.txt\r\n", QString()},  // not over HTTPS
+        {"ftp://vimsta.test/v.txt\r\n", QString()},
+        {"https:///v.txt\r\n", QString()},  // no host
+        {"vimsta.test/v.txt\r\n", QString()},
+        {"https://vimsta.test/v.txt\r\nhttps://annan.test/v.txt\r\n", QString()},  // two lines
+        {"https://vim sta.test/v.txt\r\n", QString()},
+        {QByteArray("https://vimsta.test/\0x", 22), QString()},
+        {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QString()},
+        {"https://vimsta.test/" + QByteArray(3000, 'a') + "\r\n", QString()},  // too long for a line
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseUpdateAddressFile(c.bytes), QUrl(c.expected)) << c.bytes.left(60).constData();
+}
+
+TEST(UpdateAddress, TheSettingsFolderBeforeTheBuildAndNoneWithNeither)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString built = QStringLiteral("https://bygge.test/version.txt");
+    const auto writeSettings = [&](const QByteArray& bytes) {
+        QFile file(folder + UpdateAddressFileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, QString()), QUrl());
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, built), QUrl(built));
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, QStringLiteral("uppdatering")), QUrl());
+
+    writeSettings("https://mapp.test/version.txt\r\n");
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, built), QUrl(QStringLiteral("https://mapp.test/version.txt")));
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, QString()),
+              QUrl(QStringLiteral("https://mapp.test/version.txt")));
+
+    writeSettings("inte en adress\r\n");  // a refused file sets nothing
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, built), QUrl(built));
+    EXPECT_EQ(ConfiguredUpdateAddress(folder, QString()), QUrl());
 }

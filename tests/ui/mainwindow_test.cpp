@@ -9,13 +9,17 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/forms.h"
@@ -50,7 +54,7 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
     window->FormCreate();
     EXPECT_EQ(ProgramDir, QStringLiteral("/"));
 
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Vimsta för V65-V64, version 18.2   ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Vimsta för V65-V64, version 18.2")));
     EXPECT_EQ(window->size(), QSize(768, 568));
 
     const std::pair<const char*, const char*> texts[] = {
@@ -313,6 +317,44 @@ TEST_F(MainWindowTest, ClosingAsksToSaveOnlyAnUnsavedSystem)
     QCoreApplication::sendEvent(V65x, &close);
     EXPECT_FALSE(close.isAccepted());
     EXPECT_TRUE(TestDialogs().answers.empty());
+}
+
+// Only "Nej" on the real question gives up fresh single rows; Escape and the close box on the
+// question keep the program open.
+TEST_F(MainWindowTest, DismissingTheCloseQuestionKeepsTheProgramOpen)
+{
+    struct Case {
+        const char* how;
+        std::function<void(QMessageBox*)> answer;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"Escape",
+         [](QMessageBox* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QCoreApplication::sendEvent(box, &escape);
+         },
+         false},
+        {"close box", [](QMessageBox* box) { box->close(); }, false},
+        {"Nej", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true},
+    };
+    for (const Case& c : cases) {
+        TestDialogs() = DialogSeam();  // the real question box
+        SingleRowsBuilt = 1;
+        SystemSaved = 0;
+        QString asked;
+        QTimer::singleShot(0, [&asked, &c] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            c.answer(box);
+        });
+        QCloseEvent close;
+        QCoreApplication::sendEvent(V65x, &close);
+        EXPECT_EQ(asked, QStringLiteral("Ska systemet sparas innan programmet stängs?")) << c.how;
+        EXPECT_EQ(close.isAccepted(), c.closes) << c.how;
+        EXPECT_EQ(SingleRowsBuilt, 1) << c.how;
+    }
 }
 
 }  // namespace

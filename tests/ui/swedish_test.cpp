@@ -1,12 +1,24 @@
-// The standard dialogs speak Swedish: the program's look installs Qt's Swedish translation.
+// The standard dialogs speak Swedish: the program's look installs Qt's Swedish translation and
+// the program's own Swedish for what that lacks.
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <functional>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/kit.h"
+#include "platform/ui/printer.h"
 
 namespace {
 
@@ -25,6 +37,117 @@ TEST(SwedishDialogs, AQuestionAnswersJaOrNej)
     captions.sort();
     EXPECT_EQ(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nej")}));
     EXPECT_EQ(QLocale().language(), QLocale::Swedish);
+}
+
+// A text as the user reads it: without its mnemonic marks and a menu entry's shortcut.
+QString AsRead(QString text)
+{
+    return text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+}
+
+// The texts a dialog or menu shows: labels, buttons, group boxes, the entries of its lists and
+// menus.
+QStringList VisibleTexts(QWidget* top)
+{
+    QStringList texts;
+    for (QAction* action : top->actions())
+        if (action->isVisible() && !action->isSeparator())
+            texts << AsRead(action->text());
+    for (QWidget* child : top->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(top))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(child))
+            texts << AsRead(label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(child))
+            texts << AsRead(button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(child))
+            texts << AsRead(box->title());
+        else if (auto* list = qobject_cast<QComboBox*>(child))
+            for (int i = 0; i < list->count(); ++i)
+                texts << AsRead(list->itemText(i));
+    }
+    return texts;
+}
+
+// Runs open, which shows a dialog or a menu and waits for it; takes the texts it shows once
+// prepare has run on it, then closes it.
+QStringList TextsShownBy(
+    const std::function<void()>& open, const std::function<void(QWidget*)>& prepare = [](QWidget*) {})
+{
+    TestDialogs() = DialogSeam();  // the real dialogs
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        prepare(shown);
+        texts = VisibleTexts(shown);
+        shown->close();
+    });
+    open();
+    return texts;
+}
+
+// The texts that Qt's Swedish catalogue lacks, as the dialogs would show them in English.
+const QStringList EnglishTexts = {
+    QStringLiteral("Print"),      QStringLiteral("Properties"),   QStringLiteral("Options >>"),
+    QStringLiteral("Options <<"), QStringLiteral("Name:"),        QStringLiteral("Location:"),
+    QStringLiteral("Type:"),      QStringLiteral("Output file:"), QStringLiteral("Print to File (PDF)"),
+    QStringLiteral("Look in:"),   QStringLiteral("Select All"),   QStringLiteral("Any"),
+    QStringLiteral("Latin"),      QStringLiteral("Greek"),        QStringLiteral("Cyrillic"),
+};
+
+void ClickOptions(QWidget* dialog)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text().endsWith(QLatin1String(">>")))
+            button->click();
+}
+
+void OpenSpinBoxMenu()
+{
+    QSpinBox spinBox;
+    spinBox.show();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), spinBox.mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(&spinBox, &event);
+}
+
+TEST(SwedishDialogs, PrinterFileFontDialogsAndContextMenusShowNoEnglish)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> open;
+        std::function<void(QWidget*)> prepare;
+        QStringList swedish;  // texts that show the dialog was read in Swedish
+    };
+    const Case cases[] = {
+        {"printer dialog with its options",
+         [] { ChoosePrinter(nullptr); },
+         ClickOptions,
+         {QStringLiteral("Namn:"), QStringLiteral("Egenskaper"), QStringLiteral("Plats:"),
+          QStringLiteral("Utdatafil:"), QStringLiteral("Skriv ut till fil (PDF)"), QStringLiteral("Skriv ut"),
+          QStringLiteral("Alternativ <<"), QStringLiteral("Kopior:")}},
+        {"file dialog",
+         [] { ChooseOpenFileName(nullptr, QStringLiteral("Vimsta V6 (*.SV6)|*.SV6")); },
+         [](QWidget*) {},
+         {QStringLiteral("Leta i:"), QStringLiteral("Filnamn:")}},
+        {"font dialog",
+         [] { FontDialog(SansFont(12)).Execute(nullptr); },
+         [](QWidget*) {},
+         {QStringLiteral("Alla"), QStringLiteral("Latinskt"), QStringLiteral("Kyrilliskt")}},
+        {"spin box menu",
+         OpenSpinBoxMenu,
+         [](QWidget*) {},
+         {QStringLiteral("Markera alla"), QStringLiteral("Stega uppåt"), QStringLiteral("Kopiera")}},
+    };
+    for (const Case& c : cases) {
+        const QStringList shown = TextsShownBy(c.open, c.prepare);
+        for (const QString& english : EnglishTexts)
+            EXPECT_FALSE(shown.contains(english)) << c.what << ": " << english.toStdString();
+        for (const QString& swedish : c.swedish)
+            EXPECT_TRUE(shown.contains(swedish)) << c.what << ": " << swedish.toStdString();
+    }
+    TestDialogs() = DialogSeam();
 }
 
 }  // namespace

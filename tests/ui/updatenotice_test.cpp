@@ -6,12 +6,18 @@
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QSslSocket>
+#include <QStandardPaths>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <optional>
 
+#include "core/ui/aboutb.h"
+#include "core/ui/huvf.h"
 #include "core/ui/updatenotice.h"
+#include "core/updaterule.h"
 #include "model/variabl.h"
+#include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"
 
@@ -225,6 +231,66 @@ TEST_F(UpdateNotice, MainWindowLabelAndMessageBox)
         EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Version 19.0")});
     }
     TestDialogs() = DialogSeam();
+}
+
+namespace {
+
+// The user's settings folder pointed at an empty folder of the test's own while it lives.
+class OwnSettingsFolder {
+public:
+    OwnSettingsFolder() : testMode_(QStandardPaths::isTestModeEnabled()), before_(qgetenv("XDG_CONFIG_HOME"))
+    {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    }
+    ~OwnSettingsFolder()
+    {
+        if (before_.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", before_);
+        QStandardPaths::setTestModeEnabled(testMode_);
+    }
+    OwnSettingsFolder(const OwnSettingsFolder&) = delete;
+    OwnSettingsFolder& operator=(const OwnSettingsFolder&) = delete;
+
+private:
+    QTemporaryDir dir_;
+    bool testMode_;
+    QByteArray before_;
+};
+
+QString AboutBoxComments()
+{
+    const TAboutC about;
+    return about.findChild<QLabel*>(QStringLiteral("Comments"))->text();
+}
+
+}  // namespace
+
+// With no address in the settings folder and none built in (the test build sets none), the
+// program asks nothing, shows no failure and names no host; an address in the settings folder
+// is asked and its host shown.
+TEST_F(UpdateNotice, OnlyAnAddressThatIsSetIsAskedAndShown)
+{
+    const OwnSettingsFolder folder;
+    EXPECT_TRUE(UpdateCheckAddress().isEmpty());
+    EXPECT_EQ(MainWindowCaption(), QStringLiteral("Vimsta för V65-V64, version 18.2"));
+    EXPECT_TRUE(AboutBoxComments().endsWith(QStringLiteral("V65 och V64.")))
+        << AboutBoxComments().toStdString();
+    QWidget window;
+    auto* label =
+        new QLabel(QStringLiteral("Kunde inte kontrollera om det finns en nyare version."), &window);
+    EXPECT_EQ(StartUpdateCheck(label), nullptr);
+    EXPECT_TRUE(label->isHidden());
+
+    QFile file(SettingsDir() + UpdateAddressFileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("https://vimsta.test/version.txt\r\n");
+    file.close();
+    EXPECT_EQ(DefaultUpdateCheckSettings().address, QUrl(QStringLiteral("https://vimsta.test/version.txt")));
+    EXPECT_EQ(MainWindowCaption(), QStringLiteral("Vimsta för V65-V64, version 18.2   vimsta.test"));
+    EXPECT_TRUE(AboutBoxComments().endsWith(QStringLiteral("V64.\nvimsta.test")));
 }
 
 namespace {

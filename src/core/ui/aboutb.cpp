@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QUrl>
 
+#include "core/ui/updatenotice.h"
 #include "platform/ui/kit.h"
 
 namespace {
@@ -30,10 +31,12 @@ QPixmap ProgramPicture()
     return picture;
 }
 
-// The maker's web address: the host that the update notice comes from.
-QString MakerWebAddress()
+// The maker's web address: the host that the update notice comes from, on a line of its own;
+// nothing when no address is set.
+QString MakerWebAddressLine()
 {
-    return QUrl(QStringLiteral(VIMSTA_UPDATE_URL)).host();
+    const QString host = UpdateCheckAddress().host();
+    return host.isEmpty() ? QString() : QStringLiteral("\n") + host;
 }
 
 }  // namespace
@@ -62,8 +65,8 @@ TAboutC::TAboutC() : HelpWindow(Frame)
              SansFont(13))
         ->setWordWrap(true);
     NewLabel(panel, QStringLiteral("Comments"),
-             QStringLiteral("Ett program för att göra, reducera och rätta system på V65 och V64.\n") +
-                 MakerWebAddress(),
+             QStringLiteral("Ett program för att göra, reducera och rätta system på V65 och V64.") +
+                 MakerWebAddressLine(),
              QRect(12, 116, 295, 52), SansFont(12))
         ->setWordWrap(true);
 

@@ -75,8 +75,9 @@ int HitCountTop(int hits)
 
 QString MainWindowCaption()
 {
-    return QStringLiteral("Vimsta för V65-V64, version 18.2   ") +
-           QUrl(QStringLiteral(VIMSTA_UPDATE_URL)).host();
+    const QString caption = QStringLiteral("Vimsta för V65-V64, version 18.2");
+    const QString host = UpdateCheckAddress().host();
+    return host.isEmpty() ? caption : caption + QStringLiteral("   ") + host;
 }
 
 TV65x::TV65x() : VForm(MainWindowCaption(), ClientSize)
@@ -490,12 +491,22 @@ void TV65x::FormShow()
         StartUpdateCheck(LabelVersionskoll);
 }
 
-// On Yes, a save that did not happen (cancelled, declined or failed) keeps the program open,
-// so that the unsaved system is not lost.
+// Only No gives up an unsaved system. On Yes, a save that did not happen (cancelled, declined
+// or failed) keeps the program open; Escape or the close box on the question keeps it open too.
 void TV65x::FormCloseQuery(bool& canClose)
 {
-    canClose = !(UnsavedSystemExists() &&
-                 AskYesNo(QStringLiteral("Ska systemet sparas innan programmet stängs?")) && !SaveSystem());
+    if (!UnsavedSystemExists())
+        return;
+    switch (AskYesNoOrCancel(QStringLiteral("Ska systemet sparas innan programmet stängs?"))) {
+        case Answer::Yes:
+            canClose = SaveSystem();
+            return;
+        case Answer::No:
+            return;
+        case Answer::Cancel:
+            canClose = false;
+            return;
+    }
 }
 
 // During a long run the close does not come here: the run's guard (platform/ui/runguard.h)

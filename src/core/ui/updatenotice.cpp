@@ -7,6 +7,7 @@
 
 #include "core/updaterule.h"
 #include "model/variabl.h"
+#include "platform/settingsdir.h"
 #include "platform/ui/dialogs.h"
 
 namespace {
@@ -25,10 +26,15 @@ QNetworkRequest VersionRequest(const UpdateCheckSettings& settings)
 
 }  // namespace
 
+QUrl UpdateCheckAddress()
+{
+    return ConfiguredUpdateAddress(SettingsDir(), QStringLiteral(VIMSTA_UPDATE_ADDRESS));
+}
+
 UpdateCheckSettings DefaultUpdateCheckSettings()
 {
     UpdateCheckSettings settings;
-    settings.address = QUrl(QStringLiteral(VIMSTA_UPDATE_URL));
+    settings.address = UpdateCheckAddress();
     return settings;
 }
 
@@ -77,6 +83,8 @@ void UpdateCheck::ReplyFinished()
 
 UpdateCheck* StartUpdateCheck(const UpdateCheckSettings& settings, UpdateCheckReport report, QObject* owner)
 {
+    if (settings.address.isEmpty())
+        return nullptr;
     return new UpdateCheck(settings, std::move(report), owner);
 }
 

@@ -21,7 +21,12 @@ struct UpdateCheckSettings {
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
 };
 
-// The address set at configure time, a time-out of five seconds, the system's authorities.
+// The address of the check: the line of the settings folder's "uppdatering.txt", else the
+// build option VIMSTA_UPDATE_ADDRESS; empty when neither names one (no check). The main
+// window's caption and the about box show its host.
+QUrl UpdateCheckAddress();
+
+// That address, a time-out of five seconds, the system's authorities.
 UpdateCheckSettings DefaultUpdateCheckSettings();
 
 // How the check reports: at most one of the two runs, once.
@@ -48,7 +53,8 @@ private:
 };
 
 // Starts a check and returns at once. A successful answer counts in UpdateNoticeCount; when
-// the notice is due it goes to report.showNotice.
+// the notice is due it goes to report.showNotice. Without an address nothing is asked or
+// reported, and the result is null.
 UpdateCheck* StartUpdateCheck(const UpdateCheckSettings& settings, UpdateCheckReport report,
                               QObject* owner = nullptr);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <utility>
@@ -98,6 +99,50 @@ bool AskYesNo(const QString& text)
     }
     return QMessageBox::question(nullptr, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+namespace {
+
+// A Yes/No box that tells a dismissal apart from No: Escape and the close box set Cancelled.
+class CancellableQuestion : public QMessageBox {
+public:
+    explicit CancellableQuestion(const QString& text)
+        : QMessageBox(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No)
+    {
+    }
+    bool Cancelled() const { return cancelled_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->matches(QKeySequence::Cancel)) {
+            cancelled_ = true;
+            reject();
+            return;
+        }
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override
+    {
+        cancelled_ = true;
+        QMessageBox::closeEvent(e);
+    }
+
+private:
+    bool cancelled_ = false;
+};
+
+}  // namespace
+
+Answer AskYesNoOrCancel(const QString& text)
+{
+    if (TestDialogs().active)
+        return AskYesNo(text) ? Answer::Yes : Answer::No;
+    CancellableQuestion box(text);
+    box.exec();
+    if (box.Cancelled())
+        return Answer::Cancel;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
 namespace {

@@ -35,6 +35,10 @@ void ShowMessage(const QString& text);
 void ShowErrorMessage(const QString& text);
 // A Yes/No question; true on Yes.
 bool AskYesNo(const QString& text);
+// A Yes/No question for which No gives something up: its Escape key and close box cancel
+// rather than answer No. While the seam is active it answers Yes or No as AskYesNo does.
+enum class Answer { Yes, No, Cancel };
+Answer AskYesNoOrCancel(const QString& text);
 // The platform's open and save dialogs with one filter ("Vimsta V6 (*.SV6)|*.SV6" style or
 // Qt style), proposing startName (the file the dialog last held; empty: none). Empty when
 // cancelled. The callers force extensions and ask before overwriting.

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "platform/ui/dialogs.h"
+#include "platform/ui/swedishtexts.h"
 
 QFont SansFont(int pixels, bool bold)
 {
@@ -122,6 +123,8 @@ namespace {
 
 // Qt's Swedish catalogue names the standard buttons under the button box, where Qt 6 asks for
 // them under the platform theme: a text the catalogue lacks under the theme is looked up there.
+// The texts of the standard dialogs that the catalogue lacks altogether come from the program's
+// own table (swedishtexts.h), which also serves when the catalogue is not installed.
 class QtSwedishTranslator : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char* disambiguation,
@@ -130,8 +133,11 @@ public:
         QString text = QTranslator::translate(context, source, disambiguation, n);
         if (text.isEmpty() && qstrcmp(context, "QPlatformTheme") == 0)
             text = QTranslator::translate("QDialogButtonBox", source, disambiguation, n);
+        if (text.isEmpty())
+            text = OwnSwedishText(context, source);
         return text;
     }
+    bool isEmpty() const override { return false; }
 };
 
 }  // namespace
@@ -139,10 +145,15 @@ public:
 void InstallSwedishTranslation()
 {
     static QtSwedishTranslator translator;
+    static bool installed = false;
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-    if (translator.isEmpty() && translator.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"),
-                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    if (installed)
+        return;
+    // Without Qt's catalogue only the program's own Swedish texts are translated.
+    [[maybe_unused]] const bool catalogue =
+        translator.load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installed = QCoreApplication::installTranslator(&translator);
 }
 
 void ApplyProgramLook()

@@ -29,7 +29,8 @@ const QFont& WindowFont();
 // benchmarks, so that all of them see the same windows.
 void ApplyProgramLook();
 // The Swedish locale and Qt's Swedish translation from the installed translations (Debian's
-// qt6-translations-l10n); without them the dialogs stay in English.
+// qt6-translations-l10n), completed by the program's own Swedish for the texts of the standard
+// dialogs that it lacks (swedishtexts.h).
 void InstallSwedishTranslation();
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
