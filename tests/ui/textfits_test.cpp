@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <optional>
 
+#include "conditions/pointsfile.h"
 #include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ordn.h"
 #include "core/ui/aboutb.h"
@@ -325,8 +326,9 @@ TEST_F(TextsFit, FullPointsFitTheirEdits)
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 
-// Long but real race data: full start lists with long names and titles, shown in the race-data
-// window, a start-list window, the order window and the about box.
+// Long but real race data: full start lists with long names and titles, the widest points a
+// points file holds, shown in the race-data window, a start-list window, the order window and
+// the about box.
 TEST_F(TextsFit, RaceDataWithLongNamesFits)
 {
     for (int race = 1; race <= 6; ++race) {
@@ -338,10 +340,13 @@ TEST_F(TextsFit, RaceDataWithLongNamesFits)
             StreckTexts[race][h] = QStringLiteral("100%");
             OddsTexts[race][h] = QStringLiteral("999,99");
             HorsePresent[i] = 1;
+            HorsePoints[i] = PointsFileMaxPoint;
         }
     }
     StartListLoaded = 1;
     Data->FillDataWindow();
+    Data->Button12->click();  // "Hämta" cancelled: the points held are shown
+    Data->CBPoeng->click();
     Data->Show();
     Startlista3->Show();
     Ordningsf->Show();
