@@ -411,7 +411,7 @@ void TData::SetDesignState()
     SetText(Pfil, QString());
     setWindowTitle(QStringLiteral("Startlistor, streck och odds"));
     for (int race = 1; race <= RaceSlots; ++race) {
-        SetText(S[race], QString());
+        SetFittedText(S[race], QString());
         for (int horse = 1; horse <= StartNumbers; ++horse) {
             Panel[race][horse]->move(ColumnLeft(race), RowTops[horse]);
             SetVisible(Panel[race][horse], race <= PoolRaces);
@@ -505,7 +505,7 @@ void TData::mouseMoveEvent(QMouseEvent* e)
 void TData::FillDataWindow()
 {
     for (int race = 1; race <= PoolRaces; ++race)
-        SetText(S[race], RaceInfoLines[race][0]);
+        SetFittedText(S[race], RaceInfoLines[race][0]);
     for (int race = 1; race <= RaceSlots; ++race) {
         for (int horse = 1; horse <= StartNumbers; ++horse) {
             const int i = HorseIndex(race, horse);
