@@ -91,6 +91,7 @@ TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(114, 40
 void TOrdningsf::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TOrdningsf::ResetToStartState()
