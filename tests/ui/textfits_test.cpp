@@ -1,7 +1,7 @@
 // Every text fits its control in the control's own font: a walk over every window of the
-// program and every label, button, check box, radio button and edit (the edits of the spin
-// boxes included). The few places where the program means its text to be cut are listed with
-// their reasons.
+// program, its caption and every label, button, check box, radio button and edit (the edits of
+// the spin boxes included). The few places where the program means its text to be cut are
+// listed with their reasons.
 
 #include <gtest/gtest.h>
 #include <QAbstractSpinBox>
@@ -278,9 +278,25 @@ QStringList TextsRunningTogether(const QWidget* window, const QString& className
     return found;
 }
 
+// A window's caption in a title bar: a bold 15-pixel font (the 11 points of common desktops),
+// centred between the room of the close box on the one side and as much on the other.
+std::optional<Misfit> CaptionMisfit(const QWidget* window)
+{
+    constexpr int CloseBoxRoom = 40;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    const QString caption = window->windowTitle();
+    const QSize needed(QFontMetrics(font).horizontalAdvance(caption) + 2 * CloseBoxRoom, 0);
+    if (caption.trimmed().isEmpty() || needed.width() <= window->width())
+        return std::nullopt;
+    return Misfit{caption, needed, QSize(window->width(), 0)};
+}
+
 }  // namespace
 
-// Every control of the window that shows a text which does not fit: "Class.object".
+// Every control of the window that shows a text which does not fit: "Class.object"; a caption
+// that a title bar would cut: "Class caption".
 // Reusable for any window, also one built later.
 QStringList TextsThatDoNotFit(const QWidget* window)
 {
@@ -305,6 +321,11 @@ QStringList TextsThatDoNotFit(const QWidget* window)
                          .arg(misfit->room.width())
                          .arg(misfit->room.height());
     }
+    if (const std::optional<Misfit> caption = CaptionMisfit(window))
+        found << QStringLiteral("%1 caption \"%2\": needs %3 pixels, has %4")
+                     .arg(className, caption->text)
+                     .arg(caption->needed.width())
+                     .arg(caption->room.width());
     // A window not shown yet may still place its controls when it is shown (the reserve strips).
     if (window->isVisible())
         found << TextsRunningTogether(window, className);
