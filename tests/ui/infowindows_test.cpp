@@ -229,4 +229,3 @@ TEST_F(InfoWindows, AMovedWindowComesBackWhereItWasLeft)
     about.Open();  // a second "©" brings the same window forward
     EXPECT_TRUE(about.isVisible());
 }
-
