@@ -3,13 +3,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <functional>
 #include <memory>
 
-#include "conditions/ui/grpvlk.h"
-#include "conditions/ui/ovrigavlk.h"
-#include "conditions/ui/radvlk.h"
 #include "core/ui/aboutb.h"
 #include "core/ui/info.h"
 #include "core/ui/infoch.h"
@@ -18,17 +14,8 @@
 #include "core/ui/rettainfo.h"
 #include "core/ui/textinfo.h"
 #include "core/ui/utdelningsintervall.h"
-#include "grading/ui/nestaavd.h"
-#include "grading/ui/rettar2.h"
-#include "output/ui/fyllakup.h"
-#include "output/ui/reserv.h"
-#include "output/ui/sekup.h"
-#include "output/ui/sekupe.h"
-#include "output/ui/skrivaut.h"
-#include "output/ui/xtratext.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
-#include "sysfile/ui/suddafil.h"
 
 namespace {
 
@@ -241,49 +228,4 @@ TEST_F(InfoWindows, AMovedWindowComesBackWhereItWasLeft)
     EXPECT_EQ(about.pos(), moved);
     about.Open();  // a second "©" brings the same window forward
     EXPECT_TRUE(about.isVisible());
-}
-
-// The windows that the placement rule names share the help windows' scroll area.
-TEST_F(InfoWindows, WindowsThatThePlacementRuleNamesScrollOnANarrowScreen)
-{
-    const std::function<std::unique_ptr<VForm>()> windows[] = {
-        [] { return std::make_unique<TRadvillkor>(); },    [] { return std::make_unique<TGruppvillkor>(); },
-        [] { return std::make_unique<Tovrigavillkor>(); }, [] { return std::make_unique<TReserver>(); },
-        [] { return std::make_unique<TKuponger>(); },      [] { return std::make_unique<TKupongerE>(); },
-        [] { return std::make_unique<TSkriva>(); },        [] { return std::make_unique<TFyllikup>(); },
-        [] { return std::make_unique<TEgentext>(); },      [] { return std::make_unique<TRadera>(); },
-        [] { return std::make_unique<TRetta2>(); },        [] { return std::make_unique<TNesta>(); },
-    };
-    for (const auto& make : windows) {
-        const std::unique_ptr<VForm> narrow = make();
-        const int controls = narrow->findChildren<QWidget*>().size();
-        narrow->ScrollOnNarrowScreen(QSize(799, 600));
-        const auto* area = narrow->findChild<QScrollArea*>(QStringLiteral("ScrollArea"));
-        ASSERT_NE(area, nullptr) << narrow->metaObject()->className();
-        EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(area->widget()->size(), narrow->size());
-        EXPECT_GE(area->widget()->findChildren<QWidget*>().size(), controls);  // every control moved inside
-    }
-}
-
-TEST_F(InfoWindows, GuideAndPointsHelpScrollOnANarrowScreen)
-{
-    const std::function<std::unique_ptr<HelpWindow>()> windows[] = {
-        [] { return std::make_unique<TInformation>(); },
-        [] { return std::make_unique<TInfoChans>(); },
-    };
-    for (const auto& make : windows) {
-        const std::unique_ptr<HelpWindow> wide = make();
-        wide->ScrollOnNarrowScreen(QSize(800, 600));
-        EXPECT_EQ(wide->findChild<QScrollArea*>(), nullptr);
-
-        const std::unique_ptr<HelpWindow> narrow = make();
-        narrow->ScrollOnNarrowScreen(QSize(640, 480));
-        const auto* area = narrow->findChild<QScrollArea*>();
-        ASSERT_NE(area, nullptr);
-        EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(area->widget()->size(), narrow->size());
-        EXPECT_NE(area->widget()->findChild<QPlainTextEdit*>(), nullptr);  // the text moved inside
-    }
 }

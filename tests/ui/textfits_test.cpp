@@ -1,7 +1,7 @@
 // Every text fits its control in the control's own font: a walk over every window of the
-// program and every label, button, check box, radio button and edit (the edits of the spin
-// boxes included). The few places where the program means its text to be cut are listed with
-// their reasons.
+// program, its caption and every label, button, check box, radio button and edit (the edits of
+// the spin boxes included). The few places where the program means its text to be cut are
+// listed with their reasons.
 
 #include <gtest/gtest.h>
 #include <QAbstractSpinBox>
@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <optional>
 
+#include "conditions/pointsfile.h"
 #include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ordn.h"
 #include "core/ui/aboutb.h"
@@ -184,6 +185,17 @@ QRect DrawnTextRect(const QLabel* label, const QWidget* window)
     return QRect(label->mapTo(window, drawn.topLeft()), drawn.size());
 }
 
+// Where a word-wrapped label draws its lines, in window coordinates.
+QRect WrappedTextRect(const QLabel* label, const QWidget* window)
+{
+    const QString text = PlainTextOf(label);
+    if (text.trimmed().isEmpty())
+        return {};
+    const QRect drawn = QFontMetrics(label->font())
+                            .boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
+    return QRect(label->mapTo(window, drawn.topLeft()), drawn.size());
+}
+
 std::optional<Misfit> MisfitOf(const QWidget* control)
 {
     if (const auto* label = qobject_cast<const QLabel*>(control))
@@ -206,8 +218,9 @@ QString TextOf(const QWidget* control)
     return {};
 }
 
-// A text that the edge of the window or of a panel cuts: a label's drawn text must lie in
-// what shows of it, any other control with a text must show whole.
+// A text that the edge of the window or of a panel cuts: a label's drawn text (every line of
+// a word-wrapped one) must lie in what shows of it, any other control with a text must show
+// whole.
 std::optional<Misfit> CutByParent(const QWidget* control, const QWidget* window)
 {
     const QRect visible = VisiblePart(control, window);
@@ -218,7 +231,7 @@ std::optional<Misfit> CutByParent(const QWidget* control, const QWidget* window)
     const auto* label = qobject_cast<const QLabel*>(control);
     if (!label)
         return Misfit{TextOf(control), control->size(), visible.size()};
-    const QRect drawn = DrawnTextRect(label, window);
+    const QRect drawn = label->wordWrap() ? WrappedTextRect(label, window) : DrawnTextRect(label, window);
     const QRect shown(control->mapTo(window, visible.topLeft()), visible.size());
     if (drawn.isEmpty() || shown.contains(drawn))
         return std::nullopt;
@@ -265,9 +278,25 @@ QStringList TextsRunningTogether(const QWidget* window, const QString& className
     return found;
 }
 
+// A window's caption in a title bar: a bold 15-pixel font (the 11 points of common desktops),
+// centred between the room of the close box on the one side and as much on the other.
+std::optional<Misfit> CaptionMisfit(const QWidget* window)
+{
+    constexpr int CloseBoxRoom = 40;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    const QString caption = window->windowTitle();
+    const QSize needed(QFontMetrics(font).horizontalAdvance(caption) + 2 * CloseBoxRoom, 0);
+    if (caption.trimmed().isEmpty() || needed.width() <= window->width())
+        return std::nullopt;
+    return Misfit{caption, needed, QSize(window->width(), 0)};
+}
+
 }  // namespace
 
-// Every control of the window that shows a text which does not fit: "Class.object".
+// Every control of the window that shows a text which does not fit: "Class.object"; a caption
+// that a title bar would cut: "Class caption".
 // Reusable for any window, also one built later.
 QStringList TextsThatDoNotFit(const QWidget* window)
 {
@@ -292,6 +321,11 @@ QStringList TextsThatDoNotFit(const QWidget* window)
                          .arg(misfit->room.width())
                          .arg(misfit->room.height());
     }
+    if (const std::optional<Misfit> caption = CaptionMisfit(window))
+        found << QStringLiteral("%1 caption \"%2\": needs %3 pixels, has %4")
+                     .arg(className, caption->text)
+                     .arg(caption->needed.width())
+                     .arg(caption->room.width());
     // A window not shown yet may still place its controls when it is shown (the reserve strips).
     if (window->isVisible())
         found << TextsRunningTogether(window, className);
@@ -325,12 +359,13 @@ TEST_F(TextsFit, FullPointsFitTheirEdits)
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 
-// Long but real race data: full start lists with long names and titles, shown in the race-data
-// window, a start-list window, the order window and the about box.
+// Long but real race data: full start lists with long names, the race title of a page copied
+// from Firefox and the widest points a points file holds, shown in the race-data window, a
+// start-list window, the order window and the about box.
 TEST_F(TextsFit, RaceDataWithLongNamesFits)
 {
     for (int race = 1; race <= 6; ++race) {
-        RaceInfoLines[race][0] = QStringLiteral("Lopp 10  2140");
+        RaceInfoLines[race][0] = QStringLiteral(" Lopp 10    2140 m Autostart ");
         for (int h = 1; h <= StartNumbers; ++h) {
             const int i = HorseIndex(race, h);
             HorseNames[race][h] = QStringLiteral("%1 Västerbo Dusktodawn").arg(h);
@@ -338,10 +373,13 @@ TEST_F(TextsFit, RaceDataWithLongNamesFits)
             StreckTexts[race][h] = QStringLiteral("100%");
             OddsTexts[race][h] = QStringLiteral("999,99");
             HorsePresent[i] = 1;
+            HorsePoints[i] = PointsFileMaxPoint;
         }
     }
     StartListLoaded = 1;
     Data->FillDataWindow();
+    Data->Button12->click();  // "Hämta" cancelled: the points held are shown
+    Data->CBPoeng->click();
     Data->Show();
     Startlista3->Show();
     Ordningsf->Show();
@@ -350,6 +388,8 @@ TEST_F(TextsFit, RaceDataWithLongNamesFits)
     for (QWidget* window : std::initializer_list<QWidget*>{Data, Startlista3, Ordningsf, AboutC})
         found << TextsThatDoNotFit(window);
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(Data->S[1]->text(), QStringLiteral("Lopp 10…"));  // the whole title in the tooltip
+    EXPECT_EQ(Data->S[1]->toolTip(), RaceInfoLines[1][0]);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -82,6 +83,15 @@ protected:
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent event(type, at, target->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
+    }
+
+    // A key pressed and let go on that control, without modifiers.
+    static void SendKey(QWidget* target, int key)
+    {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &event);
+        }
     }
 
     static void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton)

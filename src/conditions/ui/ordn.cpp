@@ -19,6 +19,12 @@ constexpr int LineTops[StartNumbers + 1] = {0,   53,  68,  83,  101, 116, 131, 1
                                             164, 179, 197, 212, 227, 245, 260, 275};
 const QColor Maroon{128, 0, 0};
 
+// The listing as laid out, centred in a window wide enough that a title bar shows the caption
+// "Ordningsföljd" whole; the window grows to the left of its designed place.
+constexpr QSize ListingSize{114, 408};
+constexpr int WindowWidth = 180;
+constexpr int ListingLeft = (WindowWidth - ListingSize.width()) / 2;
+
 struct RaceButton {
     const char* name;
     int left, top;
@@ -37,12 +43,15 @@ constexpr QRect FrameLines[] = {
 
 }  // namespace
 
-TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(114, 408))
+TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(WindowWidth, ListingSize.height()))
 {
     setObjectName(QStringLiteral("Ordningsf"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     SetBackground(this, SilverColour);
-    move(635, 28);
+    move(635 - (WindowWidth - ListingSize.width()), 28);
+    auto* listing = new QWidget(this);
+    listing->setObjectName(QStringLiteral("Listing"));
+    listing->setGeometry(QRect(QPoint(ListingLeft, 0), ListingSize));
     const QFont font = SansFont(12);
     const QFont italic = [&font] {
         QFont f = font;
@@ -51,39 +60,39 @@ TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(114, 40
     }();
     int shape = 1;
     for (const QRect& rect : FrameLines) {
-        QLabel* line = NewBox(this, QStringLiteral("Shape%1").arg(shape++), QString(), rect, font, Maroon);
+        QLabel* line = NewBox(listing, QStringLiteral("Shape%1").arg(shape++), QString(), rect, font, Maroon);
         line->lower();
     }
-    rubrik = NewLabel(this, QStringLiteral("rubrik"), QStringLiteral("Välj avd."), {13, 11, 89, 15}, font,
+    rubrik = NewLabel(listing, QStringLiteral("rubrik"), QStringLiteral("Välj avd."), {13, 11, 89, 15}, font,
                       Qt::AlignCenter);
-    NewLabel(this, QStringLiteral("Label1"), QStringLiteral("Nr"), {15, 32, 18, 15}, font);
-    NewLabel(this, QStringLiteral("Label2"), QStringLiteral("Chansv. (%)"), {37, 32, 68, 15}, font);
+    NewLabel(listing, QStringLiteral("Label1"), QStringLiteral("Nr"), {15, 32, 18, 15}, font);
+    NewLabel(listing, QStringLiteral("Label2"), QStringLiteral("Chansv. (%)"), {37, 32, 68, 15}, font);
     for (int k = 1; k <= StartNumbers; ++k) {
         const int top = LineTops[k];
-        rn[k] = NewLabel(this, QStringLiteral("rn%1").arg(k), QString::number(k), {13, top, 16, 15}, font,
+        rn[k] = NewLabel(listing, QStringLiteral("rn%1").arg(k), QString::number(k), {13, top, 16, 15}, font,
                          Qt::AlignCenter);
-        rs[k] = NewLabel(this, QStringLiteral("rs%1").arg(k), QString(), {40, top, 22, 15}, font,
+        rs[k] = NewLabel(listing, QStringLiteral("rs%1").arg(k), QString(), {40, top, 22, 15}, font,
                          Qt::AlignRight | Qt::AlignVCenter);
-        p[k] = NewLabel(this, QStringLiteral("p%1").arg(k), QString(), {64, top, 24, 15}, italic,
+        p[k] = NewLabel(listing, QStringLiteral("p%1").arg(k), QString(), {64, top, 24, 15}, italic,
                         Qt::AlignRight | Qt::AlignVCenter);
-        w[k] = NewLabel(this, QStringLiteral("w%1").arg(k), QString(), {92, top, 12, 15}, italic);
+        w[k] = NewLabel(listing, QStringLiteral("w%1").arg(k), QString(), {92, top, 12, 15}, italic);
     }
-    NewLabel(this, QStringLiteral("Label3"), QStringLiteral("S:a"), {12, 295, 20, 15}, font,
+    NewLabel(listing, QStringLiteral("Label3"), QStringLiteral("S:a"), {12, 295, 20, 15}, font,
              Qt::AlignRight | Qt::AlignVCenter);
-    LSumma = NewLabel(this, QStringLiteral("LSumma"), QString(), {35, 295, 27, 15}, font,
+    LSumma = NewLabel(listing, QStringLiteral("LSumma"), QString(), {35, 295, 27, 15}, font,
                       Qt::AlignRight | Qt::AlignVCenter);
     for (int race = 1; race <= RaceSlots; ++race) {
         const RaceButton& place = RaceButtonPlaces[race];
-        RaceButtons[race] = NewButton(this, QString::fromLatin1(place.name), QString::number(race),
+        RaceButtons[race] = NewButton(listing, QString::fromLatin1(place.name), QString::number(race),
                                       {place.left, place.top, 18, 18}, SansFont(11));
         connect(RaceButtons[race], &QPushButton::clicked, this, [this, race] { ListRace(race); });
     }
-    NewLabel(this, QStringLiteral("Label4"), QStringLiteral("Villkor nr:"), {15, 363, 80, 15}, font);
-    Edit1 = NewEdit(this, QStringLiteral("Edit1"), {26, 380, 28, 21}, 3);
+    NewLabel(listing, QStringLiteral("Label4"), QStringLiteral("Villkor nr:"), {15, 363, 80, 15}, font);
+    Edit1 = NewEdit(listing, QStringLiteral("Edit1"), {26, 380, 28, 21}, 3);
     Edit1->setFont(font);
     Edit1->setText(QStringLiteral("1"));
-    Button2 =
-        NewButton(this, QStringLiteral("Button2"), QStringLiteral("Stäng"), {66, 380, 42, 22}, SansFont(11));
+    Button2 = NewButton(listing, QStringLiteral("Button2"), QStringLiteral("Stäng"), {66, 380, 42, 22},
+                        SansFont(11));
     connect(Edit1, &QLineEdit::textChanged, this, &TOrdningsf::Edit1Change);
     connect(Button2, &QPushButton::clicked, this, &TOrdningsf::close);
 }
@@ -91,6 +100,7 @@ TOrdningsf::TOrdningsf() : VForm(QStringLiteral("Ordningsföljd"), QSize(114, 40
 void TOrdningsf::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TOrdningsf::ResetToStartState()

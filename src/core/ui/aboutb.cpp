@@ -55,20 +55,16 @@ TAboutC::TAboutC() : HelpWindow(Frame)
     icon->setGeometry(12, 12, 64, 64);
     icon->setPixmap(ProgramPicture());
 
-    NewLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Vimsta för V65-V64"),
-             QRect(92, 16, 215, 24), SansFont(18, true))
-        ->setWordWrap(true);
-    NewLabel(panel, QStringLiteral("Version"), QStringLiteral("Version 18.1"), QRect(92, 48, 215, 18),
-             SansFont(13))
-        ->setWordWrap(true);
-    NewLabel(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright © Vimsta"), QRect(12, 92, 295, 18),
-             SansFont(13))
-        ->setWordWrap(true);
-    NewLabel(panel, QStringLiteral("Comments"),
-             QStringLiteral("Ett program för att göra, reducera och rätta system på V65 och V64.") +
-                 MakerWebAddressLine(),
-             QRect(12, 116, 295, 52), SansFont(12))
-        ->setWordWrap(true);
+    NewWrappedLabel(panel, QStringLiteral("ProductName"), QStringLiteral("Vimsta för V65-V64"),
+                    QRect(92, 16, 215, 24), SansFont(18, true));
+    NewWrappedLabel(panel, QStringLiteral("Version"), QStringLiteral("Version 18.1"), QRect(92, 48, 215, 18),
+                    SansFont(13));
+    NewWrappedLabel(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright © Vimsta"),
+                    QRect(12, 92, 295, 18), SansFont(13));
+    NewWrappedLabel(panel, QStringLiteral("Comments"),
+                    QStringLiteral("Ett program för att göra, reducera och rätta system på V65 och V64.") +
+                        MakerWebAddressLine(),
+                    QRect(12, 116, 295, 52), SansFont(12));
 
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));

@@ -140,6 +140,9 @@ void TV65x::BuildFileButtons()
         NewButton(Client, QStringLiteral("LATGfil"), QStringLiteral("Spara ATG-fil"), {121, 28, 99, 23});
     Button28 = NewButton(Client, QStringLiteral("Button28"), QStringLiteral("%"), {191, 51, 29, 23});
     Button6 = NewButton(Client, QStringLiteral("Button6"), QStringLiteral("Radera"), {18, 74, 75, 18});
+    KnReducera = NewButton(Client, QStringLiteral("KnReducera"), QStringLiteral("Reducera kuponger"),
+                           {94, 74, 126, 18});
+    KnReducera->setEnabled(false);
 }
 
 void TV65x::BuildNameAndDate()
@@ -386,6 +389,8 @@ void TV65x::BuildAbcdList()
     ABClista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ABClista->setTextElideMode(Qt::ElideNone);
     ABClista->setWordWrap(false);
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    ABClista->setTabKeyNavigation(false);
     ABClista->setCornerButtonEnabled(false);
     QHeaderView* rows = ABClista->verticalHeader();
     rows->hide();
@@ -429,9 +434,6 @@ void TV65x::BuildProgressOverlay()
 
 void TV65x::BuildOutsideControls()
 {
-    KnReducera = NewButton(Client, QStringLiteral("KnReducera"), QStringLiteral("Reducera kuponger"),
-                           {800, 30, 130, 23});
-    KnReducera->setEnabled(false);
     Button18 =
         NewButton(Client, QStringLiteral("Button18"), QStringLiteral("Startlistor"), {800, 55, 90, 23});
     Button18->hide();

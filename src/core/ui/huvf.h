@@ -180,10 +180,12 @@ public:
     QLabel* Venta3 = nullptr;
     QPushButton* Avbrytknapp = nullptr;
 
-    // Outside the client area, never seen.
+    // Under the file buttons.
     QPushButton* Button6 = nullptr;     // "Radera"
     QPushButton* KnReducera = nullptr;  // "Reducera kuponger"
-    QPushButton* Button18 = nullptr;    // "Startlistor", hidden
+
+    // Outside the client area, never seen.
+    QPushButton* Button18 = nullptr;  // "Startlistor", hidden
 
     // Non-visual.
     const TFileDialog OpenDialogRank{QStringLiteral("Vimsta V6 (*.SV6)|*.SV6"), false};

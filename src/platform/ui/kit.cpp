@@ -37,12 +37,22 @@ const QFont& WindowFont()
     return font;
 }
 
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
-                 Qt::Alignment align)
+namespace {
+
+QLabel* LabelInFont(QWidget* parent, const QString& name, const QString& caption, const QFont& font)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
+                 Qt::Alignment align)
+{
+    QLabel* label = LabelInFont(parent, name, caption, font);
     label->setAlignment(align);
     // A left-aligned label is at least as wide as its text in its own font, so that the
     // platform's font never cuts its last characters.
@@ -50,6 +60,40 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, Q
         rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
     label->setGeometry(rect);
     return label;
+}
+
+QLabel* NewWrappedLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                        const QFont& font)
+{
+    QLabel* label = LabelInFont(parent, name, caption, font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setWordWrap(true);
+    label->setGeometry(rect);
+    return label;
+}
+
+namespace {
+
+// The first words of the text that fit the room together with "…"; a first word too long for
+// the room is cut inside.
+QString WordsThatFit(const QString& text, const QFontMetrics& metrics, int room)
+{
+    const QString ellipsis(QChar(0x2026));
+    QString shown = text.simplified();
+    while (metrics.horizontalAdvance(shown + ellipsis) > room && shown.contains(QLatin1Char(' ')))
+        shown.truncate(shown.lastIndexOf(QLatin1Char(' ')));
+    return metrics.elidedText(shown + ellipsis, Qt::ElideRight, room);
+}
+
+}  // namespace
+
+void SetFittedText(QLabel* label, const QString& text)
+{
+    const QFontMetrics metrics(label->font());
+    const int room = label->contentsRect().width();
+    const bool fits = metrics.horizontalAdvance(text) <= room;
+    label->setText(fits ? text : WordsThatFit(text, metrics, room));
+    label->setToolTip(fits ? QString() : text);
 }
 
 QLabel* NewCentredLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,

@@ -37,6 +37,9 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, Q
                  const QFont& font = WindowFont(), Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* NewCentredLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
                         const QFont& font = WindowFont());
+// A left-aligned label whose text wraps into lines of the label's own width.
+QLabel* NewWrappedLabel(QWidget* parent, const QString& name, const QString& caption, QRect rect,
+                        const QFont& font);
 // An opaque label in the given colours.
 QLabel* NewBox(QWidget* parent, const QString& name, const QString& caption, QRect rect, const QFont& font,
                const QColor& background, const QColor& text = Qt::black);
@@ -48,6 +51,9 @@ QCheckBox* NewCheckBox(QWidget* parent, const QString& name, const QString& capt
 // A radio button in its parent's font.
 QRadioButton* NewRadioButton(QWidget* parent, const QString& name, const QString& caption, QRect rect);
 QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLength);
+// Shows the text in a label of fixed width: whole when it fits; otherwise its first words that
+// fit, followed by "…", and the whole text in the label's tooltip.
+void SetFittedText(QLabel* label, const QString& text);
 // The yellow-on-blue captions over boxes.
 QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect);
 

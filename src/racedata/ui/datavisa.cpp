@@ -210,8 +210,9 @@ void TData::BuildRow(int race, int horse)
     if (race != RaceSlots || horse != 1)
         Ps[race][horse] = NewLabel(panel, QStringLiteral("Ps") + suffix, QString(),
                                    race == 1 ? QRect(78, 1, 40, 13) : QRect(83, 1, 35, 13), Arial8());
+    // Wide enough for the three digits of the largest points a points file holds.
     Po[race][horse] =
-        NewLabel(panel, QStringLiteral("Po") + suffix, QString(), QRect(4, 14, 10, 11), Arial7(), right);
+        NewLabel(panel, QStringLiteral("Po") + suffix, QString(), QRect(0, 14, 15, 11), Arial7(), right);
     O[race][horse] =
         NewLabel(panel, QStringLiteral("O") + suffix, QString(), QRect(15, 14, 26, 11), Arial7(), right);
     for (int group = 1; group <= GroupCount; ++group)
@@ -411,7 +412,7 @@ void TData::SetDesignState()
     SetText(Pfil, QString());
     setWindowTitle(QStringLiteral("Startlistor, streck och odds"));
     for (int race = 1; race <= RaceSlots; ++race) {
-        SetText(S[race], QString());
+        SetFittedText(S[race], QString());
         for (int horse = 1; horse <= StartNumbers; ++horse) {
             Panel[race][horse]->move(ColumnLeft(race), RowTops[horse]);
             SetVisible(Panel[race][horse], race <= PoolRaces);
@@ -505,7 +506,7 @@ void TData::mouseMoveEvent(QMouseEvent* e)
 void TData::FillDataWindow()
 {
     for (int race = 1; race <= PoolRaces; ++race)
-        SetText(S[race], RaceInfoLines[race][0]);
+        SetFittedText(S[race], RaceInfoLines[race][0]);
     for (int race = 1; race <= RaceSlots; ++race) {
         for (int horse = 1; horse <= StartNumbers; ++horse) {
             const int i = HorseIndex(race, horse);

@@ -97,6 +97,7 @@ void TStreckf::BuildButtonRow()
 void TStreckf::FormCreate()
 {
     ShiftOnCreate(WideScreenShift::Standard);
+    ScrollOnNarrowScreen();
 }
 
 void TStreckf::ResetToStartState()
