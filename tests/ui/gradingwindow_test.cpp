@@ -42,6 +42,18 @@ protected:
         QCoreApplication::sendEvent(window, &activate);
     }
 
+    // Six single rows, row k playing k in race 6 and 1 everywhere else, in the shown grading window.
+    static void ShowSixSingleRows()
+    {
+        for (int k = 1; k <= 6; ++k)
+            for (int race = 1; race <= RaceSlots; ++race)
+                RowStore[race][k] = race == 6 ? k : 1;
+        SingleRowCount = 6;
+        SingleRowsBuilt = 1;
+        Retta2->Show();
+        Activate(Retta2);
+    }
+
     static void Press(QWidget* box, Qt::MouseButton button = Qt::LeftButton)
     {
         SendMouse(box, QEvent::MouseButtonPress, {3, 3}, button);
@@ -206,13 +218,7 @@ TEST_F(GradingWindowTest, APartialRowOpensTheNextRace)
 
 TEST_F(GradingWindowTest, SingleRowsShowTheirWinningRowsPage)
 {
-    for (int k = 1; k <= 6; ++k)
-        for (int race = 1; race <= RaceSlots; ++race)
-            RowStore[race][k] = race == 6 ? k : 1;
-    SingleRowCount = 6;
-    SingleRowsBuilt = 1;
-    Retta2->Show();
-    Activate(Retta2);
+    ShowSixSingleRows();
     EXPECT_TRUE(Retta2->Rettlista->isHidden());
     EXPECT_FALSE(Retta2->Vinster->isHidden());
     SetWinners({1, 1, 1, 1, 1, 1});
@@ -230,14 +236,7 @@ TEST_F(GradingWindowTest, SingleRowsShowTheirWinningRowsPage)
 
 TEST_F(GradingWindowTest, EveryChangeThatClearsTheCountsClearsTheWinningRowsPage)
 {
-    // Six winning rows: row k plays k in race 6, 1 everywhere else.
-    for (int k = 1; k <= 6; ++k)
-        for (int race = 1; race <= RaceSlots; ++race)
-            RowStore[race][k] = race == 6 ? k : 1;
-    SingleRowCount = 6;
-    SingleRowsBuilt = 1;
-    Retta2->Show();
-    Activate(Retta2);
+    ShowSixSingleRows();
     SetWinners({1, 1, 1, 1, 1, 1});
     const std::pair<const char*, std::function<void()>> changes[] = {
         // Neither change takes a winning row away: race 2 loses its winner, a horse no row
