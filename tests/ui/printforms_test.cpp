@@ -1,3 +1,4 @@
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -10,7 +11,9 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include "model/notify.h"
@@ -196,6 +199,40 @@ TEST_F(OwnTextWindow, ALongRunLoadsUnderTheHourglassAndBreaksAnywhere)
     EXPECT_EQ(modeWhenTaken, QTextOption::WrapAnywhere);
     EXPECT_EQ(Egentext->Memo1->toPlainText(), run);
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
+}
+
+// The lines the memo shows, one entry a shown line, as its own layout breaks them.
+QStringList MemoShownLines()
+{
+    QTextDocument* document = Egentext->Memo1->document();
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);  // lays the block out
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            lines << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+    }
+    return lines;
+}
+
+// The print-out takes the memo's lines as the memo shows them, whichever way it breaks them: a
+// text holding a long run breaks anywhere in the print as in the memo, so that the words before
+// the run share its first line (breaking between words there would cost the square of the run).
+TEST_F(OwnTextWindow, PrintedLinesAreTheLinesTheMemoShows)
+{
+    Egentext->show();
+    QApplication::processEvents();
+    const QString run(1200, QLatin1Char('x'));
+    const QString words = QStringLiteral("ett två tre fyra fem sex sju åtta nio tio elva tolv tretton");
+    for (const QString& text : {words, words + QLatin1Char('\n') + words, QStringLiteral("ord ") + run,
+                                run + QLatin1Char(' ') + words, words + QStringLiteral("\n\n") + run}) {
+        Egentext->Memo1->setPlainText(text);
+        const QStringList shown = MemoShownLines();
+        EXPECT_GT(shown.size(), 1);
+        EXPECT_EQ(OwnTextLines, shown) << text.left(20).toStdString();
+    }
+    Egentext->Memo1->setPlainText(QStringLiteral("ord ") + run);
+    EXPECT_EQ(OwnTextLines.first().left(5), QStringLiteral("ord x"));
 }
 
 // A binary "inst1.mmo" or a text larger than 1 MB keeps the memo, its font and width.
