@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -15,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QToolButton>
+#include <functional>
 
 #include "model/notify.h"
 #include "output/ui/fyllakup.h"
@@ -235,7 +238,7 @@ TEST_F(OwnTextWindow, PrintedLinesAreTheLinesTheMemoShows)
     EXPECT_EQ(OwnTextLines.first().left(5), QStringLiteral("ord x"));
 }
 
-// A binary "inst1.mmo" or a text larger than 1 MB keeps the memo, its font and width.
+// A binary "inst1.mmo" or a text longer than the memo takes keeps the memo, its font and width.
 TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
 {
     Egentext->Memo1->setPlainText(QStringLiteral("Min egen text"));
@@ -250,16 +253,75 @@ TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
 
     ASSERT_TRUE(
         SaveOwnText({QString(), PrintFont{QStringLiteral("Arial"), 12}, 291}, SettingsDir()).isEmpty());
-    QByteArray text;
-    while (text.size() <= OwnTextMaxBytes)
-        text += "en rad\r\n";
-    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, text));
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, QByteArray(OwnTextMaxLength + 1, 'x')));
     Egentext->Lesain->click();
     EXPECT_EQ(Egentext->State(), before);
     EXPECT_EQ(TestDialogs().messages,
               (QStringList{QStringLiteral("Filen inst1.mmo är ingen inställningsfil och lästes inte in. "
                                           "Inställningarna är oförändrade."),
-                           OwnTextTooLargeMessage}));
+                           OwnTextFileTooLongMessage}));
+}
+
+void PressKeyInMemo(Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(Egentext->Memo1, &press);
+}
+
+// The memo holds at most the longest own text, whichever way text arrives (typed, a line
+// break, pasted, typed through an input method, the conditions' comments): what would make it
+// one character longer is refused with a message and changes nothing, not even the caret;
+// what fills it exactly is taken.
+TEST_F(OwnTextWindow, TheMemoTakesNoTextBeyondTheLongest)
+{
+    StartNrCondComments[2] = "favoriter";
+    const QString comments = ConditionCommentsText();
+    const QString pasted = QStringLiteral("klistrat");
+    QApplication::clipboard()->setText(pasted);
+    const struct {
+        const char* way;
+        qsizetype added;
+        std::function<void()> enter;
+    } ways[] = {
+        {"a key", 1, [] { PressKeyInMemo(Qt::Key_A, QStringLiteral("a")); }},
+        {"Return", 1, [] { PressKeyInMemo(Qt::Key_Return, QStringLiteral("\r")); }},
+        {"Klistra", pasted.size(), [] { Egentext->Klistra->click(); }},
+        {"input method", 2,
+         [] {
+             QInputMethodEvent commit;
+             commit.setCommitString(QStringLiteral("éé"));
+             QApplication::sendEvent(Egentext->Memo1, &commit);
+         }},
+        {"Klistra in kommentarer", comments.size(), [] { Egentext->Button1->click(); }},
+    };
+    for (const auto& w : ways) {
+        const QString tooLong = QString(OwnTextMaxLength - w.added + 1, QLatin1Char('x'));
+        Egentext->Memo1->setPlainText(tooLong);
+        const QStringList lines = OwnTextLines;
+        TestDialogs().Reset();
+        w.enter();
+        EXPECT_EQ(Egentext->Memo1->toPlainText(), tooLong) << w.way;
+        EXPECT_EQ(Egentext->Memo1->textCursor().position(), 0) << w.way;
+        EXPECT_EQ(OwnTextLines, lines) << w.way;
+        EXPECT_EQ(TestDialogs().messages, QStringList{OwnTextTooLongMessage}) << w.way;
+
+        Egentext->Memo1->setPlainText(tooLong.mid(1));
+        TestDialogs().Reset();
+        w.enter();
+        EXPECT_EQ(Egentext->Memo1->toPlainText().size(), OwnTextMaxLength) << w.way;
+        EXPECT_TRUE(TestDialogs().messages.isEmpty()) << w.way;
+    }
+
+    // A full memo still takes what replaces no more than its selection, and deletes.
+    QTextCursor selection = Egentext->Memo1->textCursor();
+    selection.setPosition(0);
+    selection.setPosition(pasted.size(), QTextCursor::KeepAnchor);
+    Egentext->Memo1->setTextCursor(selection);
+    Egentext->Klistra->click();
+    EXPECT_TRUE(Egentext->Memo1->toPlainText().startsWith(pasted));
+    PressKeyInMemo(Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(Egentext->Memo1->toPlainText().size(), OwnTextMaxLength - 1);
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
 }
 
 class CouponFormWindow : public WindowSetTest {
