@@ -99,11 +99,17 @@ std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
 
 OwnTextLoad LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth)
 {
+    const QString fontPath = folder + OwnTextFontFileName;
     const QString textPath = folder + OwnTextTextFileName;
-    if (QFileInfo::exists(folder + OwnTextFontFileName) && QFileInfo(textPath).size() > OwnTextMaxBytes)
-        return {current, OwnTextTooLargeMessage};
-    return LoadSettingsFile(folder + OwnTextFontFileName, current, [&](const QStringList& fontLines) {
-        return ReadOwnTextFiles(current, fontLines, ReadTextLines(textPath), minWidth, maxWidth);
+    if (!QFileInfo::exists(fontPath))
+        return {current, QString()};
+    if (QFileInfo(textPath).size() > OwnTextMaxFileBytes)
+        return {current, OwnTextFileTooLongMessage};
+    const std::optional<QStringList> textLines = ReadTextLines(textPath);
+    if (textLines && textLines->join(QLatin1Char('\n')).size() > OwnTextMaxLength)
+        return {current, OwnTextFileTooLongMessage};
+    return LoadSettingsFile(fontPath, current, [&](const QStringList& fontLines) {
+        return ReadOwnTextFiles(current, fontLines, textLines, minWidth, maxWidth);
     });
 }
 

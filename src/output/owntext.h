@@ -26,11 +26,18 @@ struct OwnTextState {
 // The seven lines of "inst1.mmo": font name, size, the four styles, the memo's width.
 QStringList OwnTextFontLines(const OwnTextState& state);
 
-// The largest own text "Läs in" takes: a text file larger than this is no own text.
-inline constexpr qint64 OwnTextMaxBytes = 1024 * 1024;
-inline const QString OwnTextTooLargeMessage = QStringLiteral(
-    "Filen inst2.mmo är större än 1 MB och är ingen egen text. Den lästes inte in; texten är "
-    "oförändrad.");
+// The longest own text, in characters (a line break counts as one). An own text is a note on
+// the print-out; up to this length the memo lays its text out again after a keystroke in a few
+// milliseconds, even as one line without a blank.
+inline constexpr qsizetype OwnTextMaxLength = 32000;
+// The largest "inst2.mmo" that can hold such a text (every character a line break, CR LF, and
+// the last line's): a larger file is refused before it is read.
+inline constexpr qint64 OwnTextMaxFileBytes = 2 * OwnTextMaxLength + 2;
+inline const QString OwnTextTooLongMessage =
+    QStringLiteral("Den egna texten får vara högst 32\u00A0000 tecken. Texten är oförändrad.");
+inline const QString OwnTextFileTooLongMessage = QStringLiteral(
+    "Filen inst2.mmo har mer än 32\u00A0000 tecken och är ingen egen text. Den lästes inte in; texten "
+    "är oförändrad.");
 
 // The state after "Läs in" from the lines of the two files (nothing: the file is missing or
 // unreadable), or nothing when a line of "inst1.mmo" is not what its place holds (a font's
@@ -45,7 +52,7 @@ std::optional<OwnTextState> ReadOwnTextFiles(const OwnTextState& current,
                                              int32 maxWidth);
 
 // Reads both files of folder (a path ending in a separator) into a new state. A refused
-// "inst1.mmo" or a "inst2.mmo" larger than OwnTextMaxBytes keeps current and gives the
+// "inst1.mmo" or a "inst2.mmo" longer than OwnTextMaxLength keeps current and gives the
 // message to show.
 using OwnTextLoad = SettingsFileLoad<OwnTextState>;
 OwnTextLoad LoadOwnText(const OwnTextState& current, const QString& folder, int32 minWidth, int32 maxWidth);

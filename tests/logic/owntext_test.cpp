@@ -104,8 +104,8 @@ TEST_F(OwnTextTest, ALineOutOfPlaceRefusesTheFile)
     }
 }
 
-// Neither a binary "inst1.mmo", nor one larger than a settings file, nor a text larger than
-// 1 MB is taken; each is refused before anything changes.
+// Neither a binary "inst1.mmo", nor one larger than a settings file, nor a text longer than the
+// memo takes is taken; each is refused before anything changes.
 TEST_F(OwnTextTest, FilesThatAreNoOwnTextChangeNothing)
 {
     QByteArray binary;
@@ -121,22 +121,30 @@ TEST_F(OwnTextTest, FilesThatAreNoOwnTextChangeNothing)
         EXPECT_EQ(load.settings, OnScreen());
         EXPECT_TRUE(load.message.startsWith(QStringLiteral("Filen inst1.mmo är ingen inställningsfil")));
     }
+}
 
-    WriteFontFile(SavedFontLines());
-    // Short lines, so that the whole text is quick to lay out wherever it is taken.
-    QByteArray text;
-    while (text.size() <= OwnTextMaxBytes)
-        text += "rad\r\n";
-    ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst2.mmo"), text));
-    const OwnTextLoad load = LoadOwnText(OnScreen(), folder_, 147, 699);
-    EXPECT_EQ(load.settings, OnScreen());
-    EXPECT_EQ(load.message,
-              QStringLiteral("Filen inst2.mmo är större än 1 MB och är ingen egen text. Den lästes "
-                             "inte in; texten är oförändrad."));
+// A text of exactly the longest length loads back as it was saved, although its line breaks
+// make the file larger than that many bytes; one character more, or a file too large to hold
+// such a text, is refused and changes nothing.
+TEST_F(OwnTextTest, OnlyATextTheMemoTakesLoads)
+{
+    QString longest;
+    while (longest.size() < OwnTextMaxLength)
+        longest += QStringLiteral("\nrad");
+    longest.truncate(OwnTextMaxLength);
+    const OwnTextState saved{longest, PrintFont{QStringLiteral("Arial"), 12}, 291};
+    ASSERT_EQ(SaveOwnText(saved, folder_), QString());
+    EXPECT_EQ(Load(OnScreen()), saved);
 
-    text.chop(text.size() - OwnTextMaxBytes);  // exactly 1 MB is taken
-    ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst2.mmo"), text));
-    EXPECT_EQ(Load(OnScreen()).font.family, QStringLiteral("Arial"));
+    const QByteArray lineBreaks(OwnTextMaxFileBytes + 2, '\n');
+    for (const QByteArray& bytes : {EncodeWindows1252(longest + QLatin1Char('x')), lineBreaks}) {
+        ASSERT_TRUE(WriteFileBytes(folder_ + QStringLiteral("inst2.mmo"), bytes));
+        const OwnTextLoad load = LoadOwnText(OnScreen(), folder_, 147, 699);
+        EXPECT_EQ(load.settings, OnScreen());
+        EXPECT_EQ(load.message,
+                  QStringLiteral("Filen inst2.mmo har mer än 32\u00A0000 tecken och är ingen egen "
+                                 "text. Den lästes inte in; texten är oförändrad."));
+    }
 }
 
 // Only a run of more than 500 characters without a blank breaks anywhere; line breaks and

@@ -1,8 +1,11 @@
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -10,8 +13,11 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolButton>
+#include <functional>
 
 #include "model/notify.h"
 #include "output/ui/fyllakup.h"
@@ -198,7 +204,41 @@ TEST_F(OwnTextWindow, ALongRunLoadsUnderTheHourglassAndBreaksAnywhere)
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
 }
 
-// A binary "inst1.mmo" or a text larger than 1 MB keeps the memo, its font and width.
+// The lines the memo shows, one entry a shown line, as its own layout breaks them.
+QStringList MemoShownLines()
+{
+    QTextDocument* document = Egentext->Memo1->document();
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);  // lays the block out
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            lines << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+    }
+    return lines;
+}
+
+// The print-out takes the memo's lines as the memo shows them, whichever way it breaks them: a
+// text holding a long run breaks anywhere in the print as in the memo, so that the words before
+// the run share its first line (breaking between words there would cost the square of the run).
+TEST_F(OwnTextWindow, PrintedLinesAreTheLinesTheMemoShows)
+{
+    Egentext->show();
+    QApplication::processEvents();
+    const QString run(1200, QLatin1Char('x'));
+    const QString words = QStringLiteral("ett två tre fyra fem sex sju åtta nio tio elva tolv tretton");
+    for (const QString& text : {words, words + QLatin1Char('\n') + words, QStringLiteral("ord ") + run,
+                                run + QLatin1Char(' ') + words, words + QStringLiteral("\n\n") + run}) {
+        Egentext->Memo1->setPlainText(text);
+        const QStringList shown = MemoShownLines();
+        EXPECT_GT(shown.size(), 1);
+        EXPECT_EQ(OwnTextLines, shown) << text.left(20).toStdString();
+    }
+    Egentext->Memo1->setPlainText(QStringLiteral("ord ") + run);
+    EXPECT_EQ(OwnTextLines.first().left(5), QStringLiteral("ord x"));
+}
+
+// A binary "inst1.mmo" or a text longer than the memo takes keeps the memo, its font and width.
 TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
 {
     Egentext->Memo1->setPlainText(QStringLiteral("Min egen text"));
@@ -213,16 +253,75 @@ TEST_F(OwnTextWindow, FilesThatAreNoOwnTextKeepTheMemo)
 
     ASSERT_TRUE(
         SaveOwnText({QString(), PrintFont{QStringLiteral("Arial"), 12}, 291}, SettingsDir()).isEmpty());
-    QByteArray text;
-    while (text.size() <= OwnTextMaxBytes)
-        text += "en rad\r\n";
-    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, text));
+    ASSERT_TRUE(WriteFileBytes(SettingsDir() + OwnTextTextFileName, QByteArray(OwnTextMaxLength + 1, 'x')));
     Egentext->Lesain->click();
     EXPECT_EQ(Egentext->State(), before);
     EXPECT_EQ(TestDialogs().messages,
               (QStringList{QStringLiteral("Filen inst1.mmo är ingen inställningsfil och lästes inte in. "
                                           "Inställningarna är oförändrade."),
-                           OwnTextTooLargeMessage}));
+                           OwnTextFileTooLongMessage}));
+}
+
+void PressKeyInMemo(Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(Egentext->Memo1, &press);
+}
+
+// The memo holds at most the longest own text, whichever way text arrives (typed, a line
+// break, pasted, typed through an input method, the conditions' comments): what would make it
+// one character longer is refused with a message and changes nothing, not even the caret;
+// what fills it exactly is taken.
+TEST_F(OwnTextWindow, TheMemoTakesNoTextBeyondTheLongest)
+{
+    StartNrCondComments[2] = "favoriter";
+    const QString comments = ConditionCommentsText();
+    const QString pasted = QStringLiteral("klistrat");
+    QApplication::clipboard()->setText(pasted);
+    const struct {
+        const char* way;
+        qsizetype added;
+        std::function<void()> enter;
+    } ways[] = {
+        {"a key", 1, [] { PressKeyInMemo(Qt::Key_A, QStringLiteral("a")); }},
+        {"Return", 1, [] { PressKeyInMemo(Qt::Key_Return, QStringLiteral("\r")); }},
+        {"Klistra", pasted.size(), [] { Egentext->Klistra->click(); }},
+        {"input method", 2,
+         [] {
+             QInputMethodEvent commit;
+             commit.setCommitString(QStringLiteral("éé"));
+             QApplication::sendEvent(Egentext->Memo1, &commit);
+         }},
+        {"Klistra in kommentarer", comments.size(), [] { Egentext->Button1->click(); }},
+    };
+    for (const auto& w : ways) {
+        const QString tooLong = QString(OwnTextMaxLength - w.added + 1, QLatin1Char('x'));
+        Egentext->Memo1->setPlainText(tooLong);
+        const QStringList lines = OwnTextLines;
+        TestDialogs().Reset();
+        w.enter();
+        EXPECT_EQ(Egentext->Memo1->toPlainText(), tooLong) << w.way;
+        EXPECT_EQ(Egentext->Memo1->textCursor().position(), 0) << w.way;
+        EXPECT_EQ(OwnTextLines, lines) << w.way;
+        EXPECT_EQ(TestDialogs().messages, QStringList{OwnTextTooLongMessage}) << w.way;
+
+        Egentext->Memo1->setPlainText(tooLong.mid(1));
+        TestDialogs().Reset();
+        w.enter();
+        EXPECT_EQ(Egentext->Memo1->toPlainText().size(), OwnTextMaxLength) << w.way;
+        EXPECT_TRUE(TestDialogs().messages.isEmpty()) << w.way;
+    }
+
+    // A full memo still takes what replaces no more than its selection, and deletes.
+    QTextCursor selection = Egentext->Memo1->textCursor();
+    selection.setPosition(0);
+    selection.setPosition(pasted.size(), QTextCursor::KeepAnchor);
+    Egentext->Memo1->setTextCursor(selection);
+    Egentext->Klistra->click();
+    EXPECT_TRUE(Egentext->Memo1->toPlainText().startsWith(pasted));
+    PressKeyInMemo(Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(Egentext->Memo1->toPlainText().size(), OwnTextMaxLength - 1);
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
 }
 
 class CouponFormWindow : public WindowSetTest {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -31,6 +33,17 @@ QFont DesignedMemoFont()
     return ToQFont(PrintFont{QStringLiteral("MS Sans Serif"), 8});
 }
 
+// The characters a key press types into the memo: a line break for Return and Enter, else its
+// text when that is printable or a tab; nothing for keys that move, delete or run a command.
+qsizetype TypedLength(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::InsertParagraphSeparator) ||
+        event.matches(QKeySequence::InsertLineSeparator))
+        return 1;
+    const QString text = event.text();
+    return !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t')) ? text.size() : 0;
+}
+
 }  // namespace
 
 OwnTextMemo::OwnTextMemo(QWidget* parent) : QPlainTextEdit(parent)
@@ -45,12 +58,47 @@ void OwnTextMemo::FitWrapModeTo(const QString& text)
         setWordWrapMode(mode);
 }
 
+bool OwnTextMemo::Takes(qsizetype added, qsizetype replaced)
+{
+    const qsizetype length = document()->characterCount() - 1;  // without the closing separator
+    if (length - replaced + added <= OwnTextMaxLength)
+        return true;
+    ShowMessage(OwnTextTooLongMessage);
+    return false;
+}
+
+bool OwnTextMemo::TakesInPlaceOfSelection(qsizetype added)
+{
+    const QTextCursor cursor = textCursor();
+    return Takes(added, cursor.selectionEnd() - cursor.selectionStart());
+}
+
 // The pasted text joins the memo's text before the memo lays it out.
 void OwnTextMemo::insertFromMimeData(const QMimeData* source)
 {
-    if (source->hasText())
+    if (source->hasText()) {
+        if (!TakesInPlaceOfSelection(source->text().size()))
+            return;
         FitWrapModeTo(toPlainText() + source->text());
+    }
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+// A refused key is kept here, so that Return does not reach the window's buttons.
+void OwnTextMemo::keyPressEvent(QKeyEvent* event)
+{
+    if (TakesInPlaceOfSelection(TypedLength(*event)))
+        QPlainTextEdit::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+void OwnTextMemo::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (TakesInPlaceOfSelection(event->commitString().size()))
+        QPlainTextEdit::inputMethodEvent(event);
+    else
+        event->accept();
 }
 
 TEgentext::TEgentext()
@@ -232,7 +280,7 @@ void TEgentext::LesainClick()
 void TEgentext::Button1Click()
 {
     const QString comments = ConditionCommentsText();
-    if (comments.isEmpty())
+    if (comments.isEmpty() || !Memo1->Takes(comments.size()))
         return;
     QTextCursor end = Memo1->textCursor();
     end.movePosition(QTextCursor::End);

@@ -10,6 +10,8 @@
 
 #include <QPlainTextEdit>
 
+class QInputMethodEvent;
+class QKeyEvent;
 class QLabel;
 class QMimeData;
 class QPushButton;
@@ -17,14 +19,24 @@ class QToolButton;
 
 // The own-text memo. It breaks its lines anywhere while its text holds a run too long to break
 // between words in reasonable time (OwnTextBreaksAnywhere); a paste chooses the mode before the
-// new text is laid out, every other change after it.
+// new text is laid out, every other change after it. It holds at most OwnTextMaxLength
+// characters: typing, a paste or a drop that would make the text longer is refused before it
+// changes anything, and the user is told.
 class OwnTextMemo : public QPlainTextEdit {
 public:
     explicit OwnTextMemo(QWidget* parent);
     void FitWrapModeTo(const QString& text);
+    // Whether the text stays within OwnTextMaxLength with added characters in place of replaced
+    // ones; when it would not, the user is told.
+    bool Takes(qsizetype added, qsizetype replaced = 0);
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    bool TakesInPlaceOfSelection(qsizetype added);
 };
 
 class TEgentext : public VForm {
