@@ -578,7 +578,7 @@ TEST_F(SystemPrintTest, PrinterFailuresAreReported)
     failing.FailRunningDocument();
     SystemPrintOptions two = AllSections();
     two.copies = 2;
-    EXPECT_EQ(PrintSystem(failing, two).messages, QStringList{SystemPrintFailedMessage});
+    EXPECT_EQ(PrintSystem(failing, two).messages, QStringList{PrintFailedMessage});
     EXPECT_EQ(failing.DocumentCount(), 1);  // the second copy is not begun
 }
 
