@@ -283,7 +283,7 @@ QString PrintPages(PrintCanvas& canvas, const TCouponFormSettings& settings, con
         for (const FormText& text : page.texts)
             canvas.Text(text.at.x, text.at.y, text.text);
     }
-    return canvas.EndDocument() ? QString() : PrinterFailedMessage;
+    return canvas.EndDocument() ? QString() : PrintFailedMessage;
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ inline const QString CouponFormSettingsFileName = QStringLiteral("ninstV75.kup")
 inline const QString CouponRangeReversedMessage = QStringLiteral("     Kupongnumren??     ");
 inline const QString CouponFormNoSystemMessage = QStringLiteral("Det finns inget system.");
 inline const QString PrinterStartFailedMessage = QStringLiteral("Skrivaren kunde inte starta utskriften.");
-inline const QString PrinterFailedMessage = QStringLiteral("Utskriften kunde inte slutföras.");
 
 // The limits of a numeric setting, as its field keeps them.
 struct SettingLimits {

@@ -106,7 +106,7 @@ SystemPrintResult PrintSystem(PrintCanvas& canvas, const SystemPrintOptions& opt
         if (!stopped.isEmpty() && !result.messages.contains(stopped))
             result.messages << stopped;
         if (!canvas.EndDocument()) {
-            result.messages << SystemPrintFailedMessage;
+            result.messages << PrintFailedMessage;
             break;
         }
     }

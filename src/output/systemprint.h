@@ -34,7 +34,6 @@ inline const QString PrintAreaTooSmallMessage =
 inline const QString PaperTooNarrowText = QStringLiteral("För liten pappersbredd. Avbryter.");
 inline const QString SystemPrinterStartFailedMessage =
     QStringLiteral("Skrivaren kunde inte starta utskriften.");
-inline const QString SystemPrintFailedMessage = QStringLiteral("Utskriften kunde inte slutföras.");
 // The default title, for a system without a name or named "NN".
 inline const QString SystemPrintDefaultTitle = QStringLiteral("Vimsta för V64");
 

@@ -294,7 +294,11 @@ void SystemPrintFlow::Coupons()
 void SystemPrintFlow::CouponBlock(int position, double gap)
 {
     const int coupon = KeptCoupons[position];
-    Bold(x_, y_, QStringLiteral("Kupong %1").arg(position));
+    const QString title = QStringLiteral("Kupong %1").arg(position);
+    Bold(x_, y_, title);
+    SetBold(true);
+    const double titleRight = x_ + Width(title);
+    SetBold(false);
     const double R = Width(QStringLiteral("Avd 1: "));
     THorseMask horses[7] = {};
     double w = 0;
@@ -312,12 +316,16 @@ void SystemPrintFlow::CouponBlock(int position, double gap)
         product *= count;
     }
     if (ReserveMode > ReserveModeNone) {
-        const double RN = x_ + gap + R + w;
         PrintFont small = font_;
         small.pointSize = font_.pointSize * Round(0.9 * g_.textHeight) / std::max(1.0, g_.textHeight);
         canvas_.SetFont(small);
         const double r1 = Width(QStringLiteral("R"));
-        canvas_.Text(w < 4 * r1 ? RN : RN - r1, y_ + Round(0.5 * g_.pitch), QStringLiteral("Reserv"));
+        const double besideList = x_ + gap + R + w;
+        const double headingIn = w < 4 * r1 ? 0 : r1;
+        // The heading reaches up beside the title: on a narrow coupon the column moves right,
+        // clear of it.
+        const double RN = std::max(besideList, titleRight + gap + headingIn);
+        canvas_.Text(RN - headingIn, y_ + Round(0.5 * g_.pitch), QStringLiteral("Reserv"));
         for (int r = 1; r <= 6; ++r)
             canvas_.Text(RN, y_ + Round((r + 0.5) * g_.pitch),
                          ReserveText(PickReserves(r, horses[r], false, false)));

@@ -10,6 +10,10 @@
 
 #include "platform/printlayout.h"
 
+// What every print path tells the user when the printer failed on the way or the printed
+// file was cut.
+inline const QString PrintFailedMessage = QStringLiteral("Utskriften kunde inte slutföras.");
+
 // A font as a print-out asks for it, free of any painting library.
 struct PrintFont {
     QString family = QStringLiteral("Liberation Sans");

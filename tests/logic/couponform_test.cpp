@@ -136,7 +136,7 @@ TEST_F(CouponFormTest, PrintsTheRangeOnePageEach)
     EXPECT_EQ(PrintCouponForms(canvas, settings, 1, 1), PrinterStartFailedMessage);
     EXPECT_EQ(canvas.DocumentCount(), 1);
     canvas.FailRunningDocument();
-    EXPECT_EQ(PrintTestCoupon(canvas, settings), PrinterFailedMessage);
+    EXPECT_EQ(PrintTestCoupon(canvas, settings), PrintFailedMessage);
 
     ResetGlobals();
     EXPECT_EQ(PrintCouponForms(canvas, settings, 1, 1), CouponFormNoSystemMessage);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "model/variabl.h"
+#include "output/reserves.h"
 #include "output/systemprint.h"
 #include "output/systemprintsettings.h"
 #include "platform/numbers.h"
@@ -318,6 +319,47 @@ TEST_F(SystemPrintTest, CouponBlocksNeverSplitOverPages)
     EXPECT_EQ(coupons, 300);
 }
 
+// The reserve heading of a coupon block stands clear of the block's title, also on a narrow
+// coupon of one horse per race, and of the block beside it.
+TEST_F(SystemPrintTest, TheReserveHeadingStandsClearOfTheCouponTitle)
+{
+    for (const char* marks : {"A", "AA", "AAAAAAA"}) {
+        ResetGlobals();
+        MarkEveryRace(marks);
+        for (int k = 1; k <= 167; ++k)
+            for (int race = 1; race <= RaceSlots; ++race)
+                CouponGroupCodes[race][k] = 1;
+        GroupSystemBuilt = 1;
+        KeepCoupons(167);
+        ReserveMode = ReserveModeFixed;
+        RecordingCanvas canvas;
+        ASSERT_TRUE(PrintSystem(canvas, AllSections()).messages.isEmpty()) << marks;
+        // The right edge of the text and the blank after it.
+        const auto rightEdge = [&canvas](const CanvasOp& op) {
+            RecordingCanvas measure(canvas.Page());
+            measure.SetFont(op.font);
+            return op.x1 + measure.TextWidth(op.text + QLatin1Char(' '));
+        };
+        const CanvasOp* title = nullptr;
+        const CanvasOp* heading = nullptr;
+        int headings = 0;
+        for (const CanvasOp& op : canvas.Ops()) {
+            if (op.text.startsWith(QStringLiteral("Kupong "))) {
+                if (heading && heading->page == op.page && title->y1 == op.y1) {
+                    EXPECT_LE(rightEdge(*heading), op.x1) << marks << " " << op.text.toStdString();
+                }
+                title = &op;
+            } else if (op.text == QStringLiteral("Reserv")) {
+                ASSERT_NE(title, nullptr) << marks;
+                EXPECT_GE(op.x1, rightEdge(*title)) << marks << " " << title->text.toStdString();
+                heading = &op;
+                ++headings;
+            }
+        }
+        EXPECT_EQ(headings, 167) << marks;
+    }
+}
+
 TEST_F(SystemPrintTest, EverySectionStaysWithinItsPages)
 {
     ManyCoupons(40);
@@ -578,7 +620,7 @@ TEST_F(SystemPrintTest, PrinterFailuresAreReported)
     failing.FailRunningDocument();
     SystemPrintOptions two = AllSections();
     two.copies = 2;
-    EXPECT_EQ(PrintSystem(failing, two).messages, QStringList{SystemPrintFailedMessage});
+    EXPECT_EQ(PrintSystem(failing, two).messages, QStringList{PrintFailedMessage});
     EXPECT_EQ(failing.DocumentCount(), 1);  // the second copy is not begun
 }
 

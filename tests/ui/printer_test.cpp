@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
 #include "platform/ui/printercanvas.h"
+#include "support/filesizelimit.h"
 
 namespace {
 
@@ -221,4 +223,27 @@ TEST_F(Printing, AFailedStartLeavesThePrinterReadyForTheNextPrint)
         SharedPrinter().setPageOrientation(QPageLayout::Portrait);
         QFile::remove(pdf_);
     }
+}
+
+// A document that its print-out left open is ended by the canvas, which then reports a print
+// that the disk could not hold itself and leaves no cut file.
+TEST_F(Printing, ACanvasEndsADocumentLeftOpenAndReportsItsFailure)
+{
+    const auto printLeftOpen = [] {
+        PrinterCanvas canvas;
+        ASSERT_TRUE(canvas.BeginDocument(QStringLiteral("Prov")));
+        for (int line = 0; line < 40; ++line)
+            canvas.Text(100, 100 + 120 * line,
+                        QStringLiteral("Rad %1 av en utskrift som inte avslutas").arg(line));
+    };
+    printLeftOpen();
+    EXPECT_TRUE(TestDialogs().messages.isEmpty());
+    const qint64 whole = QFileInfo(pdf_).size();
+    ASSERT_GT(whole, 2);
+    {
+        const FileSizeLimit limit(static_cast<rlim_t>(whole / 2));
+        printLeftOpen();
+    }
+    EXPECT_EQ(TestDialogs().messages.join(QLatin1Char('|')).toStdString(), PrintFailedMessage.toStdString());
+    EXPECT_FALSE(QFile::exists(pdf_));
 }

@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -27,7 +26,6 @@
 #include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
-#include "support/filesizelimit.h"
 #include "windowset.h"
 
 namespace {
@@ -365,30 +363,6 @@ TEST_F(CouponFormWindow, PrintsTheRangeAndRefusesAReversedOne)
     QFile pdf(dir_.filePath(QStringLiteral("kuponger.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 2);
-}
-
-// The forms and the test coupon: a print that the disk cannot hold is reported and leaves no
-// cut file under the chosen name.
-TEST_F(CouponFormWindow, APrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
-{
-    KeepCoupons(3);
-    Fyllikup->ShowModal();
-    const QString path = dir_.filePath(QStringLiteral("kuponger.pdf"));
-    for (QPushButton* print : {Fyllikup->Knappskriv, Fyllikup->Button4}) {
-        const std::string name = print->objectName().toStdString();
-        TestDialogs().Reset();
-        print->click();
-        ASSERT_TRUE(TestDialogs().messages.isEmpty()) << name;
-        const qint64 whole = QFileInfo(path).size();
-        ASSERT_GT(whole, 2) << name;
-        {
-            const FileSizeLimit limit(static_cast<rlim_t>(whole / 2));
-            print->click();
-        }
-        EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Utskriften kunde inte slutföras.")})
-            << name;
-        EXPECT_FALSE(QFile::exists(path)) << name;
-    }
 }
 
 // A "ninstV75.kup" that is no settings file leaves the fields as they were and says so.

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 #include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
-#include "support/filesizelimit.h"
 #include "support/marks.h"
 #include "windowset.h"
 
@@ -67,31 +65,6 @@ TEST_F(SystemPrintWindow, PrintsTheHeaderWithoutASystem)
         EXPECT_TRUE(runs.contains(QString::fromUtf8(text)))
             << text << " in " << runs.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(runs.join(QLatin1Char('|')).contains(QStringLiteral("Inom ramen: ")));
-}
-
-// A print that the disk cannot hold is reported and leaves no cut file under the chosen name;
-// the printer stays ready for the next print.
-TEST_F(SystemPrintWindow, APrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
-{
-    MarkRaces({"AC", "A", "AAA", "AB", "A", "AA"});
-    StoreSmallGroupCoupons();
-    Skriva->Show();
-    Skriva->Button2Click();
-    ASSERT_TRUE(TestDialogs().messages.isEmpty());
-    const qint64 whole = QFileInfo(pdf_).size();
-    ASSERT_GT(whole, 2);
-    {
-        const FileSizeLimit limit(static_cast<rlim_t>(whole / 2));
-        Skriva->Button2Click();
-    }
-    EXPECT_EQ(TestDialogs().messages, QStringList{QStringLiteral("Utskriften kunde inte slutföras.")});
-    EXPECT_FALSE(QFile::exists(pdf_));
-
-    // With room again the next print is whole.
-    TestDialogs().Reset();
-    Skriva->Button2Click();
-    EXPECT_TRUE(TestDialogs().messages.isEmpty());
-    EXPECT_EQ(QFileInfo(pdf_).size(), whole);
 }
 
 TEST_F(SystemPrintWindow, IsSilverLikeTheOtherOutputDialogs)

@@ -120,7 +120,7 @@ int TInformation::PrintText()
             job.NewPage();
         job.TextOut(layout.left, layout.LineTop(t), lines.at(i));
     }
-    return job.PageCount();
+    return job.Finish() ? job.PageCount() : 0;
 }
 
 TInformation* Information = nullptr;

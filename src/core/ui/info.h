@@ -19,7 +19,7 @@ public:
     void Button3Click();
     // Prints the memo's lines, as they stand, with 20 mm margins in the font of
     // FontDialogInfo. Returns the pages printed; 0 when the page is too small for the font
-    // (the user is told) or the printer could not start.
+    // or the printer could not start or finish (the user is told).
     int PrintText();
 
     const QFont& PrintFont() const { return FontDialogInfo.font(); }

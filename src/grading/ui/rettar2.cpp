@@ -128,17 +128,11 @@ void PlayResultPrintout(PrintJob& job, const ResultPrintout& printout, const QFo
     job.SetFont(font);
 }
 
-// Plays the print-out as one job; a job that the printer could not finish is reported.
+// Plays the print-out as one job; the job reports a print that the printer could not finish.
 void PrintResult(const ResultPrintout& printout, const QFont& font)
 {
-    {
-        PrintJob job(QStringLiteral("Resultat"));
-        if (!job.IsActive())
-            return;
-        PlayResultPrintout(job, printout, font);
-    }
-    if (SharedPrinter().printerState() == QPrinter::Error)
-        ShowErrorMessage(QStringLiteral("Utskriften kunde inte slutföras."));
+    PrintJob job(QStringLiteral("Resultat"));
+    PlayResultPrintout(job, printout, font);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "platform/printcanvas.h"
 #include "platform/ui/dialogs.h"
 
 namespace {
@@ -172,8 +173,7 @@ PrintJob::PrintJob(const QString& title)
 
 PrintJob::~PrintJob()
 {
-    if (painter_.isActive())
-        EndPrinting(painter_);
+    Finish();
 }
 
 void PrintJob::NewPage()
@@ -190,11 +190,10 @@ bool PrintJob::Finish()
 {
     if (!IsActive())
         return false;
-    if (!EndPrinting(painter_) || failed_) {
-        ShowMessage(QStringLiteral("Utskriften misslyckades."));
-        return false;
-    }
-    return true;
+    const bool printed = EndPrinting(painter_) && !failed_;
+    if (!printed)
+        ShowMessage(PrintFailedMessage);
+    return printed;
 }
 
 void PrintJob::SetFont(const QFont& font)

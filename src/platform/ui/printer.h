@@ -63,8 +63,10 @@ private:
 // a font (confirmed) or nothing (cancelled); an empty queue cancels.
 std::deque<std::optional<QFont>>& TestFontChoices();
 
-// One document on the shared printer, started on construction in the canvas font and ended
-// when the job goes out of scope. Coordinates are printer pixels of the printable area.
+// One document on the shared printer, started on construction in the canvas font and ended by
+// Finish() or, at the latest, when the job goes out of scope. Either end tells the user of a
+// print that failed or was cut (PrintFailedMessage), so no caller can drop the failure.
+// Coordinates are printer pixels of the printable area.
 class PrintJob {
 public:
     // title: the document's name in the print queue. When the printer cannot start, the
@@ -86,6 +88,7 @@ public:
     double TextWidth(const QString& text) const;
     void Line(QPointF from, QPointF to);
     // Ends the document; false, after telling the user, when the printer failed on the way.
+    // False also for a job that never started or has ended.
     bool Finish();
 
 private:

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPrinter>
 
+#include "platform/ui/dialogs.h"
 #include "platform/ui/printer.h"
 
 QFont ToQFont(const PrintFont& font)
@@ -31,8 +32,13 @@ PrintFont ToPrintFont(const QFont& font)
 
 PrinterCanvas::~PrinterCanvas()
 {
-    if (painter_.isActive())
-        EndPrinting(painter_);
+    EndOpenDocument();
+}
+
+void PrinterCanvas::EndOpenDocument()
+{
+    if (painter_.isActive() && !EndDocument())
+        ShowMessage(PrintFailedMessage);
 }
 
 PageMetrics PrinterCanvas::Page() const
@@ -42,8 +48,7 @@ PageMetrics PrinterCanvas::Page() const
 
 bool PrinterCanvas::BeginDocument(const QString& title)
 {
-    if (painter_.isActive())
-        EndPrinting(painter_);
+    EndOpenDocument();
     failed_ = false;
     SharedPrinter().setDocName(title);
     if (!BeginPrinting(painter_))

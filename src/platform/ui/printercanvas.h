@@ -14,7 +14,10 @@ PrintFont ToPrintFont(const QFont& font);
 
 // Draws on SharedPrinter(). Each document starts in the printer's canvas font
 // (PrinterFont()); a font set on the canvas becomes the printer's canvas font, so it stays
-// in force for later print-outs.
+// in force for later print-outs. EndDocument() answers whether the document printed, for the
+// print-out to report; a document that a print-out leaves open is ended by the next
+// BeginDocument() or the canvas's end, which then report a failure themselves
+// (PrintFailedMessage).
 class PrinterCanvas : public PrintCanvas {
 public:
     PrinterCanvas() = default;
@@ -35,6 +38,9 @@ public:
     void Line(double x1, double y1, double x2, double y2) override;
 
 private:
+    // Ends a document that its print-out left open and reports its failure, since no
+    // print-out is left to do so.
+    void EndOpenDocument();
     // The metrics of the painter's font, measured once per font.
     const QFontMetricsF& Metrics() const;
 
