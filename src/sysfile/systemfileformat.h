@@ -171,7 +171,9 @@ StagedSystem StageCurrentSystem(bool withRound);
 QByteArray SystemFileBytes(const StagedSystem& system);
 
 // Reads a file of any accepted tag; nothing when the file is refused, also when a race's
-// group codes, membership flags and group sizes disagree. Pure: no table changes.
+// group codes, membership flags and group sizes disagree, when race slot 7 holds anything but
+// start number 1 alone in group A, or when a single row plays an unmarked horse or stands
+// twice. Pure: no table changes.
 // Sections that an older tag lacks get the values a load gives them.
 std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes);
 
