@@ -1088,6 +1088,8 @@ void ApplyReservesPricesAndSwitches(const StagedSystem& s)
         FixedReserves[r][1] = s.fixedReserves[r][1];
         FixedReserves[r][2] = s.fixedReserves[r][2];
     }
+    // The loaded order is the one in force: no change of the marks waits for a look at it.
+    ReserveSignalShown = false;
     // The rebuild works the prices out again; until then the captions are those of the file.
     if (s.couponsBuilt) {
         ResultLabels.Prisrader = s.priceCaptions[0];

@@ -180,5 +180,6 @@ std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes);
 // Stores a parsed file into the tables, section by section, as the load does between the
 // reset before it and the refresh after it. Window state lands in the tables the windows
 // mirror: ConditionSwitches, AbcdListCells, ResultLabels, ConditionGroup*, MainFormCaption,
-// DataFormCaption. Sets no KeepLoadedCouponSelection, PointsCondReloadPending or event.
+// DataFormCaption; the loaded reserve order is in force, so ReserveSignalShown is false.
+// Sets no KeepLoadedCouponSelection, PointsCondReloadPending or event.
 void ApplyStagedSystem(const StagedSystem& system);
