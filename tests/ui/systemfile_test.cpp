@@ -3,14 +3,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "app/program.h"
 #include "conditions/ui/grpvlk.h"
@@ -224,6 +228,52 @@ TEST_F(SystemFileWindowsTest, ASaveThatDidNotHappenStopsTheCloseAndTheLoad)
     EXPECT_EQ(TestDialogs().fileNames.size(), 1U);
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
     EXPECT_EQ(CouponsBuilt, 1);
+}
+
+// Only "Nej" on the real question gives up the unsaved system for another; Escape and the close
+// box cancel the load, so no open dialog follows. Once the box is up, the seam takes over the
+// open dialog and cancels it.
+TEST_F(SystemFileWindowsTest, DismissingTheQuestionBeforeALoadCancelsTheLoad)
+{
+    struct Case {
+        const char* how;
+        std::function<void(QMessageBox*)> answer;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"Escape",
+         [](QMessageBox* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QCoreApplication::sendEvent(box, &escape);
+         },
+         false},
+        {"close box", [](QMessageBox* box) { box->close(); }, false},
+        {"Nej", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        StartClean();
+        BuildSystem();
+        TestDialogs() = DialogSeam();  // the real question box
+        QString asked;
+        QTimer::singleShot(0, [&asked, &c] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            TestDialogs().Reset();
+            if (box == nullptr) {
+                if (modal != nullptr)
+                    modal->close();
+                return;
+            }
+            asked = box->text();
+            c.answer(box);
+        });
+        Click("Button8");
+        EXPECT_EQ(asked, LoadQuestion);
+        EXPECT_EQ(TestDialogs().proposedNames.size(), c.opens ? 1 : 0);
+        EXPECT_EQ(CouponsBuilt, 1);
+        EXPECT_EQ(SystemSaved, 0);
+    }
 }
 
 // "Spara system" under a shell's file-size limit ("ulimit -f"), with SIGXFSZ at its default as the

@@ -201,14 +201,10 @@ void TV65x::ConnectAbcdPanels()
     connect(Button7, &QPushButton::clicked, this, &TV65x::Button7Click);
 }
 
-// A save that did not happen (cancelled, declined or failed) stops the load, so that the
-// unsaved system is not lost.
 void TV65x::Button8Click()
 {
-    if (UnsavedSystemExists() &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !SaveSystem())
-        return;
-    ReadSystemFile();
+    if (SaveOrGiveUpUnsavedSystem(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")))
+        ReadSystemFile();
 }
 
 void TV65x::Button9Click()
@@ -221,6 +217,23 @@ void TV65x::Button9Click()
 bool TV65x::SaveSystem()
 {
     return WriteSystemFile(this);
+}
+
+// Only "Nej" gives up an unsaved system. On "Ja" a save that did not happen (cancelled,
+// declined or failed) stops the action; so do Escape and the close box on the question.
+bool TV65x::SaveOrGiveUpUnsavedSystem(const QString& question)
+{
+    if (!UnsavedSystemExists())
+        return true;
+    switch (AskYesNoOrCancel(question)) {
+        case Answer::Yes:
+            return SaveSystem();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            return false;
+    }
+    return false;
 }
 
 // The file is read and checked whole before anything changes; a loaded system of coupons is
