@@ -20,6 +20,7 @@
 #include "core/ui/updatenotice.h"
 #include "model/variabl.h"
 #include "platform/ui/kit.h"
+#include "sysfile/ui/savesystem.h"
 
 namespace {
 
@@ -480,6 +481,7 @@ void TV65x::ResetToStartState()
         edit->clear();
     }
     RullistV->setValue(1);
+    ForgetSystemFileNames();
     setWindowTitle(MainWindowCaption());
     MainFormCaption = windowTitle();
     PaintAll();

@@ -182,12 +182,6 @@ QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-QString& MainSaveDialogFileName()
-{
-    static QString name;
-    return name;
-}
-
 void ShowModal(QWidget* window)
 {
     DialogSeam& seam = TestDialogs();
