@@ -18,6 +18,7 @@
 
 #include "app/program.h"
 #include "conditions/ui/grpvlk.h"
+#include "model/notify.h"
 #include "output/ui/atgfilin.h"
 #include "racedata/startlistview.h"
 #include "racedata/ui/atgdata.h"
@@ -274,6 +275,61 @@ TEST_F(SystemFileWindowsTest, DismissingTheQuestionBeforeALoadCancelsTheLoad)
         EXPECT_EQ(TestDialogs().proposedNames.size(), c.opens ? 1 : 0);
         EXPECT_EQ(CouponsBuilt, 1);
         EXPECT_EQ(SystemSaved, 0);
+    }
+}
+
+// The wait sign ("Beräknar", "VÄNTA!", without "Avbryt") stands from the reading of the file
+// until the load has reported a row count that its marks do not give; a refusal is told
+// after it is gone, and none stays behind.
+TEST_F(SystemFileWindowsTest, TheWaitSignShowsWhileAFileIsLoaded)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupB, 2);
+    TestDialogs().fileNames.push_back(PathOf("rader"));
+    Click("Button9");
+    QFile saved(PathOf("rader.SV6"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = saved.readAll().split('\n');
+    ASSERT_EQ(lines[325], QByteArray("2\r"));  // the unreduced row count of section 10
+    WriteFile(PathOf("lika.SV6"), lines.join('\n'));
+    lines[325] = "3\r";
+    WriteFile(PathOf("olika.SV6"), lines.join('\n'));
+    WriteFile(PathOf("fel.SV6"), "V64 v7c u\r\n1\r\n");
+
+    const auto waitSignShown = [] {
+        return !V65x->Venta1->isHidden() && !V65x->Venta2->isHidden() && !V65x->Venta3->isHidden() &&
+               V65x->Avbrytknapp->isHidden();
+    };
+    const QString shownBehind = QStringLiteral(" (VÄNTA!)");
+    const struct {
+        const char* file;
+        bool shownWhileLoaded;
+        QStringList notices;
+    } cases[] = {
+        {"lika.SV6", true, {}},
+        {"olika.SV6", true, {QStringLiteral("Något blev fel vid inläsningen. AVBRYT!") + shownBehind}},
+        {"fel.SV6", false, {QStringLiteral("Systemet kunde inte läsas in.")}},
+        {"saknas.SV6",
+         false,
+         {QStringLiteral("Filen %1 finns ej.").arg(QDir::toNativeSeparators(PathOf("saknas.SV6")))}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        StartClean();
+        QStringList notices;
+        TestDialogs().noticed = [&notices, &waitSignShown, &shownBehind](const QString& text) {
+            notices << text + (waitSignShown() ? shownBehind : QString());
+        };
+        bool shownWhileLoaded = false;
+        const QObject owner;
+        Events::SystemLoaded.Subscribe(
+            &owner, [&shownWhileLoaded, &waitSignShown] { shownWhileLoaded = waitSignShown(); });
+        TestDialogs().fileNames.push_back(PathOf(c.file));
+        Click("Button8");
+        EXPECT_EQ(shownWhileLoaded, c.shownWhileLoaded);
+        EXPECT_EQ(notices, c.notices);
+        EXPECT_TRUE(V65x->Venta2->isHidden());
+        EXPECT_TRUE(V65x->Venta3->isHidden());
     }
 }
 

@@ -237,7 +237,9 @@ bool TV65x::SaveOrGiveUpUnsavedSystem(const QString& question)
 }
 
 // The file is read and checked whole before anything changes; a loaded system of coupons is
-// constructed again in its saved mode with its saved keep flags.
+// constructed again in its saved mode with its saved keep flags. The wait sign shows from the
+// reading of the file until the loaded system is in the tables and a differing row count has
+// been reported; a refusal is told without it.
 void TV65x::ReadSystemFile()
 {
     const QString chosen = ChooseSystemFileToLoad(this);
@@ -246,16 +248,20 @@ void TV65x::ReadSystemFile()
     SystemLoadOutcome outcome;
     {
         const HourglassCursor hourglass;
-        outcome = LoadSystemFile(chosen);
+        outcome = LoadSystemFile(chosen, [this] {
+            ShowWaitSign(true);
+            repaint();
+        });
     }
     if (outcome.found)
         OfferLoadedSystemFile(chosen);
+    if (outcome.rowCountDiffers)
+        ShowMessage(LoadRowCountMismatchMessage);
+    ShowWaitSign(false);
     if (!outcome.file.done) {
         ShowMessage(outcome.file.message);
         return;
     }
-    if (outcome.rowCountDiffers)
-        ShowMessage(LoadRowCountMismatchMessage);
     if (!outcome.rebuild)
         return;
     ConstructLoadedSystem();

@@ -68,6 +68,8 @@ void ShowNotice(const QString& text, QMessageBox::Icon icon, QStringList& record
     }
     if (TestDialogs().active) {
         record << text;
+        if (TestDialogs().noticed)
+            TestDialogs().noticed(text);
         return;
     }
     QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok);

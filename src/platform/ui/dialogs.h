@@ -68,6 +68,8 @@ struct DialogSeam {
     QStringList questions;
     QStringList modalWindows;   // object names or class names of windows shown modally
     QStringList proposedNames;  // the start name of every file dialog asked for
+    // Called as each notice or error is recorded, while the program stands where it shows it.
+    std::function<void(const QString& text)> noticed;
 
     void Reset()
     {
