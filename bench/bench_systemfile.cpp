@@ -36,11 +36,7 @@ void BigSystem()
         CondSumActive[c] = 1;
         StartNrCondComments[c] = QStringLiteral("Villkor %1 på favoriterna").arg(c);
     }
-    SingleRowsBuilt = 1;
-    SingleRowCount = Rows;
-    for (int32 k = 1; k <= Rows; ++k)
-        for (int r = 1; r <= RaceSlots; ++r)
-            RowStore[r][k] = r == RaceSlots ? 1 : 1 + (k + r) % StartNumbers;
+    StoreSingleRows(Rows);
 }
 
 void BM_Save(benchmark::State& state)
@@ -112,11 +108,7 @@ void BuildLargestSystem()
     ConditionSwitches.points = true;
     BuildCouponsAfterRows = 1;
     ConstructSystemRows(ConditionSwitches);
-    SingleRowsBuilt = 1;
-    SingleRowCount = 99999;
-    for (int32 k = 1; k <= SingleRowCount; ++k)
-        for (int r = 1; r <= RaceSlots; ++r)
-            RowStore[r][k] = r == RaceSlots ? 1 : 1 + (k + r) % horses[r - 1];
+    StoreSingleRows(99999);
 }
 
 // The saved file of the largest system; empty when it could not be written.

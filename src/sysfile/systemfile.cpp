@@ -69,7 +69,7 @@ SystemFileOutcome SaveSystemFile(const QString& chosenPath, const OverwriteQuest
     return {true, QString()};
 }
 
-SystemLoadOutcome LoadSystemFile(const QString& chosenPath)
+SystemLoadOutcome LoadSystemFile(const QString& chosenPath, const std::function<void()>& reading)
 {
     SystemLoadOutcome outcome;
     const QString path = SystemFilePath(chosenPath);
@@ -79,6 +79,8 @@ SystemLoadOutcome LoadSystemFile(const QString& chosenPath)
         return outcome;
     }
     outcome.found = true;
+    if (reading)
+        reading();
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     const std::optional<StagedSystem> system = bytes ? ParseSystemFile(*bytes) : std::nullopt;
     if (!system) {

@@ -48,7 +48,8 @@ struct SystemLoadOutcome {
 
 // Loads the file of the chosen path with the extension ".SV6". A missing file gives
 // "Filen <name> finns ej.", a refused one SystemFileRefusedMessage; both change nothing.
-SystemLoadOutcome LoadSystemFile(const QString& chosenPath);
+// reading runs once the file is found, before it is read (the window shows its wait sign).
+SystemLoadOutcome LoadSystemFile(const QString& chosenPath, const std::function<void()>& reading = {});
 
 // The delete window's file: the typed name (a bare name is taken in the folder) with its
 // extension replaced by ".V75"; exists tells whether that same file exists.

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 #include "conditions/startnrconditions.h"
@@ -697,6 +698,47 @@ bool EveryRaceMarksAgree(const StagedSystem& s)
     return std::all_of(std::begin(s.horseGroups) + 1, std::end(s.horseGroups), RaceMarksAgree);
 }
 
+// Race slot 7, the dummy race, holds start number 1 alone in group A in every file written:
+// any other horse there would multiply the rows that the counts show but no pool race plays.
+bool DummyRaceAsWritten(const StagedSystem& s)
+{
+    const THorseGroupRecord& dummy = s.horseGroups[RaceSlots];
+    for (int h = 1; h <= StartNumbers; ++h)
+        if (dummy[0][h] != (h == 1 ? GroupA : 0))
+            return false;
+    return true;
+}
+
+// Every single row plays marked horses only, and no row stands twice: the bet file and the
+// print-outs stake each row as it stands. Run after the dummy race's check, so that a row's
+// races 1-6 tell it apart (4 bits each, one flag for each of the 2^24 keys).
+bool SingleRowsPlayMarkedHorsesOnce(const StagedSystem& s)
+{
+    if (s.singleRowStarts.empty())
+        return true;
+    std::vector<bool> seen(std::size_t{1} << (4 * PoolRaces));
+    for (const auto& starts : s.singleRowStarts) {
+        std::size_t key = 0;
+        for (int r = 1; r <= RaceSlots; ++r) {
+            const int32 start = starts[static_cast<std::size_t>(r - 1)];
+            if (s.horseGroups[r][0][start] == 0)
+                return false;
+            if (r <= PoolRaces)
+                key = (key << 4) | static_cast<std::size_t>(start);
+        }
+        if (seen[key])
+            return false;
+        seen[key] = true;
+    }
+    return true;
+}
+
+// What the whole file must agree on beyond its single lines.
+bool WholeFileAgrees(const StagedSystem& s)
+{
+    return EveryRaceMarksAgree(s) && DummyRaceAsWritten(s) && SingleRowsPlayMarkedHorsesOnce(s);
+}
+
 // ---- What a load gives the sections that a file does not hold ----
 
 // The values a parse starts from: those the load's clearing of sections 24 and 26 leaves
@@ -1046,6 +1088,8 @@ void ApplyReservesPricesAndSwitches(const StagedSystem& s)
         FixedReserves[r][1] = s.fixedReserves[r][1];
         FixedReserves[r][2] = s.fixedReserves[r][2];
     }
+    // The loaded order is the one in force: no change of the marks waits for a look at it.
+    ReserveSignalShown = false;
     // The rebuild works the prices out again; until then the captions are those of the file.
     if (s.couponsBuilt) {
         ResultLabels.Prisrader = s.priceCaptions[0];
@@ -1260,7 +1304,7 @@ std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes)
     s.streckSections = layout->streckSections;
     s.payoutSections = layout->payoutSections;
     WalkSections(reader, s);
-    if (!reader.Ok() || !EveryRaceMarksAgree(s))
+    if (!reader.Ok() || !WholeFileAgrees(s))
         return std::nullopt;
     if (!HasNumberRuleSettings(s))
         SetFirstLayoutConditionSettings(s);

@@ -171,12 +171,15 @@ StagedSystem StageCurrentSystem(bool withRound);
 QByteArray SystemFileBytes(const StagedSystem& system);
 
 // Reads a file of any accepted tag; nothing when the file is refused, also when a race's
-// group codes, membership flags and group sizes disagree. Pure: no table changes.
+// group codes, membership flags and group sizes disagree, when race slot 7 holds anything but
+// start number 1 alone in group A, or when a single row plays an unmarked horse or stands
+// twice. Pure: no table changes.
 // Sections that an older tag lacks get the values a load gives them.
 std::optional<StagedSystem> ParseSystemFile(const QByteArray& bytes);
 
 // Stores a parsed file into the tables, section by section, as the load does between the
 // reset before it and the refresh after it. Window state lands in the tables the windows
 // mirror: ConditionSwitches, AbcdListCells, ResultLabels, ConditionGroup*, MainFormCaption,
-// DataFormCaption. Sets no KeepLoadedCouponSelection, PointsCondReloadPending or event.
+// DataFormCaption; the loaded reserve order is in force, so ReserveSignalShown is false.
+// Sets no KeepLoadedCouponSelection, PointsCondReloadPending or event.
 void ApplyStagedSystem(const StagedSystem& system);

@@ -9,6 +9,7 @@
 #include "conditions/groupsystem.h"
 #include "conditions/keptcoupons.h"
 #include "model/variabl.h"
+#include "output/reserves.h"
 #include "racedata/filenames.h"
 #include "support/marks.h"
 #include "sysfile/sysload.h"
@@ -213,6 +214,20 @@ TEST_F(SystemFileFlowTest, ARefusedOrMissingFileChangesNothing)
                                         QDir::toNativeSeparators(PathOf(QStringLiteral("saknas.SV6"))) +
                                         QStringLiteral(" finns ej."));
     EXPECT_TRUE(StageCurrentSystem(false) == before);
+}
+
+// Marks changed after a save raise the red " ? " of the chosen reserve order; the load puts
+// the saved order, which fits the saved marks, in force again.
+TEST_F(SystemFileFlowTest, ALoadPutsTheSavedReserveOrderInForce)
+{
+    MarkEveryRace("AB");
+    ReserveMode = ReserveModeChosenOrder;
+    ASSERT_TRUE(SaveSystemFile(PathOf(QStringLiteral("reserver.SV6")), Yes).done);
+    MarkHorse(1, GroupC, 3);
+    ASSERT_TRUE(ReserveSignalShown);
+    ASSERT_TRUE(LoadSystemFile(PathOf(QStringLiteral("reserver.SV6"))).file.done);
+    EXPECT_FALSE(ReserveSignalShown);
+    EXPECT_EQ(ReserveMode, ReserveModeChosenOrder);
 }
 
 // A file without a system must not leave old keep flags for the next construction to use.

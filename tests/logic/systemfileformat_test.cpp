@@ -4,6 +4,8 @@
 #include <QList>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 #include "conditions/abcdlist.h"
 #include "model/variabl.h"
@@ -133,17 +135,14 @@ void FillConditions()
     DataFormCaption = QStringLiteral("Startlistor, streck och odds för V64");
 }
 
+// Rows of the marked system, each another.
 void FillSingleRows(int32 count)
 {
-    SingleRowsBuilt = 1;
-    SingleRowCount = count;
+    StoreSingleRows(count);
     RandomCode = 4711;
     ReductionPoints[HorseIndex(2, 3)] = 60;
     ReductionChance[HorseIndex(2, 3)] = 55;
     ReductionPointsSum[2] = 60;
-    for (int32 k = 1; k <= count; ++k)
-        for (int r = 1; r <= RaceSlots; ++r)
-            RowStore[r][k] = r == RaceSlots ? 1 : 1 + (k + r) % StartNumbers;
 }
 
 void FillRound()
@@ -672,11 +671,17 @@ struct Refusal {
     QByteArray file;
 };
 
-QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
+QByteArray WithLines(const QByteArray& file, std::initializer_list<std::pair<int, QByteArray>> changes)
 {
     Lines lines = LinesOf(file);
-    lines[line - 1] = text;
+    for (const auto& [line, text] : changes)
+        lines[line - 1] = text;
     return BytesOf(lines);
+}
+
+QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
+{
+    return WithLines(file, {{line, text}});
 }
 
 QByteArray FirstLines(const QByteArray& file, int count)
@@ -699,12 +704,20 @@ QByteArray FileWithStartNrCondition()
     return CurrentFile();
 }
 
-// Three single rows: the count at 9397, row 1 from 9398.
+// Three single rows over A at 1 and B at 2 in every race: 1 1 1 1 1 1, 1 1 1 1 1 2 and
+// 1 1 1 1 2 1, each with the dummy slot's 1.
 QByteArray FileWithSingleRows()
 {
     StartEmpty();
+    MarkEveryRace("AB");
     FillSingleRows(3);
     return CurrentFile();
+}
+
+// The line of race 1 of the first of the file's rows: the rows end where section 40 begins.
+int FirstSingleRowLine(const QByteArray& file, int rows)
+{
+    return static_cast<int>(LinesOf(file).indexOf("b11")) + 1 - rows * RaceSlots;
 }
 
 // A start list: the own order from line 10057.
@@ -729,6 +742,9 @@ TEST_F(SystemFileFormat, RefusedFilesChangeNothing)
     for (const QByteArray& file : {empty, startNr, singleRows, startList, rich})
         ASSERT_TRUE(ParseSystemFile(file).has_value());
     const qsizetype richLines = LinesOf(rich).size();
+    const int firstRow = FirstSingleRowLine(singleRows, 3);
+    // Section 11: race slot 7's record from line 812; its group codes at 813-827, its group A
+    // with the size at 828 and start numbers 1-15 at 829-843.
     const Refusal refusals[] = {
         {"empty file", QByteArray()},
         {"tag with a leading blank", WithLine(empty, 1, " V64 v7c ur")},
@@ -750,7 +766,7 @@ TEST_F(SystemFileFormat, RefusedFilesChangeNothing)
         {"list count -2", WithLine(empty, 1556, "-2")},
         {"start-number count 101", WithLine(empty, 7556, "101")},
         {"number-set count 21", WithLine(empty, 8258, "21")},
-        {"single-row count 100 000", WithLine(singleRows, 9397, "100000")},
+        {"single-row count 100 000", WithLine(singleRows, firstRow - 1, "100000")},
         {"start-number used flag 2", WithLine(startNr, 7557, "2")},
         {"points used flag 2", WithLine(empty, 7658, "2")},
         {"group code 5", WithLine(empty, 333, "5")},
@@ -765,8 +781,15 @@ TEST_F(SystemFileFormat, RefusedFilesChangeNothing)
         {"reserve order 16", WithLine(empty, 7226, "16")},
         {"fixed reserve 16", WithLine(empty, 7269, "16")},
         {"own order 16", WithLine(startList, 10057, "16")},
-        {"single-row start number 0", WithLine(singleRows, 9398, "0")},
-        {"single-row start number 16", WithLine(singleRows, 9398, "16")},
+        {"single-row start number 0", WithLine(singleRows, firstRow, "0")},
+        {"single-row start number 16", WithLine(singleRows, firstRow, "16")},
+        {"dummy race with horses 1 and 2 in A", WithLines(empty, {{814, "1"}, {828, "2"}, {830, "1"}})},
+        {"dummy race with horse 2 in place of 1",
+         WithLines(empty, {{813, "0"}, {814, "1"}, {829, "0"}, {830, "1"}})},
+        {"dummy race without a horse", WithLines(empty, {{813, "0"}, {828, "0"}, {829, "0"}})},
+        {"single row playing an unmarked horse", WithLine(singleRows, firstRow, "3")},
+        {"single row playing an unmarked horse in the dummy race", WithLine(singleRows, firstRow + 6, "2")},
+        {"the same single row twice", WithLine(singleRows, firstRow + RaceSlots + 5, "1")},
         {"cut in section 2", FirstLines(rich, 100)},
         {"cut in section 16", FirstLines(rich, 3000)},
         {"cut in section 39", FirstLines(rich, richLines - 560)},

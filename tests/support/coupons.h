@@ -1,5 +1,5 @@
 #pragma once
-// Built systems for the coupon viewers' tests, written straight into the tables.
+// Built systems for the tests and benchmarks, written straight into the tables.
 
 // Coupons 1..count built and kept, as a construction leaves them.
 void KeepCoupons(int count);
@@ -8,3 +8,8 @@ void KeepCoupons(int count);
 // in races 2-6 (the caller marks them): coupon 1 plays AC, AB, A, B, A, A (18 rows), coupon 2
 // only A (2 rows). Both are kept.
 void StoreSmallGroupCoupons();
+
+// Single rows 1..count as a varying reduction leaves them (SingleRowsBuilt, SingleRowCount):
+// each another row of the marked system, in order with race 6 turning fastest, the dummy
+// slot's start number 1 in slot 7. The caller marks at least count rows.
+void StoreSingleRows(int count);

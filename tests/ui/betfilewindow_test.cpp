@@ -89,6 +89,21 @@ TEST_F(BetFileWindowTest, ABadDateOrAStaleSystemWritesNothing)
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 
+// The bet file's save dialog and "Spara system" each offer the name last chosen in it, empty
+// at start; neither offers the other's.
+TEST_F(BetFileWindowTest, TheBetFileAndTheSystemEachOfferTheirOwnLastName)
+{
+    Save(Path("omg.xml"));
+    TestDialogs().fileNames.push_back(Path("mitt"));
+    Click("Button9");
+    ASSERT_TRUE(QFile::exists(Path("omg-0822.xml")));
+    ASSERT_TRUE(QFile::exists(Path("mitt.SV6")));
+    ATGFilform->Button1->click();  // no name: cancelled
+    Click("Button9");
+    EXPECT_EQ(TestDialogs().proposedNames,
+              (QStringList{QString(), QString(), Path("omg-0822.xml"), Path("mitt.SV6")}));
+}
+
 TEST_F(BetFileWindowTest, AFailedWriteIsReported)
 {
     Save(Path("saknas/system.xml"));

@@ -3,17 +3,22 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "app/program.h"
 #include "conditions/ui/grpvlk.h"
+#include "model/notify.h"
 #include "output/ui/atgfilin.h"
 #include "racedata/startlistview.h"
 #include "racedata/ui/atgdata.h"
@@ -92,6 +97,8 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     TestDialogs().fileNames.push_back(PathOf("lordag"));
     Click("Button9");
     EXPECT_TRUE(QFile::exists(PathOf("lordag.SV6")));
+    Click("Button9");  // the dialog offers the file saved, with ".SV6"; cancelled
+    EXPECT_EQ(TestDialogs().proposedNames, (QStringList{QString(), PathOf("lordag.SV6")}));
     EXPECT_EQ(SystemSaved, 1);
     EXPECT_TRUE(TestDialogs().errors.isEmpty());
     const QStringList shown = Displays();
@@ -122,10 +129,9 @@ TEST_F(SystemFileWindowsTest, ASavedSystemLoadsIntoAFreshProgramWithTheSameTable
     EXPECT_EQ(ReduceraF->o[1][4]->text(), PadCellNumber(share));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // Both dialogs offer the file with ".SV6" next time: the saved one, the loaded one.
-    Click("Button9");
+    // The open dialog offers the file loaded, with ".SV6", next time.
     Click("Button8");
-    EXPECT_EQ(TestDialogs().proposedNames.mid(1), QStringList(2, PathOf("lordag.SV6")));
+    EXPECT_EQ(TestDialogs().proposedNames, (QStringList{QString(), PathOf("lordag.SV6")}));
 }
 
 TEST_F(SystemFileWindowsTest, ALoadWithRaceDataRebuildsTheStartListText)
@@ -224,6 +230,107 @@ TEST_F(SystemFileWindowsTest, ASaveThatDidNotHappenStopsTheCloseAndTheLoad)
     EXPECT_EQ(TestDialogs().fileNames.size(), 1U);
     EXPECT_TRUE(TestDialogs().messages.isEmpty());
     EXPECT_EQ(CouponsBuilt, 1);
+}
+
+// Only "Nej" on the real question gives up the unsaved system for another; Escape and the close
+// box cancel the load, so no open dialog follows. Once the box is up, the seam takes over the
+// open dialog and cancels it.
+TEST_F(SystemFileWindowsTest, DismissingTheQuestionBeforeALoadCancelsTheLoad)
+{
+    struct Case {
+        const char* how;
+        std::function<void(QMessageBox*)> answer;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"Escape",
+         [](QMessageBox* box) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QCoreApplication::sendEvent(box, &escape);
+         },
+         false},
+        {"close box", [](QMessageBox* box) { box->close(); }, false},
+        {"Nej", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        StartClean();
+        BuildSystem();
+        TestDialogs() = DialogSeam();  // the real question box
+        QString asked;
+        QTimer::singleShot(0, [&asked, &c] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            TestDialogs().Reset();
+            if (box == nullptr) {
+                if (modal != nullptr)
+                    modal->close();
+                return;
+            }
+            asked = box->text();
+            c.answer(box);
+        });
+        Click("Button8");
+        EXPECT_EQ(asked, LoadQuestion);
+        EXPECT_EQ(TestDialogs().proposedNames.size(), c.opens ? 1 : 0);
+        EXPECT_EQ(CouponsBuilt, 1);
+        EXPECT_EQ(SystemSaved, 0);
+    }
+}
+
+// The wait sign ("Beräknar", "VÄNTA!", without "Avbryt") stands from the reading of the file
+// until the load has reported a row count that its marks do not give; a refusal is told
+// after it is gone, and none stays behind.
+TEST_F(SystemFileWindowsTest, TheWaitSignShowsWhileAFileIsLoaded)
+{
+    MarkOneAHorsePerRace();
+    Mark(1, GroupB, 2);
+    TestDialogs().fileNames.push_back(PathOf("rader"));
+    Click("Button9");
+    QFile saved(PathOf("rader.SV6"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = saved.readAll().split('\n');
+    ASSERT_EQ(lines[325], QByteArray("2\r"));  // the unreduced row count of section 10
+    WriteFile(PathOf("lika.SV6"), lines.join('\n'));
+    lines[325] = "3\r";
+    WriteFile(PathOf("olika.SV6"), lines.join('\n'));
+    WriteFile(PathOf("fel.SV6"), "V64 v7c u\r\n1\r\n");
+
+    const auto waitSignShown = [] {
+        return !V65x->Venta1->isHidden() && !V65x->Venta2->isHidden() && !V65x->Venta3->isHidden() &&
+               V65x->Avbrytknapp->isHidden();
+    };
+    const QString shownBehind = QStringLiteral(" (VÄNTA!)");
+    const struct {
+        const char* file;
+        bool shownWhileLoaded;
+        QStringList notices;
+    } cases[] = {
+        {"lika.SV6", true, {}},
+        {"olika.SV6", true, {QStringLiteral("Något blev fel vid inläsningen. AVBRYT!") + shownBehind}},
+        {"fel.SV6", false, {QStringLiteral("Systemet kunde inte läsas in.")}},
+        {"saknas.SV6",
+         false,
+         {QStringLiteral("Filen %1 finns ej.").arg(QDir::toNativeSeparators(PathOf("saknas.SV6")))}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        StartClean();
+        QStringList notices;
+        TestDialogs().noticed = [&notices, &waitSignShown, &shownBehind](const QString& text) {
+            notices << text + (waitSignShown() ? shownBehind : QString());
+        };
+        bool shownWhileLoaded = false;
+        const QObject owner;
+        Events::SystemLoaded.Subscribe(
+            &owner, [&shownWhileLoaded, &waitSignShown] { shownWhileLoaded = waitSignShown(); });
+        TestDialogs().fileNames.push_back(PathOf(c.file));
+        Click("Button8");
+        EXPECT_EQ(shownWhileLoaded, c.shownWhileLoaded);
+        EXPECT_EQ(notices, c.notices);
+        EXPECT_TRUE(V65x->Venta2->isHidden());
+        EXPECT_TRUE(V65x->Venta3->isHidden());
+    }
 }
 
 // "Spara system" under a shell's file-size limit ("ulimit -f"), with SIGXFSZ at its default as the

@@ -25,11 +25,11 @@ namespace {
 const QString NoMarksMessage = QStringLiteral("Markera först minst en häst i varje avdelning.");
 const QString SingleRowsQuestion = QStringLiteral("Enkelraderna raderas. Är det OK?    ");
 
+// The wait sign with its "Avbryt".
 void ShowWaitingPanel(bool shown)
 {
-    for (QWidget* part :
-         std::initializer_list<QWidget*>{V65x->Venta1, V65x->Venta2, V65x->Venta3, V65x->Avbrytknapp})
-        part->setVisible(shown);
+    ShowWaitSign(shown);
+    V65x->Avbrytknapp->setVisible(shown);
 }
 
 // Rows built by the engine; returns the error message to show afterwards, if any.
@@ -67,6 +67,12 @@ void ConstructWith(Builder builder)
 }
 
 }  // namespace
+
+void ShowWaitSign(bool shown)
+{
+    for (QWidget* part : std::initializer_list<QWidget*>{V65x->Venta1, V65x->Venta2, V65x->Venta3})
+        part->setVisible(shown);
+}
 
 void TV65x::ConnectConstructDispatch()
 {

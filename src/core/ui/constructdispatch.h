@@ -29,6 +29,10 @@ void ConstructSystem();
 // Does nothing while a construction runs.
 void ConstructLoadedSystem();
 
+// The main window's wait sign: the yellow box with "Beräknar" and "VÄNTA!" (Venta1 to
+// Venta3), without "Avbryt".
+void ShowWaitSign(bool shown);
+
 // The construction engine with the main window's four switches and its waiting panel
 // ("Beräknar", "VÄNTA!", "Avbryt"): shows the running row count, lets events through, and
 // paints the counts that the outcome leaves ("x" when no system results). Builds coupons or

@@ -17,11 +17,10 @@
 #include <QUrl>
 
 #include "conditions/abcdlist.h"
-#include "core/mainactions.h"
 #include "core/ui/updatenotice.h"
 #include "model/variabl.h"
-#include "platform/ui/dialogs.h"
 #include "platform/ui/kit.h"
+#include "sysfile/ui/savesystem.h"
 
 namespace {
 
@@ -482,6 +481,7 @@ void TV65x::ResetToStartState()
         edit->clear();
     }
     RullistV->setValue(1);
+    ForgetSystemFileNames();
     setWindowTitle(MainWindowCaption());
     MainFormCaption = windowTitle();
     PaintAll();
@@ -493,22 +493,9 @@ void TV65x::FormShow()
         StartUpdateCheck(LabelVersionskoll);
 }
 
-// Only No gives up an unsaved system. On Yes, a save that did not happen (cancelled, declined
-// or failed) keeps the program open; Escape or the close box on the question keeps it open too.
 void TV65x::FormCloseQuery(bool& canClose)
 {
-    if (!UnsavedSystemExists())
-        return;
-    switch (AskYesNoOrCancel(QStringLiteral("Ska systemet sparas innan programmet stängs?"))) {
-        case Answer::Yes:
-            canClose = SaveSystem();
-            return;
-        case Answer::No:
-            return;
-        case Answer::Cancel:
-            canClose = false;
-            return;
-    }
+    canClose = SaveOrGiveUpUnsavedSystem(QStringLiteral("Ska systemet sparas innan programmet stängs?"));
 }
 
 // During a long run the close does not come here: the run's guard (platform/ui/runguard.h)

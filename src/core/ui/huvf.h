@@ -244,6 +244,9 @@ private:
     void SignalMouseDown(bool TColumnSignals::*signal);
     // Writes the system; false when it was not written. Tells the user what the file said.
     bool SaveSystem();
+    // Asks the question when an unsaved system exists and saves on "Ja"; true when the action
+    // that asked may go on.
+    bool SaveOrGiveUpUnsavedSystem(const QString& question);
     void ReadSystemFile();
     void Button6Click();
     void RullistVChange();

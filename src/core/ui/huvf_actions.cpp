@@ -201,14 +201,10 @@ void TV65x::ConnectAbcdPanels()
     connect(Button7, &QPushButton::clicked, this, &TV65x::Button7Click);
 }
 
-// A save that did not happen (cancelled, declined or failed) stops the load, so that the
-// unsaved system is not lost.
 void TV65x::Button8Click()
 {
-    if (UnsavedSystemExists() &&
-        AskYesNo(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")) && !SaveSystem())
-        return;
-    ReadSystemFile();
+    if (SaveOrGiveUpUnsavedSystem(QStringLiteral("Ska systemet sparas innan nytt system hämtas in?")))
+        ReadSystemFile();
 }
 
 void TV65x::Button9Click()
@@ -223,8 +219,27 @@ bool TV65x::SaveSystem()
     return WriteSystemFile(this);
 }
 
+// Only "Nej" gives up an unsaved system. On "Ja" a save that did not happen (cancelled,
+// declined or failed) stops the action; so do Escape and the close box on the question.
+bool TV65x::SaveOrGiveUpUnsavedSystem(const QString& question)
+{
+    if (!UnsavedSystemExists())
+        return true;
+    switch (AskYesNoOrCancel(question)) {
+        case Answer::Yes:
+            return SaveSystem();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            return false;
+    }
+    return false;
+}
+
 // The file is read and checked whole before anything changes; a loaded system of coupons is
-// constructed again in its saved mode with its saved keep flags.
+// constructed again in its saved mode with its saved keep flags. The wait sign shows from the
+// reading of the file until the loaded system is in the tables and a differing row count has
+// been reported; a refusal is told without it.
 void TV65x::ReadSystemFile()
 {
     const QString chosen = ChooseSystemFileToLoad(this);
@@ -233,16 +248,20 @@ void TV65x::ReadSystemFile()
     SystemLoadOutcome outcome;
     {
         const HourglassCursor hourglass;
-        outcome = LoadSystemFile(chosen);
+        outcome = LoadSystemFile(chosen, [this] {
+            ShowWaitSign(true);
+            repaint();
+        });
     }
     if (outcome.found)
         OfferLoadedSystemFile(chosen);
+    if (outcome.rowCountDiffers)
+        ShowMessage(LoadRowCountMismatchMessage);
+    ShowWaitSign(false);
     if (!outcome.file.done) {
         ShowMessage(outcome.file.message);
         return;
     }
-    if (outcome.rowCountDiffers)
-        ShowMessage(LoadRowCountMismatchMessage);
     if (!outcome.rebuild)
         return;
     ConstructLoadedSystem();

@@ -112,6 +112,7 @@ void TATGFilform::ResetToStartState()
     ValV65->setChecked(true);
     V6box->setChecked(false);
     SpinEdit3->setValue(1);
+    saveDialogName_.clear();
 }
 
 // The multiplier, the pool and the date are set when the window is shown; a return from a
@@ -168,9 +169,10 @@ void TATGFilform::WriteBetFile()
         return;
     }
     RoundDate = request.date;
-    const QString chosen = ChooseSaveFileName(this, BetFileFilter, MainSaveDialogFileName());
+    const QString chosen = ChooseSaveFileName(this, BetFileFilter, saveDialogName_);
     if (chosen.isEmpty())
         return;
+    saveDialogName_ = chosen;
     const QString fileName = BetFileName(chosen, BetFileCheckValue(content.lines));
     const QString shortName = QFileInfo(fileName).fileName();
     if (QFileInfo::exists(fileName) &&
@@ -180,7 +182,7 @@ void TATGFilform::WriteBetFile()
         ShowErrorMessage(QStringLiteral("Filen ") + shortName + QStringLiteral(" kunde inte skrivas."));
         return;
     }
-    MainSaveDialogFileName() = fileName;
+    saveDialogName_ = fileName;
 }
 
 TATGFilform* ATGFilform = nullptr;

@@ -3,6 +3,8 @@
 // pool, the date of the round, the V6 option and the systems per coupon, the price, and the
 // save.
 
+#include <QString>
+
 #include "platform/ui/form.h"
 
 class QCheckBox;
@@ -50,6 +52,10 @@ private:
     // The count, the range limits and the price follow the system, which may change while the
     // window is open.
     void RefreshFromSystem();
+
+    // The name the save dialog offers: the one last chosen in it, the file written after a
+    // save; empty at start.
+    QString saveDialogName_;
 };
 
 extern TATGFilform* ATGFilform;

@@ -68,6 +68,8 @@ void ShowNotice(const QString& text, QMessageBox::Icon icon, QStringList& record
     }
     if (TestDialogs().active) {
         record << text;
+        if (TestDialogs().noticed)
+            TestDialogs().noticed(text);
         return;
     }
     QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok);
@@ -180,12 +182,6 @@ QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString
         return NextSeamFileName(startName);
     return QFileDialog::getSaveFileName(parent, QString(), startName, QtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
-}
-
-QString& MainSaveDialogFileName()
-{
-    static QString name;
-    return name;
 }
 
 void ShowModal(QWidget* window)

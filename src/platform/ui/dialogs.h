@@ -44,9 +44,6 @@ Answer AskYesNoOrCancel(const QString& text);
 // cancelled. The callers force extensions and ask before overwriting.
 QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString& startName = QString());
 QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& startName = QString());
-// The file name that the main window's save dialog holds: the system file and the bet file
-// both save through it, so each proposes what the other saved last.
-QString& MainSaveDialogFileName();
 // A file dialog of a window: one filter; Execute returns the chosen name, empty when cancelled.
 struct TFileDialog {
     QString Filter;
@@ -71,6 +68,8 @@ struct DialogSeam {
     QStringList questions;
     QStringList modalWindows;   // object names or class names of windows shown modally
     QStringList proposedNames;  // the start name of every file dialog asked for
+    // Called as each notice or error is recorded, while the program stands where it shows it.
+    std::function<void(const QString& text)> noticed;
 
     void Reset()
     {

@@ -5,24 +5,25 @@
 
 namespace {
 
-// The name that the main window's open dialog offers (empty at start); its save dialog's
-// name is shared with the bet file (MainSaveDialogFileName).
+// The names that the main window's save and open dialogs offer (empty at start). The bet
+// file's save dialog keeps a name of its own.
+QString SaveDialogName;
 QString OpenDialogName;
 
 }  // namespace
 
 bool WriteSystemFile(QWidget* parent)
 {
-    const QString chosen = ChooseSaveFileName(parent, SystemFileFilter, MainSaveDialogFileName());
+    const QString chosen = ChooseSaveFileName(parent, SystemFileFilter, SaveDialogName);
     if (chosen.isEmpty())
         return false;
-    MainSaveDialogFileName() = chosen;
+    SaveDialogName = chosen;
     const SystemFileOutcome outcome =
         SaveSystemFile(chosen, [](const QString& question) { return AskYesNo(question); });
     if (!outcome.message.isEmpty())
         ShowErrorMessage(outcome.message);
     if (outcome.done)
-        MainSaveDialogFileName() = SystemFilePath(chosen);
+        SaveDialogName = SystemFilePath(chosen);
     return outcome.done;
 }
 
@@ -37,4 +38,10 @@ QString ChooseSystemFileToLoad(QWidget* parent)
 void OfferLoadedSystemFile(const QString& chosen)
 {
     OpenDialogName = SystemFilePath(chosen);
+}
+
+void ForgetSystemFileNames()
+{
+    SaveDialogName.clear();
+    OpenDialogName.clear();
 }

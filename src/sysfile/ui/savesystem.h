@@ -18,3 +18,5 @@ bool WriteSystemFile(QWidget* parent);
 QString ChooseSystemFileToLoad(QWidget* parent);
 // A load found the chosen file: the open dialog offers it, with ".SV6", next time.
 void OfferLoadedSystemFile(const QString& chosen);
+// Both dialogs offer no name, as at start.
+void ForgetSystemFileNames();
