@@ -13,7 +13,6 @@ const QString RaceMarkerWord = QStringLiteral("Avdelning ");
 const QChar Tab = QLatin1Char('\t');
 const QChar Bullet = QChar(0x2022);
 const QString ScratchedOdds = QStringLiteral("EJ");
-const QString MakerDomain = QStringLiteral("vimsta.example.org");
 
 const QString WrongCopyText = QStringLiteral("Märk rätt avd med ctrl+A och välj sedan ctrl+C");
 const QString NoPoolText = QStringLiteral("Hittar inte V65/V64.");
@@ -417,16 +416,16 @@ void StoreStartList(int race, const StartListState& state)
     GameName = state.gameName;
     GameType = state.gameType;
     StartListLoaded = 1;
-    MainFormCaption = MainCaptionAfterImport();
     DataFormCaption = DataCaptionAfterImport();
     RecomputeStreckPresent();
 }
 
-QString MainCaptionAfterImport()
+QString MainCaptionAfterImport(const QString& makerDomain)
 {
     const QString tenBlanks(10, QLatin1Char(' '));
-    return QStringLiteral("Vimsta för V6 ") + VersionText + tenBlanks + GameName + QLatin1Char(' ') +
-           StartListHeading + QLatin1Char(' ') + tenBlanks + MakerDomain;
+    const QString caption = QStringLiteral("Vimsta för V6 ") + VersionText + tenBlanks + GameName +
+                            QLatin1Char(' ') + StartListHeading + QLatin1Char(' ');
+    return makerDomain.isEmpty() ? caption : caption + tenBlanks + makerDomain;
 }
 
 QString DataCaptionAfterImport()

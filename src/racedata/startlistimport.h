@@ -64,9 +64,12 @@ int32 OddsValueOf(const QString& oddsText);
 // The race data of race 1-6 as the tables hold them.
 StartListState CurrentStartListState(int race);
 // Writes an accepted import of race 1-6 into the tables: the race's entries, the round's
-// values, StartListLoaded := 1 and StreckPresent by its rule.
+// values, the race-data window's caption, StartListLoaded := 1 and StreckPresent by its rule.
+// The main window sets its own caption (MainFormCaption) when told of the import.
 void StoreStartList(int race, const StartListState& state);
 
-// The captions after an import: the main window's and the race-data window's.
-QString MainCaptionAfterImport();
+// The captions after an import: the main window's, ending with the maker's domain when one is
+// given (the host of the update address; none when no address is set), and the race-data
+// window's.
+QString MainCaptionAfterImport(const QString& makerDomain);
 QString DataCaptionAfterImport();

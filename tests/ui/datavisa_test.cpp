@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QClipboard>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,7 +13,9 @@
 
 #include "conditions/ui/cvillkor.h"
 #include "core/ui/huvf.h"
+#include "core/updaterule.h"
 #include "model/variabl.h"
+#include "platform/settingsdir.h"
 #include "platform/textfile.h"
 #include "racedata/ui/datavisa.h"
 #include "windowset.h"
@@ -138,8 +141,37 @@ TEST_F(DataWindowTest, PastedStartListFillsTheRaceAndTitlesBothWindows)
     EXPECT_TRUE(Data->Panel[1][4]->isHidden());  // no start list of race 1 either
     EXPECT_EQ(Data->windowTitle(),
               QStringLiteral("Startlistor, streck och odds för V65 Solvalla lördag 2026-12-12"));
-    EXPECT_EQ(V65x->windowTitle(), QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "
-                                                  "          vimsta.example.org"));
+    EXPECT_EQ(V65x->windowTitle(), QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "));
+    EXPECT_EQ(MainFormCaption, V65x->windowTitle());
+}
+
+// The maker's domain ends the main window's caption after an import only while an update
+// address is set (the test build sets none); it is that address's host.
+TEST_F(DataWindowTest, TheCaptionNamesTheMakersDomainOnlyWhenAnUpdateAddressIsSet)
+{
+    const QString caption = QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag ");
+    const struct {
+        QByteArray file;  // the settings file's bytes; empty: no file
+        QString expected;
+    } cases[] = {
+        {QByteArray(), caption},
+        {"https://vimsta.test/v/version.txt\r\n", caption + QStringLiteral("          vimsta.test")},
+        {"inte en adress\r\n", caption},
+    };
+    const QString path = SettingsDir() + UpdateAddressFileName;
+    const struct RemoveFile {
+        QString path;
+        ~RemoveFile() { QFile::remove(path); }
+    } removeAfterwards{path};
+    for (const auto& c : cases) {
+        QFile::remove(path);
+        if (!c.file.isEmpty()) {
+            ASSERT_TRUE(WriteFileBytes(path, c.file));
+        }
+        TakeIn(2, ChromePage(2, ThreeHorses));
+        EXPECT_EQ(V65x->windowTitle().toStdString(), c.expected.toStdString()) << c.file.constData();
+        EXPECT_EQ(MainFormCaption, c.expected) << c.file.constData();
+    }
 }
 
 TEST_F(DataWindowTest, RefusedPasteSaysWhyAndKeepsTheRace)

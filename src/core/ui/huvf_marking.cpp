@@ -14,6 +14,7 @@
 #include "conditions/winnercounts.h"
 #include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
+#include "core/ui/updatenotice.h"
 #include "marks/groupmarks.h"
 #include "marks/marking.h"
 #include "marks/recount.h"
@@ -69,7 +70,11 @@ void TV65x::SubscribeToChanges()
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
-    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainFormCaption); });
+    // The maker's domain is the update address's host, as in the caption at start.
+    Events::StartListImported.Subscribe(this, [this](int) {
+        MainFormCaption = MainCaptionAfterImport(UpdateCheckAddress().host());
+        setWindowTitle(MainFormCaption);
+    });
     Events::SystemLoaded.Subscribe(this, [this] { PaintLoadedSystem(); });
     Events::StartNrConditionsChanged.Subscribe(this, [this] { PaintStartNrCondCount(); });
 }
