@@ -1,6 +1,8 @@
 #include "racedata/startlistimport.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "platform/textfile.h"
@@ -27,6 +29,7 @@ constexpr qsizetype MaxLineLength = 4096;
 // The largest whole part a streck or odds text may hold.
 constexpr qint64 MaxWholePart = 999999999;
 constexpr int32 MaxStreck = 100;
+constexpr qint64 LargestInt32 = std::numeric_limits<int32>::max();
 
 // The pasted text as lines: reading before the first or after the last line gives empty text.
 class PageLines {
@@ -169,6 +172,17 @@ qint64 RoundedHalfEven(const DecimalNumber& n)
     const bool exactHalf =
         n.fraction.at(0) == QLatin1Char('5') && IsZeroDigits(QStringView(n.fraction).mid(1));
     return n.whole + (exactHalf ? n.whole % 2 : 1);
+}
+
+// The number in hundredths: the first two digits after the comma join the whole part.
+DecimalNumber InHundredths(DecimalNumber n)
+{
+    for (int digit = 0; digit < 2; ++digit) {
+        const int next = n.fraction.isEmpty() ? 0 : n.fraction.at(0).unicode() - '0';
+        n.whole = n.whole * 10 + next;
+        n.fraction.remove(0, 1);
+    }
+    return n;
 }
 
 // A streck outside 0-100 is not a streck and counts as none.
@@ -341,6 +355,14 @@ int32 OddsValueOf(const QString& oddsText)
     if (!number || number->negative)
         return 0;
     return static_cast<int32>(RoundedHalfEven(*number));
+}
+
+int32 OddsHundredthsOf(const QString& oddsText)
+{
+    const std::optional<DecimalNumber> number = ParseCommaDecimal(oddsText);
+    if (!number || number->negative)
+        return 0;
+    return static_cast<int32>(std::min<qint64>(RoundedHalfEven(InHundredths(*number)), LargestInt32));
 }
 
 StartListImport ImportStartList(const QString& text, int race, const StartListState& current)

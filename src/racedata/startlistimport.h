@@ -60,6 +60,10 @@ StreckReading ReadFirefoxStreck(const QString& field);
 // Whole odds from an odds text ("3,45" -> 3): rounded half to even; "EJ", empty or not a
 // number gives 0.
 int32 OddsValueOf(const QString& oddsText);
+// The odds of an odds text in hundredths ("4,70" -> 470, "5,1" -> 510), rounded half to even
+// and at most the largest int32; "EJ", empty or not a number gives 0. The odds order uses it,
+// so that odds rounding to the same whole number keep their order.
+int32 OddsHundredthsOf(const QString& oddsText);
 
 // The race data of race 1-6 as the tables hold them.
 StartListState CurrentStartListState(int race);

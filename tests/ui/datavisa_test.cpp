@@ -263,6 +263,27 @@ TEST_F(DataWindowTest, RankInThePointsWindowTakesTheRowsAsShown)
     EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Rank"));
 }
 
+// Odds that round to the same whole number are ordered as the page gives them: the favourite
+// at 4,70 ranks first.
+TEST_F(DataWindowTest, TheOddsOrderTakesTheOddsAsThePageGivesThem)
+{
+    const QList<std::array<QString, 3>> three = {
+        {QStringLiteral("Ett"), QStringLiteral("30,00%"), QStringLiteral("5,30")},
+        {QStringLiteral("Två"), QStringLiteral("40,00%"), QStringLiteral("4,70")},
+        {QStringLiteral("Tre"), QStringLiteral("30,00%"), QStringLiteral("5,10")},
+    };
+    TakeIn(3, ChromePage(3, three));
+    Data->Button17->click();  // odds order
+    Chansvillkor->Show();
+    Chansvillkor->Button15->click();  // "Rank i datarutan"
+    QList<int> ranks;
+    for (int h = 1; h <= 4; ++h)
+        ranks << Chansvillkor->vch[3][h]->value();
+    EXPECT_EQ(ranks, (QList<int>{3, 1, 2, 0}));
+    for (int h = 1; h <= 3; ++h)
+        EXPECT_EQ(OddsValues[HorseIndex(3, h)], 5) << h;  // the whole odds stay as stored
+}
+
 TEST_F(DataWindowTest, PointsColumnShowsThePointsHeldEvenWithoutAFile)
 {
     HorsePoints[HorseIndex(2, 5)] = 37;
