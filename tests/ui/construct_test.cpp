@@ -100,7 +100,8 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
             EXPECT_EQ(Text("LabelKup"), "1") << where;
             EXPECT_EQ(Text("Prisrader"), "64") << where;
             EXPECT_EQ(Text("Pristot"), price) << where;
-            for (QLabel* label : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot, V65x->LReducgrad})
+            for (QLabel* label : {V65x->Pris1, V65x->Pris3, V65x->Pris4, V65x->Prisrader, V65x->Prisavg,
+                                  V65x->Pristot, V65x->LReducgrad})
                 EXPECT_FALSE(label->isHidden()) << where << " " << label->objectName().toStdString();
             for (QPushButton* button : {V65x->Button2, V65x->Button3, V65x->Button4, V65x->Button5,
                                         V65x->LATGfil, V65x->KnReducera})

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <tuple>
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
@@ -127,11 +128,16 @@ void TV65x::PaintResultLabels()
     SetText(LRaderoreduc, ResultLabels.Raderoreduc);
     SetText(LabelKup, ResultLabels.Kup);
     SetText(LReducgrad, ResultLabels.Reducgrad);
-    SetText(Prisrader, ResultLabels.Prisrader);
-    SetText(Prisavg, ResultLabels.Prisavg);
-    SetText(Pristot, ResultLabels.Pristot);
-    for (QLabel* price : {Prisrader, Prisavg, Pristot})
-        price->setVisible(ResultLabels.PriceVisible);
+    // A caption shows over a value that shows: none at start or after a stale reset, all three
+    // over a coupon system's price, only the stake's over single rows (no fee, no total).
+    const std::tuple<QLabel*, QLabel*, const QString&> prices[] = {{Pris1, Prisrader, ResultLabels.Prisrader},
+                                                                   {Pris3, Prisavg, ResultLabels.Prisavg},
+                                                                   {Pris4, Pristot, ResultLabels.Pristot}};
+    for (const auto& [caption, value, text] : prices) {
+        SetText(value, text);
+        value->setVisible(ResultLabels.PriceVisible);
+        caption->setVisible(ResultLabels.PriceVisible && !text.isEmpty());
+    }
     LReducgrad->setVisible(ResultLabels.ReducgradVisible);
     if (ResultLabels.SystemButtonsEnabled)
         for (QPushButton* button : {Button2, Button3, Button4, Button5, LATGfil, KnReducera})
