@@ -21,7 +21,8 @@ void ShowNoSystem()
 
 // A built system and its reduction grade as the reduction window shows it after a build ("0 %";
 // a load that keeps its saved flags recounts the grade afterwards).
-void ShowSystem(int32 rows, int32 coupons, const PriceTexts& price, const CouponReductionTexts& reductionWindow)
+void ShowSystem(int32 rows, int32 coupons, const PriceTexts& price,
+                const CouponReductionTexts& reductionWindow)
 {
     ShowRowCount(QString::number(rows));
     ResultLabels.Kup = QString::number(coupons);

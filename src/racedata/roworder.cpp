@@ -31,8 +31,8 @@ int32 OddsKey(int race, int h)
     if (hundredths > 0)
         return hundredths;
     const std::int64_t whole = std::int64_t{OddsValues[HorseIndex(race, h)]} * 100;
-    return static_cast<int32>(
-        std::clamp<std::int64_t>(whole, std::numeric_limits<int32>::min(), std::numeric_limits<int32>::max()));
+    return static_cast<int32>(std::clamp<std::int64_t>(whole, std::numeric_limits<int32>::min(),
+                                                       std::numeric_limits<int32>::max()));
 }
 
 int32 SortKey(RowSortKey key, int race, int h)

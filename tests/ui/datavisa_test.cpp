@@ -141,7 +141,8 @@ TEST_F(DataWindowTest, PastedStartListFillsTheRaceAndTitlesBothWindows)
     EXPECT_TRUE(Data->Panel[1][4]->isHidden());  // no start list of race 1 either
     EXPECT_EQ(Data->windowTitle(),
               QStringLiteral("Startlistor, streck och odds för V65 Solvalla lördag 2026-12-12"));
-    EXPECT_EQ(V65x->windowTitle(), QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "));
+    EXPECT_EQ(V65x->windowTitle(),
+              QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "));
     EXPECT_EQ(MainFormCaption, V65x->windowTitle());
 }
 

@@ -73,8 +73,8 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
             << name;
 
     for (const char* name :
-         {"Pris1", "Pris3", "Pris4", "Prisrader", "Prisavg", "Pristot", "ResF", "Venta1", "Venta2", "Venta3", "Avbrytknapp",
-          "LabelVersionskoll", "Avin0", "Bvin7", "Cvin7", "Dvin7", "Button18"})
+         {"Pris1", "Pris3", "Pris4", "Prisrader", "Prisavg", "Pristot", "ResF", "Venta1", "Venta2", "Venta3",
+          "Avbrytknapp", "LabelVersionskoll", "Avin0", "Bvin7", "Cvin7", "Dvin7", "Button18"})
         EXPECT_TRUE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
     for (const char* name : {"LabelRes", "Maxrader", "R6415", "Avin1", "V47D"})
         EXPECT_FALSE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
