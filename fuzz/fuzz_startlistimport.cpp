@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const StartListHorse& horse = result.state.horses[h];
         Require(horse.streck >= 0 && horse.streck <= 100);
         Require(horse.odds >= 0);
+        Require(OddsHundredthsOf(horse.oddsText) >= 0);
         Require(!horse.scratched || horse.oddsText == QStringLiteral("EJ"));
     }
     Require(result.state.gameType == QStringLiteral("v65") || result.state.gameType == QStringLiteral("v64"));

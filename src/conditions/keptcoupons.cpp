@@ -63,6 +63,7 @@ void KeepAllCouponsAfterBuild(int32 couponCount)
     if (KeepLoadedCouponSelection != 1) {
         std::fill(CouponKept + 1, CouponKept + count + 1, flag{1});
         CouponsReduced = 0;
+        ReductionPercent = 0;
     }
     KeepLoadedCouponSelection = 0;
     std::fill(CouponKept + count + 1, CouponKept + MaxCoupons + 1, flag{0});

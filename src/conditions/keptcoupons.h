@@ -40,9 +40,10 @@ KeptCouponTotals RecomputeCouponSelection();
 // (ResultLabels) from a recount of the kept coupons.
 void PublishKeptCouponTotals(const KeptCouponTotals& totals);
 
-// The keep state right after a construction of couponCount coupons: every coupon kept
-// unless KeepLoadedCouponSelection asks to keep the flags read from a system file (the
-// flag is cleared here), no flag above couponCount, and the kept list 1..couponCount.
+// The keep state right after a construction of couponCount coupons: every coupon kept, so
+// nothing reduced (CouponsReduced and ReductionPercent 0), unless KeepLoadedCouponSelection
+// asks to keep the flags read from a system file (the flag is cleared here; the recount
+// follows); no flag above couponCount, and the kept list 1..couponCount.
 void KeepAllCouponsAfterBuild(int32 couponCount);
 
 // The reduction window's counts right after a construction: before and after from

@@ -4,8 +4,9 @@
 //
 // The reset deletes nothing. It shows "x" as the main window's row count (LabelRadantal),
 // rows before coupon reduction (LRaderoreduc) and coupon count (LabelKup), hides the price
-// labels (Prisrader, Prisavg, Pristot), and clears UnreducedPercentValid, CouponsBuilt and
-// SystemSaved. The windows that edit inputs differ in four points, chosen by the options:
+// labels (Prisrader, Prisavg, Pristot, and with them their captions), and clears
+// UnreducedPercentValid, CouponsBuilt and SystemSaved. The windows that edit inputs differ in
+// four points, chosen by the options:
 //
 //   StaleOtherConditions  other number conditions window (the guarded copy)
 //   StaleStartNr          start-number conditions window and the payout-interval limits

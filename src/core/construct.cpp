@@ -19,10 +19,14 @@ void ShowNoSystem()
     ResultLabels.PriceVisible = false;
 }
 
-void ShowSystem(int32 rows, int32 coupons, const PriceTexts& price)
+// A built system and its reduction grade as the reduction window shows it after a build ("0 %";
+// a load that keeps its saved flags recounts the grade afterwards).
+void ShowSystem(int32 rows, int32 coupons, const PriceTexts& price,
+                const CouponReductionTexts& reductionWindow)
 {
     ShowRowCount(QString::number(rows));
     ResultLabels.Kup = QString::number(coupons);
+    ResultLabels.Reducgrad = reductionWindow.percent;
     ResultLabels.Prisrader = price.rows;
     ResultLabels.Prisavg = price.fees;
     ResultLabels.Pristot = price.total;
@@ -81,7 +85,7 @@ bool PublishConstructionOutcome(const ConstructionResult& result, const TResultL
             ShowRowCount(QString::number(result.rowsAccepted));
             return true;
         case ConstructionOutcome::SystemBuilt:
-            ShowSystem(RowsKept, result.couponCount, result.price);
+            ShowSystem(RowsKept, result.couponCount, result.price, result.reductionWindow);
             return true;
         case ConstructionOutcome::TooManyCoupons:
         case ConstructionOutcome::Cancelled:
@@ -96,7 +100,7 @@ bool PublishConstructionOutcome(const ConstructionResult& result, const TResultL
 void PublishGroupSystemOutcome(const GroupSystemResult& result)
 {
     if (result.couponsExist) {
-        ShowSystem(RowsKept, result.couponCount, result.price);
+        ShowSystem(RowsKept, result.couponCount, result.price, result.reductionWindow);
         return;
     }
     ResultLabels.Radantal = QString::number(0);

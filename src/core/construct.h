@@ -29,11 +29,11 @@ void PublishRunningRowCount(int32 rows);
 void PublishRunningCouponCount(int32 coupons);
 
 // The result labels that an engine run leaves: the counted rows, the built system with its
-// price, or "x" when no system results. A row count stopped by "Avbryt" leaves any built
-// system as it was, so when one remains the labels show again what they showed before the
-// run (shownBefore). A refused run (AlreadyRunning) leaves them as they were; returns false
-// then.
+// price and its reduction grade ("0 %": every coupon kept), or "x" when no system results. A
+// row count stopped by "Avbryt" leaves any built system as it was, so when one remains the
+// labels show again what they showed before the run (shownBefore). A refused run
+// (AlreadyRunning) leaves them as they were; returns false then.
 bool PublishConstructionOutcome(const ConstructionResult& result, const TResultLabels& shownBefore);
-// The result labels that a group-system build leaves: the system with its price, or without
-// coupons 0 rows, the coupon count and no price.
+// The result labels that a group-system build leaves: the system with its price and its
+// reduction grade, or without coupons 0 rows, the coupon count and no price.
 void PublishGroupSystemOutcome(const GroupSystemResult& result);

@@ -70,7 +70,10 @@ QUrl ParseUpdateAddressFile(const QByteArray& bytes)
 {
     if (bytes.size() > LargestUpdateAddressFile)
         return QUrl();
-    const QStringList lines = SplitTextLines(DecodeWindows1252(bytes));
+    QStringList lines = SplitTextLines(DecodeWindows1252(bytes));
+    // Many editors end a file with an empty line; blank lines after the address are no line.
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
     return lines.size() == 1 ? UpdateAddressOf(lines.front()) : QUrl();
 }
 

@@ -32,7 +32,8 @@ inline const QString UpdateAddressFileName = QStringLiteral("uppdatering.txt");
 QUrl UpdateAddressOf(const QString& text);
 
 // The address that the settings file's bytes name: one line (Windows-1252) with an address that
-// UpdateAddressOf accepts. Empty for any other file, which then sets nothing.
+// UpdateAddressOf accepts, followed by nothing but empty or blank lines. Empty for any other
+// file, which then sets nothing.
 QUrl ParseUpdateAddressFile(const QByteArray& bytes);
 
 // The address the update check asks: the one in settingsDir's settings file, else buildAddress

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "conditions/pointsedit.h"
 #include "model/variabl.h"
 #include "output/couponhorses.h"
 #include "output/reserves.h"
@@ -188,7 +189,7 @@ void AddPointsCondition(QStringList& lines, int c, int number)
     if (CondSumActive[c] == 1)
         lines << (CondSumMode[c] == 1 ? QStringLiteral("Tillåten radsumma: ")
                                       : QStringLiteral("Förbjuden radsumma: ")) +
-                     QStringLiteral("%1 - %2").arg(CondSumMin[c]).arg(CondSumMax[c]);
+                     QStringLiteral("%1 - %2").arg(CondSumMin[c]).arg(ShownSumMax(c));
     if (CondProdActive[c] == 1)
         lines << (CondProdMode[c] == 1 ? QStringLiteral("Tillåten radprodukt: ")
                                        : QStringLiteral("Förbjuden radprodukt: ")) +

@@ -1,7 +1,11 @@
 #include "racedata/roworder.h"
 
 #include "model/variabl.h"
+#include "racedata/startlistimport.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -19,17 +23,29 @@ bool OutOfOrder(RowSortKey key, int32 first, int32 second)
     return first < second;
 }
 
-const THorseTable<int32>& KeyTable(RowSortKey key)
+// The odds as the page gave them, in hundredths; where the text holds no number (a file with
+// whole odds only) the whole odds, in hundredths too.
+int32 OddsKey(int race, int h)
+{
+    const int32 hundredths = OddsHundredthsOf(OddsTexts[race][h]);
+    if (hundredths > 0)
+        return hundredths;
+    const std::int64_t whole = std::int64_t{OddsValues[HorseIndex(race, h)]} * 100;
+    return static_cast<int32>(std::clamp<std::int64_t>(whole, std::numeric_limits<int32>::min(),
+                                                       std::numeric_limits<int32>::max()));
+}
+
+int32 SortKey(RowSortKey key, int race, int h)
 {
     switch (key) {
         case RowSortKey::Streck:
-            return StreckValues;
+            return StreckValues[HorseIndex(race, h)];
         case RowSortKey::Odds:
-            return OddsValues;
+            return OddsKey(race, h);
         case RowSortKey::Points:
             break;
     }
-    return HorsePoints;
+    return HorsePoints[HorseIndex(race, h)];
 }
 
 }  // namespace
@@ -60,7 +76,7 @@ HorseOrder SortedRace(RowSortKey key, int race)
     std::array<int32, StartNumbers + 1> keys{};
     if (race >= 1 && race <= RaceSlots)
         for (int h = 1; h <= StartNumbers; ++h)
-            keys[h] = KeyTable(key)[HorseIndex(race, h)];
+            keys[h] = SortKey(key, race, h);
     return SortedByKeys(key, keys);
 }
 

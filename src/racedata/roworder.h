@@ -19,7 +19,9 @@ HorseOrder StartNumberOrder();
 // start-number order: streck and points descending; odds ascending with every 0 (no odds)
 // after all others. Equal keys end in the order the exchanges leave them.
 HorseOrder SortedByKeys(RowSortKey key, const std::array<int32, StartNumbers + 1>& keys);
-// The same with the keys of race slot 1-7 from the tables.
+// The same with the keys of race slot 1-7 from the tables: StreckValues, HorsePoints, and for
+// the odds the odds texts as the page gave them (OddsTexts, in hundredths), or the whole odds
+// (OddsValues) where a text holds no number.
 HorseOrder SortedRace(RowSortKey key, int race);
 
 // After the streck order of race slot 1-7: while KeepOwnOrder is 0 it becomes the race's own

@@ -1,6 +1,8 @@
 #include "racedata/startlistimport.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "platform/textfile.h"
@@ -13,7 +15,6 @@ const QString RaceMarkerWord = QStringLiteral("Avdelning ");
 const QChar Tab = QLatin1Char('\t');
 const QChar Bullet = QChar(0x2022);
 const QString ScratchedOdds = QStringLiteral("EJ");
-const QString MakerDomain = QStringLiteral("vimsta.example.org");
 
 const QString WrongCopyText = QStringLiteral("Märk rätt avd med ctrl+A och välj sedan ctrl+C");
 const QString NoPoolText = QStringLiteral("Hittar inte V65/V64.");
@@ -28,6 +29,7 @@ constexpr qsizetype MaxLineLength = 4096;
 // The largest whole part a streck or odds text may hold.
 constexpr qint64 MaxWholePart = 999999999;
 constexpr int32 MaxStreck = 100;
+constexpr qint64 LargestInt32 = std::numeric_limits<int32>::max();
 
 // The pasted text as lines: reading before the first or after the last line gives empty text.
 class PageLines {
@@ -170,6 +172,17 @@ qint64 RoundedHalfEven(const DecimalNumber& n)
     const bool exactHalf =
         n.fraction.at(0) == QLatin1Char('5') && IsZeroDigits(QStringView(n.fraction).mid(1));
     return n.whole + (exactHalf ? n.whole % 2 : 1);
+}
+
+// The number in hundredths: the first two digits after the comma join the whole part.
+DecimalNumber InHundredths(DecimalNumber n)
+{
+    for (int digit = 0; digit < 2; ++digit) {
+        const int next = n.fraction.isEmpty() ? 0 : n.fraction.at(0).unicode() - '0';
+        n.whole = n.whole * 10 + next;
+        n.fraction.remove(0, 1);
+    }
+    return n;
 }
 
 // A streck outside 0-100 is not a streck and counts as none.
@@ -344,6 +357,14 @@ int32 OddsValueOf(const QString& oddsText)
     return static_cast<int32>(RoundedHalfEven(*number));
 }
 
+int32 OddsHundredthsOf(const QString& oddsText)
+{
+    const std::optional<DecimalNumber> number = ParseCommaDecimal(oddsText);
+    if (!number || number->negative)
+        return 0;
+    return static_cast<int32>(std::min<qint64>(RoundedHalfEven(InHundredths(*number)), LargestInt32));
+}
+
 StartListImport ImportStartList(const QString& text, int race, const StartListState& current)
 {
     const PageLines lines(text);
@@ -417,16 +438,16 @@ void StoreStartList(int race, const StartListState& state)
     GameName = state.gameName;
     GameType = state.gameType;
     StartListLoaded = 1;
-    MainFormCaption = MainCaptionAfterImport();
     DataFormCaption = DataCaptionAfterImport();
     RecomputeStreckPresent();
 }
 
-QString MainCaptionAfterImport()
+QString MainCaptionAfterImport(const QString& makerDomain)
 {
     const QString tenBlanks(10, QLatin1Char(' '));
-    return QStringLiteral("Vimsta för V6 ") + VersionText + tenBlanks + GameName + QLatin1Char(' ') +
-           StartListHeading + QLatin1Char(' ') + tenBlanks + MakerDomain;
+    const QString caption = QStringLiteral("Vimsta för V6 ") + VersionText + tenBlanks + GameName +
+                            QLatin1Char(' ') + StartListHeading + QLatin1Char(' ');
+    return makerDomain.isEmpty() ? caption : caption + tenBlanks + makerDomain;
 }
 
 QString DataCaptionAfterImport()

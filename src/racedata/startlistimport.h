@@ -60,13 +60,20 @@ StreckReading ReadFirefoxStreck(const QString& field);
 // Whole odds from an odds text ("3,45" -> 3): rounded half to even; "EJ", empty or not a
 // number gives 0.
 int32 OddsValueOf(const QString& oddsText);
+// The odds of an odds text in hundredths ("4,70" -> 470, "5,1" -> 510), rounded half to even
+// and at most the largest int32; "EJ", empty or not a number gives 0. The odds order uses it,
+// so that odds rounding to the same whole number keep their order.
+int32 OddsHundredthsOf(const QString& oddsText);
 
 // The race data of race 1-6 as the tables hold them.
 StartListState CurrentStartListState(int race);
 // Writes an accepted import of race 1-6 into the tables: the race's entries, the round's
-// values, StartListLoaded := 1 and StreckPresent by its rule.
+// values, the race-data window's caption, StartListLoaded := 1 and StreckPresent by its rule.
+// The main window sets its own caption (MainFormCaption) when told of the import.
 void StoreStartList(int race, const StartListState& state);
 
-// The captions after an import: the main window's and the race-data window's.
-QString MainCaptionAfterImport();
+// The captions after an import: the main window's, ending with the maker's domain when one is
+// given (the host of the update address; none when no address is set), and the race-data
+// window's.
+QString MainCaptionAfterImport(const QString& makerDomain);
 QString DataCaptionAfterImport();

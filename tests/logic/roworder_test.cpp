@@ -69,6 +69,34 @@ TEST_F(RowOrder, SortedRaceReadsItsKeyTable)
     EXPECT_EQ(SortedRace(RowSortKey::Odds, 2)[1], 4);
 }
 
+// The odds order of a race reads the odds as the page gave them (OddsTexts), finer than the
+// whole odds; where a text holds no number (a file with whole odds only, a scratched horse)
+// the whole odds count, and equal ones stay in the exchange sort's order.
+TEST_F(RowOrder, TheOddsOrderReadsTheOddsAsThePageGaveThem)
+{
+    struct Case {
+        std::array<const char*, 4> texts;  // start numbers 1-4
+        std::array<int32, 4> whole;
+        std::array<int32, 4> firstSlots;
+    };
+    const Case cases[] = {
+        {{"5,30", "4,70", "5,10", ""}, {5, 5, 5, 0}, {2, 3, 1, 15}},
+        {{"4,71", "4,7", "4,695", ""}, {5, 5, 5, 0}, {2, 3, 1, 15}},  // 4,695 rounds to 4,70
+        {{"", "", "", ""}, {5, 5, 4, 0}, {3, 2, 1, 15}},              // whole odds only: as before
+        {{"12,5", "", "EJ", "2,05"}, {0, 9, 0, 0}, {4, 2, 1, 15}},    // mixed: 2,05 < 9 < 12,5
+        {{"999999999,99", "1", "", ""}, {0, 0, 0, 0}, {2, 1, 15, 14}},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        for (int h = 1; h <= 4; ++h) {
+            OddsTexts[2][h] = QString::fromUtf8(c.texts[h - 1]);
+            OddsValues[HorseIndex(2, h)] = c.whole[h - 1];
+        }
+        const HorseOrder order = SortedRace(RowSortKey::Odds, 2);
+        EXPECT_EQ((std::array<int32, 4>{order[1], order[2], order[3], order[4]}), c.firstSlots) << c.texts[0];
+    }
+}
+
 TEST_F(RowOrder, OnlyTheFirstStreckOrderBecomesTheOwnOrder)
 {
     const HorseOrder first = Order({2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});

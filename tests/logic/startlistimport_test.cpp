@@ -202,16 +202,34 @@ TEST(StartListImport, ChromeShortStreckKeepsItsTextAndScratchedGivesZero)
     EXPECT_EQ(ReadChromeStreck(QStringLiteral("100%"), false), (StreckReading{100, QStringLiteral("100%")}));
 }
 
-TEST(StartListImport, OddsTextsBecomeWholeOdds)
+// The whole odds that files keep, and the odds in hundredths that the odds order uses.
+TEST(StartListImport, OddsTextsBecomeWholeOddsAndHundredths)
 {
-    const std::pair<QString, int32> cases[] = {
-        {QStringLiteral("3,45"), 3},  {QStringLiteral("2,50"), 2}, {QStringLiteral("3,50"), 4},
-        {QStringLiteral("12"), 12},   {QStringLiteral("EJ"), 0},   {QString(), 0},
-        {QStringLiteral("1.5"), 0},   {QStringLiteral("-3"), 0},   {QStringLiteral("99999999999"), 0},
-        {QStringLiteral(" 7,9 "), 8},
+    const struct {
+        QString text;
+        int32 whole;
+        int32 hundredths;
+    } cases[] = {
+        {QStringLiteral("3,45"), 3, 345},
+        {QStringLiteral("2,50"), 2, 250},
+        {QStringLiteral("3,50"), 4, 350},
+        {QStringLiteral("12"), 12, 1200},
+        {QStringLiteral("5,1"), 5, 510},
+        {QStringLiteral("4,705"), 5, 470},
+        {QStringLiteral("4,715"), 5, 472},
+        {QStringLiteral("4,7051"), 5, 471},
+        {QStringLiteral("EJ"), 0, 0},
+        {QString(), 0, 0},
+        {QStringLiteral("1.5"), 0, 0},
+        {QStringLiteral("-3"), 0, 0},
+        {QStringLiteral("99999999999"), 0, 0},
+        {QStringLiteral("999999999,99"), 1000000000, 2147483647},
+        {QStringLiteral(" 7,9 "), 8, 790},
     };
-    for (const auto& [text, odds] : cases)
-        EXPECT_EQ(OddsValueOf(text), odds) << text.toStdString();
+    for (const auto& c : cases) {
+        EXPECT_EQ(OddsValueOf(c.text), c.whole) << c.text.toStdString();
+        EXPECT_EQ(OddsHundredthsOf(c.text), c.hundredths) << c.text.toStdString();
+    }
 }
 
 TEST(StartListImport, OddsInTheLastColumnAreRead)

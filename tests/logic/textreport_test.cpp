@@ -227,6 +227,28 @@ TEST_F(TextReportTest, SingleRowsWithoutConditions)
     EXPECT_EQ(reversed.mid(4), QStringList{QString()});
 }
 
+// The upper row sum as the points window shows it and the print-out prints it: a stored bound
+// above 600 (700 is the start value) reads 600, since no row sum passes 600.
+TEST_F(TextReportTest, TheUpperRowSumIsTheOneShown)
+{
+    MarkRaces({".A..C.A", "A.BB", "A.BB", "A.BB", "A.BB", "A.BB"});
+    StoreSmallGroupCoupons();
+    SetConditions();
+    const struct {
+        int32 stored;
+        const char* line;
+    } cases[] = {
+        {700, "Tillåten radsumma: 50 - 600"},
+        {650, "Tillåten radsumma: 50 - 600"},
+        {600, "Tillåten radsumma: 50 - 600"},
+        {599, "Tillåten radsumma: 50 - 599"},
+    };
+    for (const auto& c : cases) {
+        CondSumMax[5] = c.stored;
+        EXPECT_TRUE(Render(1, 1, false).contains(QString::fromUtf8(c.line))) << c.stored;
+    }
+}
+
 TEST_F(TextReportTest, StartAndRefusals)
 {
     TextReportStart start = StartTextReport();

@@ -64,6 +64,13 @@ TEST(UpdateAddress, TheSettingsFileNamesOneHttpsAddress)
         {"https://vimsta.test/v/version.txt", address},
         {"  https://vimsta.test/v/version.txt \n", address},
         {"https://127.0.0.1:8443/v.txt\r\n", QStringLiteral("https://127.0.0.1:8443/v.txt")},
+        // trailing empty lines, as many editors save the file, and blanks around the address
+        {"https://vimsta.test/v/version.txt\r\n\r\n", address},
+        {"https://vimsta.test/v/version.txt\n\n\n", address},
+        {"\thttps://vimsta.test/v/version.txt  \r\n  \r\n\t\r\n", address},
+        {"https://vimsta.test/v/version.txt\r\n\r\nhttps://annan.test/v.txt\r\n", QString()},
+        {"\r\nhttps://vimsta.test/v/version.txt\r\n", QString()},  // the address is the first line
+        {"\r\n\r\n", QString()},
         {"", QString()},
         {"\r\n", QString()},
         {"http://vimsta.test/v/version.txt\r\n", QString()},  // not over HTTPS

@@ -7,12 +7,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <array>
 
 #include "app/forms.h"
 #include "conditions/construction.h"
+#include "conditions/keptcoupons.h"
 #include "conditions/price.h"
 #include "conditions/ui/ovrigavlk.h"
 #include "conditions/ui/radvlk.h"
@@ -98,7 +100,8 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
             EXPECT_EQ(Text("LabelKup"), "1") << where;
             EXPECT_EQ(Text("Prisrader"), "64") << where;
             EXPECT_EQ(Text("Pristot"), price) << where;
-            for (QLabel* label : {V65x->Prisrader, V65x->Prisavg, V65x->Pristot, V65x->LReducgrad})
+            for (QLabel* label : {V65x->Pris1, V65x->Pris3, V65x->Pris4, V65x->Prisrader, V65x->Prisavg,
+                                  V65x->Pristot, V65x->LReducgrad})
                 EXPECT_FALSE(label->isHidden()) << where << " " << label->objectName().toStdString();
             for (QPushButton* button : {V65x->Button2, V65x->Button3, V65x->Button4, V65x->Button5,
                                         V65x->LATGfil, V65x->KnReducera})
@@ -107,6 +110,46 @@ TEST_F(ConstructTest, SwitchesChooseTheBuilderAndTheCountsAndPriceAreShown)
         }
         EXPECT_TRUE(TestDialogs().messages.isEmpty());
         EXPECT_TRUE(TestDialogs().errors.isEmpty());
+    }
+}
+
+// A system saved with coupons dropped by hand loads with its reduction grade; "Flerkupong"
+// then shows the grade of the system it built, with every coupon kept, whichever builder runs.
+TEST_F(ConstructTest, AConstructionShowsTheGradeOfTheSystemItBuilt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (QCheckBox* ticked : {static_cast<QCheckBox*>(nullptr), V65x->VlkstartnrJA}) {
+        StartClean();
+        const std::string where = ticked ? "row engine" : "group coupons";
+        for (int race = 1; race <= 6; ++race) {  // A at 1, B at 2; six B winners not allowed
+            ASSERT_TRUE(MarkHorse(race, GroupA, 1));
+            ASSERT_TRUE(MarkHorse(race, GroupB, 2));
+        }
+        ClickWinnerCount(GroupB, 6);
+        if (ticked)
+            ticked->setChecked(true);
+        Construct();
+        ASSERT_GT(CouponCount, 1) << where;
+        CouponKept[1] = 0;
+        PublishKeptCouponTotals(RecomputeCouponSelection());
+        const QString grade = ResultLabels.Reducgrad;
+        ASSERT_NE(grade, QStringLiteral("0 %")) << where;
+        TestDialogs().fileNames = {dir.filePath(QStringLiteral("reducerat"))};
+        V65x->Button9->click();  // "Spara system"
+
+        StartClean();
+        TestDialogs().fileNames = {dir.filePath(QStringLiteral("reducerat.SV6"))};
+        V65x->Button8->click();  // "Hämta system"
+        EXPECT_EQ(Text("LReducgrad"), grade) << where;
+        EXPECT_EQ(Text("LabelRadantal"), QString::number(63 - CouponRowCounts[1])) << where;
+
+        Construct();
+        EXPECT_EQ(Text("LReducgrad"), "0 %") << where;
+        EXPECT_EQ(Text("LabelRadantal"), "63") << where;
+        EXPECT_EQ(ReductionPercent, 0) << where;  // what the reduction window shows
+        EXPECT_EQ(CouponsReduced, 0) << where;
+        EXPECT_TRUE(TestDialogs().errors.isEmpty()) << where;
     }
 }
 

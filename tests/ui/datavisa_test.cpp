@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QClipboard>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,7 +13,9 @@
 
 #include "conditions/ui/cvillkor.h"
 #include "core/ui/huvf.h"
+#include "core/updaterule.h"
 #include "model/variabl.h"
+#include "platform/settingsdir.h"
 #include "platform/textfile.h"
 #include "racedata/ui/datavisa.h"
 #include "windowset.h"
@@ -138,8 +141,38 @@ TEST_F(DataWindowTest, PastedStartListFillsTheRaceAndTitlesBothWindows)
     EXPECT_TRUE(Data->Panel[1][4]->isHidden());  // no start list of race 1 either
     EXPECT_EQ(Data->windowTitle(),
               QStringLiteral("Startlistor, streck och odds för V65 Solvalla lördag 2026-12-12"));
-    EXPECT_EQ(V65x->windowTitle(), QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "
-                                                  "          vimsta.example.org"));
+    EXPECT_EQ(V65x->windowTitle(),
+              QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag "));
+    EXPECT_EQ(MainFormCaption, V65x->windowTitle());
+}
+
+// The maker's domain ends the main window's caption after an import only while an update
+// address is set (the test build sets none); it is that address's host.
+TEST_F(DataWindowTest, TheCaptionNamesTheMakersDomainOnlyWhenAnUpdateAddressIsSet)
+{
+    const QString caption = QStringLiteral("Vimsta för V6 version 18.2          V65 Solvalla lördag ");
+    const struct {
+        QByteArray file;  // the settings file's bytes; empty: no file
+        QString expected;
+    } cases[] = {
+        {QByteArray(), caption},
+        {"https://vimsta.test/v/version.txt\r\n", caption + QStringLiteral("          vimsta.test")},
+        {"inte en adress\r\n", caption},
+    };
+    const QString path = SettingsDir() + UpdateAddressFileName;
+    const struct RemoveFile {
+        QString path;
+        ~RemoveFile() { QFile::remove(path); }
+    } removeAfterwards{path};
+    for (const auto& c : cases) {
+        QFile::remove(path);
+        if (!c.file.isEmpty()) {
+            ASSERT_TRUE(WriteFileBytes(path, c.file));
+        }
+        TakeIn(2, ChromePage(2, ThreeHorses));
+        EXPECT_EQ(V65x->windowTitle().toStdString(), c.expected.toStdString()) << c.file.constData();
+        EXPECT_EQ(MainFormCaption, c.expected) << c.file.constData();
+    }
 }
 
 TEST_F(DataWindowTest, RefusedPasteSaysWhyAndKeepsTheRace)
@@ -229,6 +262,27 @@ TEST_F(DataWindowTest, RankInThePointsWindowTakesTheRowsAsShown)
     EXPECT_EQ(ranks(), (QList<int>{4, 1, 2, 3, 0}));
     EXPECT_EQ(CondPoints[3][2][CurrentPointsCond], 1);
     EXPECT_EQ(Chansvillkor->Edit1->text(), QStringLiteral("Rank"));
+}
+
+// Odds that round to the same whole number are ordered as the page gives them: the favourite
+// at 4,70 ranks first.
+TEST_F(DataWindowTest, TheOddsOrderTakesTheOddsAsThePageGivesThem)
+{
+    const QList<std::array<QString, 3>> three = {
+        {QStringLiteral("Ett"), QStringLiteral("30,00%"), QStringLiteral("5,30")},
+        {QStringLiteral("Två"), QStringLiteral("40,00%"), QStringLiteral("4,70")},
+        {QStringLiteral("Tre"), QStringLiteral("30,00%"), QStringLiteral("5,10")},
+    };
+    TakeIn(3, ChromePage(3, three));
+    Data->Button17->click();  // odds order
+    Chansvillkor->Show();
+    Chansvillkor->Button15->click();  // "Rank i datarutan"
+    QList<int> ranks;
+    for (int h = 1; h <= 4; ++h)
+        ranks << Chansvillkor->vch[3][h]->value();
+    EXPECT_EQ(ranks, (QList<int>{3, 1, 2, 0}));
+    for (int h = 1; h <= 3; ++h)
+        EXPECT_EQ(OddsValues[HorseIndex(3, h)], 5) << h;  // the whole odds stay as stored
 }
 
 TEST_F(DataWindowTest, PointsColumnShowsThePointsHeldEvenWithoutAFile)

@@ -23,6 +23,8 @@
 #include <memory>
 
 #include "app/forms.h"
+#include "conditions/keptcoupons.h"
+#include "conditions/price.h"
 #include "conditions/winnercounts.h"
 #include "core/clearing.h"
 #include "core/ui/huvf.h"
@@ -30,6 +32,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/placement.h"
 #include "reduction/ui/reducu.h"
+#include "support/coupons.h"
 #include "windowset.h"
 
 namespace {
@@ -70,10 +73,10 @@ TEST_F(MainWindowTest, FreshWindowHasTheLayoutsStartState)
             << name;
 
     for (const char* name :
-         {"Prisrader", "Prisavg", "Pristot", "ResF", "Venta1", "Venta2", "Venta3", "Avbrytknapp",
-          "LabelVersionskoll", "Avin0", "Bvin7", "Cvin7", "Dvin7", "Button18"})
+         {"Pris1", "Pris3", "Pris4", "Prisrader", "Prisavg", "Pristot", "ResF", "Venta1", "Venta2", "Venta3",
+          "Avbrytknapp", "LabelVersionskoll", "Avin0", "Bvin7", "Cvin7", "Dvin7", "Button18"})
         EXPECT_TRUE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
-    for (const char* name : {"LabelRes", "Pris1", "Maxrader", "R6415", "Avin1", "V47D"})
+    for (const char* name : {"LabelRes", "Maxrader", "R6415", "Avin1", "V47D"})
         EXPECT_FALSE(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden()) << name;
 
     for (QCheckBox* box :
@@ -270,6 +273,35 @@ TEST_F(MainWindowTest, AnyMarkingChangeShowsTheResultsStale)
         EXPECT_TRUE(price->isHidden());
     EXPECT_EQ(CouponsBuilt, 0);
     EXPECT_EQ(SystemSaved, 0);
+}
+
+// The price captions head the values shown: none at start, all three over a coupon system's
+// price, only "Insats, kr" over the stake of single rows, and none again after a change of a
+// mark resets the results.
+TEST_F(MainWindowTest, PriceCaptionsShowWithThePrices)
+{
+    const auto shownCaptions = [] {
+        QStringList shown;
+        for (QLabel* caption : {V65x->Pris1, V65x->Pris3, V65x->Pris4})
+            if (!caption->isHidden())
+                shown << caption->text();
+        return shown;
+    };
+    EXPECT_EQ(shownCaptions(), QStringList{});
+
+    StoreSmallGroupCoupons();
+    RowsConstructed = 20;
+    PublishKeptCouponTotals(RecomputeCouponSelection());
+    V65x->PaintResultLabels();
+    EXPECT_EQ(shownCaptions(), (QStringList{"Insats, kr", "Kup. avgift", "Totalt, kr"}));
+    Mark(4, GroupA, 9);
+    EXPECT_EQ(shownCaptions(), QStringList{});
+
+    ShowSingleRowPrice(5);
+    V65x->PaintResultLabels();
+    EXPECT_EQ(shownCaptions(), QStringList{"Insats, kr"});
+    Mark(4, GroupA, 9);
+    EXPECT_EQ(shownCaptions(), QStringList{});
 }
 
 TEST_F(MainWindowTest, WinnerCountLabelsToggleUnlessLocked)

@@ -289,8 +289,8 @@ void TV65x::BuildPrice()
         NewCentredLabel(Client, QStringLiteral("Prisavg"), QString(), {591, 255, 76, 18}, SansFont(13, true));
     Pristot =
         NewCentredLabel(Client, QStringLiteral("Pristot"), QString(), {669, 255, 77, 18}, SansFont(13, true));
-    for (QLabel* value : {Prisrader, Prisavg, Pristot})
-        value->hide();
+    for (QLabel* label : {Pris1, Pris3, Pris4, Prisrader, Prisavg, Pristot})
+        label->hide();
 }
 
 void TV65x::BuildRowCounts()

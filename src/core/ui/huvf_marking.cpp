@@ -8,12 +8,14 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <tuple>
 
 #include "conditions/abcdlist.h"
 #include "conditions/groupconditions.h"
 #include "conditions/winnercounts.h"
 #include "core/ui/constructdispatch.h"
 #include "core/ui/huvf.h"
+#include "core/ui/updatenotice.h"
 #include "marks/groupmarks.h"
 #include "marks/marking.h"
 #include "marks/recount.h"
@@ -69,7 +71,11 @@ void TV65x::SubscribeToChanges()
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
-    Events::StartListImported.Subscribe(this, [this](int) { setWindowTitle(MainFormCaption); });
+    // The maker's domain is the update address's host, as in the caption at start.
+    Events::StartListImported.Subscribe(this, [this](int) {
+        MainFormCaption = MainCaptionAfterImport(UpdateCheckAddress().host());
+        setWindowTitle(MainFormCaption);
+    });
     Events::SystemLoaded.Subscribe(this, [this] { PaintLoadedSystem(); });
     Events::StartNrConditionsChanged.Subscribe(this, [this] { PaintStartNrCondCount(); });
 }
@@ -122,11 +128,16 @@ void TV65x::PaintResultLabels()
     SetText(LRaderoreduc, ResultLabels.Raderoreduc);
     SetText(LabelKup, ResultLabels.Kup);
     SetText(LReducgrad, ResultLabels.Reducgrad);
-    SetText(Prisrader, ResultLabels.Prisrader);
-    SetText(Prisavg, ResultLabels.Prisavg);
-    SetText(Pristot, ResultLabels.Pristot);
-    for (QLabel* price : {Prisrader, Prisavg, Pristot})
-        price->setVisible(ResultLabels.PriceVisible);
+    // A caption shows over a value that shows: none at start or after a stale reset, all three
+    // over a coupon system's price, only the stake's over single rows (no fee, no total).
+    const std::tuple<QLabel*, QLabel*, const QString&> prices[] = {{Pris1, Prisrader, ResultLabels.Prisrader},
+                                                                   {Pris3, Prisavg, ResultLabels.Prisavg},
+                                                                   {Pris4, Pristot, ResultLabels.Pristot}};
+    for (const auto& [caption, value, text] : prices) {
+        SetText(value, text);
+        value->setVisible(ResultLabels.PriceVisible);
+        caption->setVisible(ResultLabels.PriceVisible && !text.isEmpty());
+    }
     LReducgrad->setVisible(ResultLabels.ReducgradVisible);
     if (ResultLabels.SystemButtonsEnabled)
         for (QPushButton* button : {Button2, Button3, Button4, Button5, LATGfil, KnReducera})
