@@ -3,8 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIMSTA_BUILD_BENCH=ON
 cmake --build build/release
-for b in build/release/bench/bench_*; do
-  QT_QPA_PLATFORM=offscreen "$b" "$@"
-done
+./scripts/run-benchmarks.sh build/release "$@"

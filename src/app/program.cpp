@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <csignal>
 
 #include "app/forms.h"
@@ -8,12 +9,17 @@
 #include "model/variabl.h"
 #include "platform/ui/kit.h"
 
+namespace {
+
+// Settings of the process that the run relies on; its first step.
 void PrepareProcess()
 {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-int RunProgram(int argc, char** argv)
+}  // namespace
+
+int RunProgram(int argc, char** argv, const std::function<void()>& started)
 {
     PrepareProcess();
     InitializeGlobals();
@@ -22,6 +28,8 @@ int RunProgram(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     CreateAllForms();
     V65x->Show();
+    if (started)
+        QTimer::singleShot(0, &app, started);
     const int result = QApplication::exec();
     FinalizeGlobals();
     return result;

@@ -398,8 +398,10 @@ TEST_F(SystemFileFormat, ConditionsAndPointsTheFileLacksAreCleared)
 
 // A weekend system written line by line from the layout's section table, not by the program:
 // every section of the newest layout, a coupon system and single rows, a start list with points
-// and a saved round. Neighbouring fields hold different values, so that two fields read in each
-// other's place show.
+// and a saved round. Fields that the walk reads one after the other hold different values where
+// the test below looks (a streck value and its text too), so that two fields read in each other's
+// place show; section 23's three yes/no switches cannot all differ in one file and have a test
+// of their own.
 QByteArray HandWrittenFile()
 {
     QFile file(QStringLiteral(VIMSTA_TEST_DATA "/systemfile/helgsystem.SV6"));
@@ -484,10 +486,11 @@ TEST_F(SystemFileFormat, AHandWrittenFileReadsIntoItsTablesAndWritesBackByteForB
         {"27: three sevens forbidden", NrCountForbidden[7][3], 1},
         {"28: 14 in number set 2", NrSetCondMarks[14][2], 1},
         {"29: high of number set 1", NrSetCondHigh[1], 3},
-        {"29: low of number set 1", NrSetCondLow[1], 1},
+        {"29: low of number set 1", NrSetCondLow[1], 2},
         {"29: number set 1 required", NrSetCondRequire[1], 1},
         {"29: number set 2 removes", NrSetCondRemove[2], 1},
         {"30: number sets", NrSetCondCount, 2},
+        {"31: sum test of condition 2", CondSumActive[2], 1},
         {"31: sum mode of condition 5", CondSumMode[5], 0},
         {"31: product test of condition 9", CondProdActive[9], 1},
         {"31: product mode of condition 9", CondProdMode[9], 0},
@@ -511,6 +514,7 @@ TEST_F(SystemFileFormat, AHandWrittenFileReadsIntoItsTablesAndWritesBackByteForB
         {"36: points of 3-4", HorsePoints[HorseIndex(3, 4)], 17},
         {"38: value 3 of 2-5", HorseValues3[h25], -5},
         {"38: odds of 2-5", OddsValues[h25], 87},
+        {"38: 2-5 present", HorsePresent[h25], 1},
         {"38: 2-13 present", HorsePresent[HorseIndex(2, 13)], 0},
         {"38: 2-6 scratched", Scratched[HorseIndex(2, 6)], 1},
         {"38: own order of race 3, slot 2", SavedOwnOrder[3][2], 14},
@@ -535,7 +539,7 @@ TEST_F(SystemFileFormat, AHandWrittenFileReadsIntoItsTablesAndWritesBackByteForB
         QString value;
         const char* expected;
     } texts[] = {
-        {"2: streck text of 2-5 (and 38)", StreckTexts[2][5], "12"},
+        {"2: streck text of 2-5 (and 38)", StreckTexts[2][5], "12%"},
         {"7: name", SystemName.str(), "Helgens V64"},
         {"8: date", SystemDate.str(), "13 dec 2026"},
         {"14: list row 1", AbcdListCells[1][0], " 5  2  0  0"},
@@ -558,6 +562,30 @@ TEST_F(SystemFileFormat, AHandWrittenFileReadsIntoItsTablesAndWritesBackByteForB
         EXPECT_EQ(t.value, QString::fromUtf8(t.expected)) << t.what;
 
     EXPECT_EQ(SystemFileBytes(StageCurrentSystem(SaveRoundInFile == 1)), file);
+}
+
+// Each of section 23's switches ("JA"/"NEJ": start numbers, points, other numbers) read as the
+// only one on, so that two switches read in each other's place show.
+TEST_F(SystemFileFormat, EachSwitchOfTheHandWrittenFileIsReadInItsOwnPlace)
+{
+    constexpr int FirstSwitchLine = 7568;
+    for (int on = 0; on < 3; ++on) {
+        SCOPED_TRACE(on);
+        Lines lines = LinesOf(HandWrittenFile());
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(lines[FirstSwitchLine - 1 + i] == "JA" || lines[FirstSwitchLine - 1 + i] == "NEJ");
+            lines[FirstSwitchLine - 1 + i] = i == on ? "JA" : "NEJ";
+        }
+        const QByteArray file = BytesOf(lines);
+        const auto parsed = ParseSystemFile(file);
+        ASSERT_TRUE(parsed.has_value());
+        ResetGlobals();
+        ApplyStagedSystem(*parsed);
+        EXPECT_EQ(ConditionSwitches.startNumbers, on == 0);
+        EXPECT_EQ(ConditionSwitches.points, on == 1);
+        EXPECT_EQ(ConditionSwitches.otherNumbers, on == 2);
+        EXPECT_EQ(SystemFileBytes(StageCurrentSystem(SaveRoundInFile == 1)), file);
+    }
 }
 
 // ---- Older layouts ----

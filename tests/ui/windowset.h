@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QString>
 #include <QTableWidget>
+#include <QWindow>
 #include <stdexcept>
 
 #include "app/forms.h"
@@ -52,10 +53,21 @@ protected:
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != V65x)
                 window->hide();
+            RecreateClosedWindow(window);
             if (auto* form = qobject_cast<VForm*>(window))
                 form->ResetToStartState();
         }
         TestDialogs().Reset();
+    }
+
+    // A close that a window accepts takes its platform window away and keeps its QWindow; Qt
+    // then sends no close event when close() is called on it while it is hidden, so a close
+    // during a run would go unnoticed in a test that runs after one that closed the window.
+    // Created again, every window answers close() alike, whichever tests ran before.
+    static void RecreateClosedWindow(QWidget* window)
+    {
+        if (window->windowHandle() && !window->windowHandle()->handle())
+            window->winId();
     }
 
     // The main window's control of that object name. A missing one fails the test and ends
