@@ -69,6 +69,15 @@ protected:
         QCoreApplication::sendEvent(window, &activate);
     }
 
+    // A PDF that its writer finished: it ends with the end marker. A whole print need not match
+    // the first one byte for byte: the race data takes its line height from the printer font
+    // that the print before it left.
+    static bool EndsWhole(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().trimmed().endsWith("%%EOF");
+    }
+
     static void ClickButton(QWidget* window, const char* name)
     {
         window->findChild<QPushButton*>(QString::fromLatin1(name))->click();
@@ -120,6 +129,7 @@ TEST_F(PrintFailure, EveryPrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
             << path.path << ": " << TestDialogs().messages.join(QLatin1Char('|')).toStdString();
         const qint64 whole = QFileInfo(pdf_).size();
         ASSERT_GT(whole, 2) << path.path;
+        ASSERT_TRUE(EndsWhole(pdf_)) << path.path;
         {
             const FileSizeLimit limit(static_cast<rlim_t>(whole / 2));
             path.print();
@@ -134,7 +144,8 @@ TEST_F(PrintFailure, EveryPrintTheDiskCannotHoldIsReportedAndLeavesNoFile)
         TestDialogs().Reset();
         path.print();
         EXPECT_TRUE(TestDialogs().messages.isEmpty()) << path.path;
-        EXPECT_EQ(QFileInfo(pdf_).size(), whole) << path.path;
+        EXPECT_TRUE(EndsWhole(pdf_)) << path.path;
+        EXPECT_GT(QFileInfo(pdf_).size(), whole / 2) << path.path;
     }
 }
 
