@@ -230,7 +230,7 @@ public:
     // more; false when it reached the target or was stopped.
     bool Run(std::int64_t& candidates)
     {
-        std::int64_t turnedAway = 0;
+        std::int64_t turnedAway = 0;  // since the last row kept
         Row row{};
         while (Kept() < SingleRowTarget) {
             if (candidates >= maxCandidates_) {
@@ -242,7 +242,7 @@ public:
             if (KeepIfAllowed(row, packed)) {
                 turnedAway = 0;
             } else if (++turnedAway == drawable_.Count()) {
-                turnedAway = 0;
+                // Sought once per row kept: until the next one, the same rows would be found.
                 std::optional<std::vector<std::uint32_t>> left = KeepableRows(Wanted() + 1);
                 if (!left)
                     return false;
