@@ -14,7 +14,7 @@
 // away in a row as there are drawable rows, it seeks the rows that could still be kept: when
 // there are no more of them than the target still wants and no two of them are too close, the
 // draws could only have ended by finding every one of them, so it keeps them all at once (the
-// rows the draws would have ended with). Once it has drawn maxCandidates candidates (a few
+// rows the draws would have ended with). Once it has drawn maxCandidates candidates (about two
 // seconds), it keeps the rows that could still be kept in order of their chance, the
 // likeliest first, until the target is reached.
 
@@ -30,7 +30,7 @@
 
 // The most single rows one run holds: the five digits of the target edit.
 constexpr int32 MaxSingleRows = 99999;
-// The candidates one run draws at most: a couple of seconds of drawing.
+// The candidates one run draws at most: about two seconds of drawing.
 constexpr std::int64_t CandidateBudget = std::int64_t{1} << 25;
 
 // What the windows hold for one run.
