@@ -1,6 +1,8 @@
 // The varying reduction against the literal way of testing the row difference: every
 // candidate compared, slot by slot, with every kept row. Both draw the same candidates from
 // the same code, so both keep the same rows; the literal run checks that they do.
+// Beside them, runs whose allowed rows are mostly long shots, which the draws alone would take
+// hours to find.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -29,6 +31,26 @@ void MarkEveryHorse()
             ToggleGroupMark(r);
             ReductionPoints[HorseIndex(r, h)] = 1;
         }
+    RandomCode = Code;
+}
+
+// Races 1 and 2: A 1-3, B 4-5; race 3: A 1-2, B 3-4; race 4: A 1-2, B 3; race 5: A 1, B 2;
+// race 6: A 1 (600 rows); only two or four B winners allowed (264 rows). The points make a
+// favourite of every race's first horse and long shots of the others.
+void MarkLongShotFrame()
+{
+    ResetGlobals();
+    const int aHorses[7] = {0, 3, 3, 2, 2, 1, 1};
+    const std::array<std::vector<int>, 7> points = {
+        {{}, {96, 1, 1, 1, 1}, {96, 1, 1, 1, 1}, {97, 1, 1, 1}, {98, 1, 1}, {99, 1}, {100}}};
+    for (int r = 1; r <= 6; ++r)
+        for (int h = 1; h <= static_cast<int>(points[r].size()); ++h) {
+            ClickedMarkCode = MarkCode(h <= aHorses[r] ? 1 : 2, h);
+            ToggleGroupMark(r);
+            ReductionPoints[HorseIndex(r, h)] = static_cast<byte>(points[r][h - 1]);
+        }
+    for (int k = 0; k <= 7; ++k)
+        WinnerCountAllowed[k][2] = k == 2 || k == 4 ? 1 : 0;
     RandomCode = Code;
 }
 
@@ -108,6 +130,27 @@ void BM_Reduction(benchmark::State& state)
         benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
 }
 
+// range(0): the target; range(1): "Radskillnad".
+void BM_ReductionLongShots(benchmark::State& state)
+{
+    const auto target = static_cast<int32>(state.range(0));
+    const int rowDifference = static_cast<int>(state.range(1));
+    std::int64_t candidates = 0;
+    int32 rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MarkLongShotFrame();
+        SingleRowTarget = target;
+        state.ResumeTiming();
+        const ReductionResult result = RunVaryingReduction(Settings(rowDifference));
+        candidates += result.candidates;
+        rows = result.rows;
+    }
+    state.counters["candidates"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
+    state.counters["rows"] = rows;
+}
+
 void BM_AllPairs(benchmark::State& state)
 {
     const int rowDifference = static_cast<int>(state.range(0));
@@ -135,6 +178,12 @@ void BM_AllPairs(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Reduction)->Args({1, 99999})->Args({3, 20000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReductionLongShots)
+    ->Args({300, 1})
+    ->Args({264, 1})
+    ->Args({200, 1})
+    ->Args({300, 2})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllPairs)->Args({1, 99999})->Args({3, 20000})->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

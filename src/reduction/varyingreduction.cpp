@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <limits>
+#include <optional>
 
 #include "conditions/price.h"
 #include "model/notify.h"
@@ -17,6 +19,7 @@ constexpr int Races = 6;
 constexpr int DrawRange = 100;
 constexpr std::int64_t TicksBetweenClockChecks = 1024;
 constexpr auto TimeBetweenReports = std::chrono::milliseconds(30);
+constexpr std::size_t AllOfThem = std::numeric_limits<std::size_t>::max();
 
 bool running = false;
 
@@ -172,10 +175,10 @@ public:
 
     std::int64_t Count() const { return count_; }
 
-    // True when found(row, packed) is true for some row; the rows are walked as an odometer
-    // and the walk ends at the first such row.
-    template <typename Found>
-    bool AnyOf(Found&& found) const
+    // Calls visit(row, packed) for the rows in ascending packed order (as an odometer) until
+    // it returns false.
+    template <typename Visit>
+    void ForEach(Visit&& visit) const
     {
         std::array<std::size_t, RaceSlots + 1> at{};
         Row row{};
@@ -185,13 +188,13 @@ public:
                 row[r] = horses_[r][at[r]];
                 packed |= static_cast<std::uint32_t>(row[r]) << NibbleShift(r);
             }
-            if (found(row, packed))
-                return true;
+            if (!visit(row, packed))
+                return;
             int r = RaceSlots;
             while (r >= 1 && ++at[r] == horses_[r].size())
                 at[r--] = 0;
             if (r < 1)
-                return false;
+                return;
         }
     }
 
@@ -200,55 +203,142 @@ private:
     std::int64_t count_ = 1;
 };
 
-struct DrawnRows {
-    int32 rows = 0;
-    bool noMoreRows = false;  // no drawable row could be kept any more
-};
-
-// Draws until the target is reached or the run is stopped. Once as many candidates in a row
-// as there are drawable rows were turned away, every drawable row is searched for one that
-// would be kept; when there is none the run can add no row and ends. The search takes no
-// draw, so a fixed code gives the same rows as before, and its cost stays below that of the
-// candidates drawn before it.
-DrawnRows DrawRows(const CandidateTest& tests, const DrawTable& draw, int rowDifference,
-                   std::vector<std::uint32_t>& rows, const ReductionProgress& progress,
-                   std::int64_t& candidates)
+// A row's chance as the product of its races' chances in percent (race slot 7 always 100).
+std::uint64_t RowChance(std::uint32_t packed)
 {
-    RowDifferenceIndex index(rowDifference);
-    for (std::uint32_t packed : rows)
-        index.Add(packed);
-    Reporter reporter(progress);
-    const DrawableRows drawable(draw);
-    auto keptCount = [&rows] { return static_cast<int32>(rows.size()); };
-    auto wouldBeKept = [&](const Row& row, std::uint32_t packed) {
-        return tests.Passes(row) && !index.TooClose(packed);
-    };
-    std::int64_t turnedAway = 0;
-    Row row{};
-    while (keptCount() < SingleRowTarget) {
+    std::uint64_t chance = 1;
+    for (int r = 1; r <= Races; ++r)
+        chance *= ReductionChance[HorseIndex(r, static_cast<int>((packed >> NibbleShift(r)) & 0xF))];
+    return chance;
+}
+
+// One run's drawing into rows (which holds the rows kept before it): candidates are drawn and
+// tested until the target is reached, the run is stopped, or the rows still to be kept are
+// taken without drawing (see the header).
+class RowDrawing {
+public:
+    RowDrawing(const CandidateTest& tests, const DrawTable& draw, const ReductionSettings& settings,
+               std::vector<std::uint32_t>& rows, const ReductionProgress& progress)
+        : tests_(tests), draw_(draw), drawable_(draw), index_(settings.rowDifference),
+          maxCandidates_(settings.maxCandidates), rows_(rows), reporter_(progress)
+    {
+        for (std::uint32_t packed : rows_)
+            index_.Add(packed);
+    }
+
+    // True when the run ended short of the target because no drawable row could be kept any
+    // more; false when it reached the target or was stopped.
+    bool Run(std::int64_t& candidates)
+    {
+        std::int64_t turnedAway = 0;  // since the last row kept
+        Row row{};
+        while (Kept() < SingleRowTarget) {
+            if (candidates >= maxCandidates_) {
+                std::optional<std::vector<std::uint32_t>> left = KeepableRows(AllOfThem);
+                return left && TakeInOrderOfChance(std::move(*left));
+            }
+            const std::uint32_t packed = DrawCandidate(row);
+            ++candidates;
+            if (KeepIfAllowed(row, packed)) {
+                turnedAway = 0;
+            } else if (++turnedAway == drawable_.Count()) {
+                // Sought once per row kept: until the next one, the same rows would be found.
+                std::optional<std::vector<std::uint32_t>> left = KeepableRows(Wanted() + 1);
+                if (!left)
+                    return false;
+                if (OnlyTheseCanEnd(*left))
+                    return TakeInOrderOfChance(std::move(*left));
+            }
+            if (!reporter_.Tick(Kept()))
+                return false;
+        }
+        return false;
+    }
+
+private:
+    int32 Kept() const { return static_cast<int32>(rows_.size()); }
+    std::size_t Wanted() const { return static_cast<std::size_t>(SingleRowTarget - Kept()); }
+
+    std::uint32_t DrawCandidate(Row& row) const
+    {
         std::uint32_t packed = 0;
         for (int r = 1; r <= RaceSlots; ++r) {
-            row[r] = draw[r][RandomBelow(DrawRange)];
+            row[r] = draw_[r][RandomBelow(DrawRange)];
             packed |= static_cast<std::uint32_t>(row[r]) << NibbleShift(r);
         }
-        ++candidates;
-        if (wouldBeKept(row, packed)) {
-            index.Add(packed);
-            rows.push_back(packed);
-            turnedAway = 0;
-        } else if (++turnedAway == drawable.Count()) {
-            turnedAway = 0;
-            const bool rowLeft = drawable.AnyOf([&](const Row& searched, std::uint32_t searchedPacked) {
-                return !reporter.Tick(keptCount()) || wouldBeKept(searched, searchedPacked);
-            });
-            if (!rowLeft)
-                return {keptCount(), true};
-        }
-        if (!reporter.Tick(keptCount()))
-            break;
+        return packed;
     }
-    return {keptCount(), false};
-}
+
+    bool WouldBeKept(const Row& row, std::uint32_t packed) const
+    {
+        return tests_.Passes(row) && !index_.TooClose(packed);
+    }
+
+    bool KeepIfAllowed(const Row& row, std::uint32_t packed)
+    {
+        if (!WouldBeKept(row, packed))
+            return false;
+        Keep(packed);
+        return true;
+    }
+
+    void Keep(std::uint32_t packed)
+    {
+        index_.Add(packed);
+        rows_.push_back(packed);
+    }
+
+    // The drawable rows that would be kept now, in ascending order, until `enough` are found;
+    // none when the run is stopped meanwhile.
+    std::optional<std::vector<std::uint32_t>> KeepableRows(std::size_t enough)
+    {
+        std::vector<std::uint32_t> found;
+        bool stopped = false;
+        drawable_.ForEach([&](const Row& row, std::uint32_t packed) {
+            stopped = !reporter_.Tick(Kept());
+            if (!stopped && WouldBeKept(row, packed))
+                found.push_back(packed);
+            return !stopped && found.size() < enough;
+        });
+        if (stopped)
+            return std::nullopt;
+        return found;
+    }
+
+    // Every later kept row is one of `left`. When the target wants all of them and none is too
+    // close to another, the draws could only end by finding each one.
+    bool OnlyTheseCanEnd(const std::vector<std::uint32_t>& left) const
+    {
+        return left.size() <= Wanted() && !index_.AnyTwoTooClose(left);
+    }
+
+    // Keeps the rows of `left` that are still allowed, the likeliest first (ties in ascending
+    // order), until the target is reached. True when it is not reached: no drawable row can be
+    // kept any more. False as well when the run is stopped meanwhile.
+    bool TakeInOrderOfChance(std::vector<std::uint32_t> left)
+    {
+        std::sort(left.begin(), left.end(), [](std::uint32_t a, std::uint32_t b) {
+            const std::uint64_t chanceA = RowChance(a);
+            const std::uint64_t chanceB = RowChance(b);
+            return chanceA != chanceB ? chanceA > chanceB : a < b;
+        });
+        for (std::uint32_t packed : left) {
+            if (Kept() == SingleRowTarget || !reporter_.Tick(Kept()))
+                return false;
+            if (!index_.TooClose(packed))
+                Keep(packed);
+        }
+        return Kept() < SingleRowTarget;
+    }
+
+    const CandidateTest& tests_;
+    const DrawTable& draw_;
+    const DrawableRows drawable_;
+    RowDifferenceIndex index_;
+    const std::int64_t maxCandidates_;
+    std::vector<std::uint32_t>& rows_;
+    Reporter reporter_;
+};
 
 }  // namespace
 
@@ -318,6 +408,19 @@ bool RowDifferenceIndex::TooClose(std::uint32_t packed) const
     return false;
 }
 
+bool RowDifferenceIndex::AnyTwoTooClose(const std::vector<std::uint32_t>& rows) const
+{
+    std::vector<std::uint32_t> keys(rows.size());
+    for (const Subset& subset : subsets_) {
+        std::transform(rows.begin(), rows.end(), keys.begin(),
+                       [&subset](std::uint32_t packed) { return subset.Key(packed); });
+        std::sort(keys.begin(), keys.end());
+        if (std::adjacent_find(keys.begin(), keys.end()) != keys.end())
+            return true;
+    }
+    return false;
+}
+
 void RowDifferenceIndex::Add(std::uint32_t packed)
 {
     for (Subset& subset : subsets_) {
@@ -355,11 +458,11 @@ ReductionResult RunVaryingReduction(const ReductionSettings& settings, const Red
     const auto rowsBefore = static_cast<int32>(rows.size());
     if (progress.started)
         progress.started();
-    const DrawnRows drawn = DrawRows(tests, draw, settings.rowDifference, rows, progress, result.candidates);
-    result.rows = drawn.rows;
-    if (drawn.noMoreRows) {
+    const bool noMoreRows = RowDrawing(tests, draw, settings, rows, progress).Run(result.candidates);
+    result.rows = static_cast<int32>(rows.size());
+    if (noMoreRows) {
         result.outcome = ReductionOutcome::NoMoreRows;
-        result.message = NoMoreRowsMessage(drawn.rows);
+        result.message = NoMoreRowsMessage(result.rows);
     }
     if (progress.finished)
         progress.finished();

@@ -8,6 +8,15 @@
 // that a fixed random code gives the same rows again. The tests only ever reject, so their
 // order changes nothing but the speed. The row difference is tested with an index of the
 // kept rows (RowDifferenceIndex) instead of a pass over every kept row.
+//
+// Rows that are long shots could take the draws hours to find, so a run stops drawing in two
+// cases and keeps the rows still to be kept without a draw. After as many candidates turned
+// away in a row as there are drawable rows, it seeks the rows that could still be kept: when
+// there are no more of them than the target still wants and no two of them are too close, the
+// draws could only have ended by finding every one of them, so it keeps them all at once (the
+// rows the draws would have ended with). Once it has drawn maxCandidates candidates (about two
+// seconds), it keeps the rows that could still be kept in order of their chance, the
+// likeliest first, until the target is reached.
 
 #include <QString>
 #include <array>
@@ -21,6 +30,8 @@
 
 // The most single rows one run holds: the five digits of the target edit.
 constexpr int32 MaxSingleRows = 99999;
+// The candidates one run draws at most: about two seconds of drawing.
+constexpr std::int64_t CandidateBudget = std::int64_t{1} << 25;
 
 // What the windows hold for one run.
 struct ReductionSettings {
@@ -30,6 +41,8 @@ struct ReductionSettings {
     bool fixedCode = false;     // "Med rättningskod" of TSlump (else "Normal")
     bool payoutSwitch = false;  // the main window's CBUtdelning
     StartNrGroupSettings groups;
+    // Drawn candidates after which the run takes the rows still to be kept in order of chance.
+    std::int64_t maxCandidates = CandidateBudget;
 };
 
 // What the window shows while a run goes on. Every member may be left empty.
@@ -45,8 +58,8 @@ struct ReductionProgress {
 
 enum class ReductionOutcome {
     RowsDrawn,       // target reached or stopped: rows 1..rows stored (none after an early stop)
-    NoMoreRows,      // no drawable row could be kept any more: the rows found stored, message
-                     // names them
+    NoMoreRows,      // no drawable row could be kept any more, short of the target: the rows
+                     // found stored, message names them
     Refused,         // ended with message before anything was drawn
     AlreadyRunning,  // called while a run was under way: nothing done
 };
@@ -73,7 +86,8 @@ inline const QString NoSingleRowsToExtendMessage =
 // The run. Seeds the generator from RandomCode when settings.fixedCode, normalises the
 // points, forces the dummy race, checks the inputs (a target above UnreducedRowCount is
 // refused), draws until SingleRowTarget rows are kept, the run is stopped or no drawable row
-// could be kept any more, and stores the rows: RowStore and PackedRows 1..V in ascending
+// could be kept any more (taking the last rows without drawing where the draws would find
+// them only slowly, as above), and stores the rows: RowStore and PackedRows 1..V in ascending
 // packed order, SingleRowCount, SingleRowTarget, SingleRowsBuilt, CouponsBuilt, the main
 // window's result labels and the reduced percentages (ShowReducedPercentages).
 ReductionResult RunVaryingReduction(const ReductionSettings& settings,
@@ -95,6 +109,9 @@ public:
     // True when the packed row shares more races with some added row than allowed.
     bool TooClose(std::uint32_t packed) const;
     void Add(std::uint32_t packed);
+    // True when two of the given packed rows share more races than allowed (the added rows
+    // play no part).
+    bool AnyTwoTooClose(const std::vector<std::uint32_t>& rows) const;
 
 private:
     struct Subset {

@@ -80,6 +80,59 @@ ReductionSettings FixedCode(int rowDifference = 1)
     return settings;
 }
 
+// Per race 1-6 the points of start numbers 1.. (a leading empty entry for race 0).
+using FramePoints = std::array<std::vector<int>, 7>;
+
+// Races 1 and 2: A 1-3, B 4-5; race 3: A 1-2, B 3-4; race 4: A 1-2, B 3; race 5: A 1, B 2;
+// race 6: A 1. Of the 600 rows, the 264 with two or four B winners are allowed.
+constexpr int LongShotFrameRows = 264;
+void MarkLongShotFrame(const FramePoints& points)
+{
+    const int aHorses[7] = {0, 3, 3, 2, 2, 1, 1};
+    for (int r = 1; r <= 6; ++r)
+        for (int h = 1; h <= static_cast<int>(points[r].size()); ++h) {
+            Mark(r, h, h <= aHorses[r] ? 1 : 2);
+            ReductionPoints[HorseIndex(r, h)] = static_cast<byte>(points[r][h - 1]);
+        }
+    for (int k = 0; k <= 7; ++k)
+        WinnerCountAllowed[k][2] = k == 2 || k == 4 ? 1 : 0;
+}
+
+// Points as streck give them: a favourite in every race and long shots beside it, so that
+// many allowed rows have a chance of one in 10^8 to 10^10.
+const FramePoints LongShots = {{{}, {96, 1, 1, 1, 1}, {96, 1, 1, 1, 1}, {97, 1, 1, 1}, {98, 1, 1}, {99, 1}, {100}}};
+const FramePoints EvenerPoints = {
+    {{}, {40, 20, 20, 10, 10}, {40, 20, 20, 10, 10}, {40, 20, 20, 20}, {50, 25, 25}, {60, 40}, {100}}};
+
+int BWinners(const Row& row)
+{
+    int count = 0;
+    for (int r = 1; r <= 6; ++r)
+        count += HorseGroups[r][0][row[r]] == 2;
+    return count;
+}
+
+// A row's chance as the product of its races' normalised chances in percent.
+double ChanceInPercents(const Row& row)
+{
+    double chance = 1;
+    for (int r = 1; r <= 6; ++r)
+        chance *= ReductionChance[HorseIndex(r, row[r])];
+    return chance;
+}
+
+// The stored packed rows folded into one number (FNV-1a over their bytes).
+std::uint64_t StoredRowsFingerprint()
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (int32 i = 1; i <= SingleRowCount; ++i)
+        for (int b = 0; b < 4; ++b) {
+            hash ^= (static_cast<std::uint32_t>(PackedRows[i]) >> (8 * b)) & 0xFF;
+            hash *= 1099511628211ull;
+        }
+    return hash;
+}
+
 class ReductionTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetGlobals(); }
@@ -197,6 +250,119 @@ TEST_F(ReductionTest, ARunThatCanAddNoMoreRowsEndsByItselfAndKeepsThem)
         EXPECT_EQ(SingleRowsBuilt, c.rows >= 1 ? 1 : 0) << c.name;
         const std::vector<Row> rows = StoredRows();
         EXPECT_EQ(std::set<Row>(rows.begin(), rows.end()).size(), static_cast<std::size_t>(c.rows)) << c.name;
+    }
+}
+
+// Long shots that the draws would take hours to find: the run ends after few draws with every
+// row it can keep, whether the target is above the allowed rows or equal to them.
+TEST_F(ReductionTest, LongShotsEndTheRunQuicklyWithEveryRowItCanKeep)
+{
+    struct Case {
+        int32 target;
+        ReductionOutcome outcome;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {300, ReductionOutcome::NoMoreRows, QStringLiteral("Bara 264 rader klarar begränsningarna och radskillnaden.")},
+        {LongShotFrameRows, ReductionOutcome::RowsDrawn, QString()},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        MarkLongShotFrame(LongShots);
+        SingleRowTarget = c.target;
+        const ReductionResult result = RunVaryingReduction(FixedCode(), StopAfterManyReports());
+        EXPECT_EQ(result.outcome, c.outcome) << c.target;
+        EXPECT_EQ(result.message, c.message) << c.target;
+        EXPECT_EQ(result.rows, LongShotFrameRows) << c.target;
+        EXPECT_LT(result.candidates, 100000) << c.target;
+        const std::vector<Row> rows = StoredRows();
+        EXPECT_EQ(std::set<Row>(rows.begin(), rows.end()).size(), std::size_t{LongShotFrameRows}) << c.target;
+        for (const Row& row : rows)
+            ASSERT_TRUE(BWinners(row) == 2 || BWinners(row) == 4) << c.target;
+    }
+}
+
+// A run whose draws would find the rows it wants only slowly stops drawing after its share of
+// candidates and keeps the likeliest of the rows still allowed.
+TEST_F(ReductionTest, AfterItsCandidatesARunKeepsTheLikeliestRowsLeft)
+{
+    MarkLongShotFrame(LongShots);
+    SingleRowTarget = 200;
+    ReductionSettings settings = FixedCode();
+    settings.maxCandidates = 200000;
+    const ReductionResult result = RunVaryingReduction(settings);
+    EXPECT_EQ(result.outcome, ReductionOutcome::RowsDrawn);
+    EXPECT_EQ(result.rows, 200);
+    EXPECT_EQ(result.candidates, settings.maxCandidates);
+    const std::vector<Row> rows = StoredRows();
+    EXPECT_EQ(std::set<Row>(rows.begin(), rows.end()).size(), 200u);
+    // Every allowed row with a chance of at least one in 10^7 is kept.
+    int likely = 0;
+    for (const Row& row : rows)
+        likely += ChanceInPercents(row) >= 1e5;
+    EXPECT_EQ(likely, 108);
+}
+
+// Where the draws used to end the run, the rows of a fixed code stay those it always gave.
+TEST_F(ReductionTest, AFixedCodeGivesTheRowsItAlwaysGave)
+{
+    const auto everyHorse = [](int horses) {
+        for (int r = 1; r <= 6; ++r)
+            for (int h = 1; h <= horses; ++h) {
+                Mark(r, h);
+                ReductionPoints[HorseIndex(r, h)] = static_cast<byte>(1 + h * r % 5);
+            }
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        int32 code;
+        int rowDifference;
+        int32 target;
+        bool extend;
+        ReductionOutcome outcome;
+        int32 rows;
+        std::uint64_t fingerprint;
+    };
+    const auto drawn = ReductionOutcome::RowsDrawn;
+    const auto noMore = ReductionOutcome::NoMoreRows;
+    const std::vector<Case> cases = {
+        {"every allowed row wanted", [] { MarkLongShotFrame(EvenerPoints); }, 765, 1, 264, false, drawn, 264,
+         0x3e506f5404e820f5},
+        {"more than the allowed rows wanted", [] { MarkLongShotFrame(EvenerPoints); }, 42, 1, 300, false, noMore,
+         264, 0x3e506f5404e820f5},
+        {"row difference 2", [] { MarkLongShotFrame(EvenerPoints); }, 765, 2, 60, false, drawn, 60,
+         0xd91098d66e745e2d},
+        {"row difference 3, fewer rows than wanted", [] { MarkLongShotFrame(EvenerPoints); }, 1234, 3, 99, false,
+         noMore, 18, 0x7752c3a898614c34},
+        {"long shots, 50 rows", [] { MarkLongShotFrame(LongShots); }, 765, 1, 50, false, drawn, 50,
+         0x469dd8d9c66906e5},
+        {"long shots, row difference 2", [] { MarkLongShotFrame(LongShots); }, 9999, 2, 20, false, drawn, 20,
+         0x536ac369dc3c8553},
+        {"15 horses, row difference 3", [&] { everyHorse(15); }, 765, 3, 2000, false, drawn, 2000,
+         0x38c36ce78556e288},
+        {"4 horses, row difference 2, fewer rows than wanted", [&] { everyHorse(4); }, 765, 2, 1000, false, noMore,
+         603, 0x13d39d423bec0ad1},
+        {"extended",
+         [] {
+             MarkLongShotFrame(EvenerPoints);
+             RandomCode = 5;
+             SingleRowTarget = 20;
+             RunVaryingReduction(FixedCode(2));
+         },
+         31, 2, 99, true, noMore, 84, 0xafd06c9fd7b83be0},
+    };
+    for (const Case& c : cases) {
+        ResetGlobals();
+        c.prepare();
+        RandomCode = c.code;
+        SingleRowTarget = c.target;
+        ReductionSettings settings = FixedCode(c.rowDifference);
+        settings.extend = c.extend;
+        const ReductionResult result = RunVaryingReduction(settings);
+        EXPECT_EQ(result.outcome, c.outcome) << c.name;
+        EXPECT_EQ(result.rows, c.rows) << c.name;
+        EXPECT_EQ(StoredRowsFingerprint(), c.fingerprint) << c.name;
     }
 }
 
@@ -504,6 +670,7 @@ TEST_F(ReductionTest, IndexFindsExactlyTheRowsThatShareTooManyRaces)
     for (int difference = 1; difference <= 5; ++difference) {
         RowDifferenceIndex index(difference);
         std::vector<Row> kept;
+        std::vector<std::uint32_t> packedKept;
         for (int i = 0; i < 400; ++i) {
             Row row{0, 0, 0, 0, 0, 0, 0, 1};
             for (int r = 1; r <= 6; ++r)
@@ -511,9 +678,13 @@ TEST_F(ReductionTest, IndexFindsExactlyTheRowsThatShareTooManyRaces)
             const bool tooClose = std::any_of(
                 kept.begin(), kept.end(), [&](const Row& k) { return SharedRaces(k, row) > 6 - difference; });
             ASSERT_EQ(index.TooClose(PackRow(row)), tooClose) << "difference " << difference;
+            std::vector<std::uint32_t> withRow(packedKept);
+            withRow.push_back(PackRow(row));
+            ASSERT_EQ(index.AnyTwoTooClose(withRow), tooClose) << "difference " << difference;
             if (!tooClose) {
                 index.Add(PackRow(row));
                 kept.push_back(row);
+                packedKept.push_back(PackRow(row));
             }
         }
     }
