@@ -31,6 +31,7 @@
 #include "model/variabl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/placement.h"
+#include "questionanswers.h"
 #include "reduction/ui/reducu.h"
 #include "support/coupons.h"
 #include "windowset.h"
@@ -394,22 +395,7 @@ TEST_F(MainWindowTest, ClosingAsksToSaveOnlyAnUnsavedSystem)
 // question keep the program open.
 TEST_F(MainWindowTest, DismissingTheCloseQuestionKeepsTheProgramOpen)
 {
-    struct Case {
-        const char* how;
-        std::function<void(QMessageBox*)> answer;
-        bool closes;
-    };
-    const Case cases[] = {
-        {"Escape",
-         [](QMessageBox* box) {
-             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-             QCoreApplication::sendEvent(box, &escape);
-         },
-         false},
-        {"close box", [](QMessageBox* box) { box->close(); }, false},
-        {"Nej", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true},
-    };
-    for (const Case& c : cases) {
+    for (const QuestionAnswer& c : WaysToAnswerTheQuestion()) {
         TestDialogs() = DialogSeam();  // the real question box
         SingleRowsBuilt = 1;
         SystemSaved = 0;
@@ -423,7 +409,7 @@ TEST_F(MainWindowTest, DismissingTheCloseQuestionKeepsTheProgramOpen)
         QCloseEvent close;
         QCoreApplication::sendEvent(V65x, &close);
         EXPECT_EQ(asked, QStringLiteral("Ska systemet sparas innan programmet stängs?")) << c.how;
-        EXPECT_EQ(close.isAccepted(), c.closes) << c.how;
+        EXPECT_EQ(close.isAccepted(), c.givesUp) << c.how;
         EXPECT_EQ(SingleRowsBuilt, 1) << c.how;
     }
 }

@@ -19,6 +19,7 @@
 #include "output/couponhorses.h"
 #include "output/ui/fyllakup.h"
 #include "output/ui/skrivaut.h"
+#include "pdfprinting.h"
 #include "platform/printcanvas.h"
 #include "platform/ui/printer.h"
 #include "racedata/ui/datavisa.h"
@@ -27,29 +28,11 @@
 #include "support/marks.h"
 #include "support/startlists.h"
 #include "views/ui/streckford.h"
-#include "windowset.h"
 
 namespace {
 
-class PrintFailure : public WindowSetTest {
+class PrintFailure : public PdfPrintingTest {
 protected:
-    void SetUp() override
-    {
-        WindowSetTest::SetUp();
-        ASSERT_TRUE(dir_.isValid());
-        pdf_ = dir_.filePath(QStringLiteral("utskrift.pdf"));
-        SharedPrinter().setOutputFormat(QPrinter::PdfFormat);
-        SharedPrinter().setOutputFileName(pdf_);
-        SharedPrinter().setPageSize(QPageSize(QPageSize::A4));
-        savedFont_ = PrinterFont();
-    }
-    void TearDown() override
-    {
-        SharedPrinter().setOutputFileName(QString());
-        SetPrinterFont(savedFont_);
-        WindowSetTest::TearDown();
-    }
-
     // Two kept coupons of one horse per race and the winners 1-6.
     static void StoreTwoCouponsAndWinners()
     {
@@ -82,10 +65,6 @@ protected:
     {
         window->findChild<QPushButton*>(QString::fromLatin1(name))->click();
     }
-
-    QTemporaryDir dir_;
-    QString pdf_;
-    QFont savedFont_;
 };
 
 TEST_F(PrintFailure, EveryPrintTheDiskCannotHoldIsReportedAndLeavesNoFile)

@@ -15,6 +15,7 @@
 #include "conditions/ui/grpvlk.h"
 #include "model/notify.h"
 #include "output/ui/atgfilin.h"
+#include "questionanswers.h"
 #include "racedata/startlistview.h"
 #include "racedata/ui/atgdata.h"
 #include "reduction/pointsentry.h"
@@ -232,22 +233,7 @@ TEST_F(SystemFileWindowsTest, ASaveThatDidNotHappenStopsTheCloseAndTheLoad)
 // open dialog and cancels it.
 TEST_F(SystemFileWindowsTest, DismissingTheQuestionBeforeALoadCancelsTheLoad)
 {
-    struct Case {
-        const char* how;
-        std::function<void(QMessageBox*)> answer;
-        bool opens;
-    };
-    const Case cases[] = {
-        {"Escape",
-         [](QMessageBox* box) {
-             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-             QCoreApplication::sendEvent(box, &escape);
-         },
-         false},
-        {"close box", [](QMessageBox* box) { box->close(); }, false},
-        {"Nej", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true},
-    };
-    for (const Case& c : cases) {
+    for (const QuestionAnswer& c : WaysToAnswerTheQuestion()) {
         SCOPED_TRACE(c.how);
         StartClean();
         BuildSystem();
@@ -267,7 +253,7 @@ TEST_F(SystemFileWindowsTest, DismissingTheQuestionBeforeALoadCancelsTheLoad)
         });
         Click("Button8");
         EXPECT_EQ(asked, LoadQuestion);
-        EXPECT_EQ(TestDialogs().proposedNames.size(), c.opens ? 1 : 0);
+        EXPECT_EQ(TestDialogs().proposedNames.size(), c.givesUp ? 1 : 0);
         EXPECT_EQ(CouponsBuilt, 1);
         EXPECT_EQ(SystemSaved, 0);
     }

@@ -12,44 +12,23 @@
 
 #include "output/systemprint.h"
 #include "output/ui/skrivaut.h"
+#include "pdfprinting.h"
 #include "pdftext.h"
 #include "platform/settingsdir.h"
 #include "platform/textfile.h"
 #include "platform/ui/printer.h"
 #include "support/coupons.h"
 #include "support/marks.h"
-#include "windowset.h"
 
 namespace {
 
-class SystemPrintWindow : public WindowSetTest {
+class SystemPrintWindow : public PdfPrintingTest {
 protected:
-    void SetUp() override
-    {
-        WindowSetTest::SetUp();
-        ASSERT_TRUE(dir_.isValid());
-        pdf_ = dir_.filePath(QStringLiteral("system.pdf"));
-        SharedPrinter().setOutputFormat(QPrinter::PdfFormat);
-        SharedPrinter().setOutputFileName(pdf_);
-        SharedPrinter().setPageSize(QPageSize(QPageSize::A4));
-        savedFont_ = PrinterFont();
-    }
-    void TearDown() override
-    {
-        SharedPrinter().setOutputFileName(QString());
-        SetPrinterFont(savedFont_);
-        WindowSetTest::TearDown();
-    }
-
     int PdfPages() const
     {
         QFile file(pdf_);
         return file.open(QIODevice::ReadOnly) ? static_cast<int>(file.readAll().count("/Type /Page\n")) : 0;
     }
-
-    QTemporaryDir dir_;
-    QString pdf_;
-    QFont savedFont_;
 };
 
 TEST_F(SystemPrintWindow, PrintsTheHeaderWithoutASystem)
