@@ -60,6 +60,32 @@ TEST_F(PointsWindow, TypedPointsAreLimitedStoredAndColoured)
     EXPECT_EQ(EditColour(2, 3), QColor(255, 255, 255));
 }
 
+// The edits of the dummy race slot 7 lie outside the window with their values: Tab from the last
+// edit of race 6 goes on to a control the user sees, and what is typed there reaches no point of
+// race slot 7 (which would count in every row).
+TEST_F(PointsWindow, TabFromTheLastRaceSkipsTheUnseenRaceSlot)
+{
+    CondPoints[7][1][1] = 5;
+    Open();
+    QApplication::setActiveWindow(Chansvillkor);
+    Edit(6, StartNumbers)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(Edit(6, StartNumbers)->hasFocus());
+    SendKey(Edit(6, StartNumbers), Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    for (int h = 1; h <= StartNumbers; ++h)
+        EXPECT_NE(next, Edit(7, h)) << "start number " << h;
+    SendKey(next, Qt::Key_Backspace);
+    for (const QChar digit : QStringLiteral("40")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + digit.digitValue(), Qt::NoModifier, QString(digit));
+        QCoreApplication::sendEvent(next, &press);
+    }
+    EXPECT_EQ(CondPoints[7][1][1], 5);
+    for (int h = 2; h <= StartNumbers; ++h)
+        EXPECT_EQ(CondPoints[7][h][1], 0) << "start number " << h;
+    EXPECT_EQ(Edit(7, 1)->text(), QStringLiteral("5"));
+}
+
 TEST_F(PointsWindow, MarkingWhileOpenRecolours)
 {
     Open();

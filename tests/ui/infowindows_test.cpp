@@ -59,7 +59,7 @@ const WindowCase Windows[] = {
     {[] { return new TInfoChans; },
      "TInfoChans",
      "Information till chansvärdering, poäng och streckfördelning",
-     {518, 457},
+     {540, 457},
      ToQColor(Cream),
      false,
      "Button1",

@@ -176,13 +176,13 @@ TEST_F(MainWindowTest, PlacementOnTheScreen)
     const QSize screen = QGuiApplication::primaryScreen()->size();
     window->move(3, 4);  // a position before the first showing does not count
     window->Show();
-    const QSize outer = window->frameGeometry().size();
-    EXPECT_EQ(window->pos(),
+    const QRect outer = OuterRect(window->geometry(), window->frameGeometry());  // title bar included
+    EXPECT_EQ(outer.topLeft(),
               QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
     window->hide();
-    window->move(5, 7);
+    window->move(5, 40);
     window->Show();
-    EXPECT_EQ(window->pos(), QPoint(5, 7));
+    EXPECT_EQ(window->pos(), QPoint(5, 40));
 
     // A fixed size, a minimise box and no maximise box, also none that the platform adds.
     const Qt::WindowFlags flags = V65x->windowFlags();

@@ -278,11 +278,11 @@ TEST_F(RaceDataWindows, WindowConnectsEachHandlerOnce)
 TEST_F(RaceDataWindows, ClosingTheWindowHidesThePopupAndAMouseMoveBringsItBeside)
 {
     Data->Show();
-    Data->move(100, 50);
+    Data->move(10, 50);
     Data->Kavd[5]->click();
-    Data->move(160, 80);
+    Data->move(30, 80);
     SendMouse(Data, QEvent::MouseMove, {700, 300});
-    EXPECT_EQ(F55->pos(), QPoint(160 + 187, 80 + 32));
+    EXPECT_EQ(F55->pos(), QPoint(30 + 187, 80 + 32));
     Data->close();
     EXPECT_FALSE(F55->isVisible());
     EXPECT_EQ(RaceWindowOpen[5], 0);

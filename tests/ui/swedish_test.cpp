@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +16,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 #include "platform/ui/dialogs.h"
@@ -148,6 +153,47 @@ TEST(SwedishDialogs, PrinterFileFontDialogsAndContextMenusShowNoEnglish)
             EXPECT_TRUE(shown.contains(swedish)) << c.what << ": " << swedish.toStdString();
     }
     TestDialogs() = DialogSeam();
+}
+
+// Qt's file dialog writes a file's date and size in the system's locale, English on a system
+// set to English or to none ("11 Dec"): the dialog shows them as Swedish writes them.
+TEST(SwedishDialogs, TheFileDialogShowsDatesAndSizesInSwedish)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("omg.SV6")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(QByteArray(1536, 'x')), 1536);
+    ASSERT_TRUE(file.flush());
+    const QDateTime modified(QDate(2024, 12, 11), QTime(16, 37));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    TestDialogs() = DialogSeam();  // the real dialog
+    QString date;
+    QString size;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto* files = dialog->findChild<QFileSystemModel*>();
+        const auto* details = dialog->findChild<QTreeView*>();
+        ASSERT_TRUE(files && details);
+        // The file's cells as the detail view shows them, through whatever model it is given.
+        const auto shown = [&](int column) {
+            const QModelIndex cell = files->index(file.fileName(), column);
+            const auto* proxy = qobject_cast<const QAbstractProxyModel*>(details->model());
+            return (proxy ? proxy->mapFromSource(cell) : cell).data().toString();
+        };
+        size = shown(1);
+        date = shown(3);
+        QMetaObject::invokeMethod(dialog, "accept");  // "Öppna"
+    });
+    const QString chosen =
+        ChooseOpenFileName(nullptr, QStringLiteral("Vimsta V6 (*.SV6)|*.SV6"), file.fileName());
+    TestDialogs() = DialogSeam();
+    EXPECT_EQ(chosen, file.fileName());  // the proposed file, chosen as it stands
+    EXPECT_EQ(date.toStdString(), swedish.toString(modified, QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(size.toStdString(), swedish.formattedDataSize(1536).toStdString());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "conditions/ui/cvillkor.h"
 #include "conditions/ui/ordn.h"
 #include "core/ui/aboutb.h"
+#include "grading/ui/rettar2.h"
 #include "racedata/ui/datavisa.h"
 #include "racedata/ui/startlists.h"
 #include "windowset.h"
@@ -258,11 +259,15 @@ QRect InkBand(const QLabel* label, const QWidget* window)
                  metrics.capHeight());
 }
 
-// Labels of one parent whose texts run into each other on the same line.
+// Labels of one parent whose texts run into each other on the same line: less than a blank of
+// either text's font between them reads as one word.
 QStringList TextsRunningTogether(const QWidget* window, const QString& className)
 {
     QStringList found;
     QList<const QLabel*> seen;
+    const auto blank = [](const QLabel* label) {
+        return QFontMetrics(label->font()).horizontalAdvance(QLatin1Char(' '));
+    };
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || IsMeantToBeCut(className, NameOf(label)))
             continue;
@@ -270,7 +275,9 @@ QStringList TextsRunningTogether(const QWidget* window, const QString& className
         if (ink.isEmpty() || VisiblePart(label, window).isEmpty())
             continue;
         for (const QLabel* other : seen)
-            if (other->parentWidget() == label->parentWidget() && ink.intersects(InkBand(other, window)))
+            if (const int gap = std::min(blank(label), blank(other));
+                other->parentWidget() == label->parentWidget() &&
+                ink.adjusted(-gap, 0, gap, 0).intersects(InkBand(other, window)))
                 found << QStringLiteral("%1: \"%2\" runs into \"%3\"")
                              .arg(className, PlainTextOf(label), PlainTextOf(other));
         seen << label;
@@ -278,16 +285,16 @@ QStringList TextsRunningTogether(const QWidget* window, const QString& className
     return found;
 }
 
-// A window's caption in a title bar: a bold 15-pixel font (the 11 points of common desktops),
-// centred between the room of the close box on the one side and as much on the other.
+// A window's caption in a real title bar: a bold 15-pixel font (the 11 points of common desktops)
+// beside the window's icon and its three buttons, which take about 110 pixels together.
 std::optional<Misfit> CaptionMisfit(const QWidget* window)
 {
-    constexpr int CloseBoxRoom = 40;
+    constexpr int IconAndButtons = 110;
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(15);
     font.setBold(true);
     const QString caption = window->windowTitle();
-    const QSize needed(QFontMetrics(font).horizontalAdvance(caption) + 2 * CloseBoxRoom, 0);
+    const QSize needed(QFontMetrics(font).horizontalAdvance(caption) + IconAndButtons, 0);
     if (caption.trimmed().isEmpty() || needed.width() <= window->width())
         return std::nullopt;
     return Misfit{caption, needed, QSize(window->width(), 0)};
@@ -390,6 +397,34 @@ TEST_F(TextsFit, RaceDataWithLongNamesFits)
     EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(Data->S[1]->text(), QStringLiteral("Lopp 10…"));  // the whole title in the tooltip
     EXPECT_EQ(Data->S[1]->toolTip(), RaceInfoLines[1][0]);
+}
+
+// The name of the row order in force stands a blank apart from "Aktuell ordning:" and from the
+// column heading after it, whichever order it names.
+TEST_F(TextsFit, EveryRowOrderNameStandsApart)
+{
+    Data->Show();
+    for (QPushButton* order : {Data->Button3, Data->Button2, Data->Button17, Data->Button11, Data->Button5}) {
+        order->click();
+        const QStringList found = TextsThatDoNotFit(Data);
+        EXPECT_TRUE(found.isEmpty()) << Data->Lordning->text().toStdString() << ":\n"
+                                     << found.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// A won amount, its "kr" and the sum stand a blank apart, from the widest amount the grading
+// gives to the narrowest.
+TEST_F(TextsFit, WonAmountsStandApartFromTheirKr)
+{
+    Retta2->Show();
+    for (const QString& amount :
+         {QStringLiteral("9999900000000"), QStringLiteral("97060"), QStringLiteral("0")}) {
+        for (QLabel* label : Retta2->AmountLabels)
+            label->setText(amount);
+        Retta2->VinstSummaEdit->setText(amount);
+        const QStringList found = TextsThatDoNotFit(Retta2);
+        EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 }  // namespace

@@ -19,10 +19,11 @@ constexpr int LineTops[StartNumbers + 1] = {0,   53,  68,  83,  101, 116, 131, 1
                                             164, 179, 197, 212, 227, 245, 260, 275};
 const QColor Maroon{128, 0, 0};
 
-// The listing as laid out, centred in a window wide enough that a title bar shows the caption
-// "Ordningsföljd" whole; the window grows to the left of its designed place.
+// The listing as laid out, centred in a window wide enough that a title bar with an icon and
+// three buttons shows the caption "Ordningsföljd" whole; the window grows to the left of its
+// designed place.
 constexpr QSize ListingSize{114, 408};
-constexpr int WindowWidth = 180;
+constexpr int WindowWidth = 214;
 constexpr int ListingLeft = (WindowWidth - ListingSize.width()) / 2;
 
 struct RaceButton {

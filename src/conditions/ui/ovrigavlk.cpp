@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int ClientWidth = 277;
+constexpr int ClientWidth = 284;  // wide enough for a title bar to show the caption whole
 constexpr int ClientHeight = 478;
 constexpr QPoint OffsetFromMain{470, 82};
 constexpr int RowTop = 48, RowPitch = 15;

@@ -3,7 +3,7 @@
 namespace {
 
 const HelpWindowFrame Frame{"InfoChans", "Information till chansvärdering, poäng och streckfördelning",
-                            QSize(518, 457), Cream, Opening::Modeless};
+                            QSize(540, 457), Cream, Opening::Modeless};
 
 const QStringList HelpLines = {
     QStringLiteral("POÄNGVILLKOR"),

@@ -104,7 +104,7 @@ struct PanelColumn {
 constexpr PanelColumn CountColumn{68, 66};
 constexpr PanelColumn PayoutColumn{136, 90};
 constexpr PanelColumn AmountColumn{228, 118};
-constexpr PanelColumn KrColumn{347, 12};
+constexpr PanelColumn KrColumn{351, 12};  // a blank right of the amount
 
 constexpr PrizeRow PrizeRows[] = {{3, "N7rett", "Utd7Edit", "Vinst7Edit", "7 rätt:", 0},
                                   {2, "N6rett", "Utd6Edit", "Vinst6Edit", "6 rätt:", 24},
@@ -247,7 +247,7 @@ void TRetta2::BuildResultPanels()
     SetTextColour(Visaantal, YellowColour);
 
     Panel1 =
-        NewBox(this, QStringLiteral("Panel1"), QString(), {6, 276, 360, 124}, WindowFont(), YellowColour);
+        NewBox(this, QStringLiteral("Panel1"), QString(), {6, 276, 364, 124}, WindowFont(), YellowColour);
     const QFont bold = SansFont(16, true);
     NewLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Resultat"), {CountColumn.left, 2, 66, 18},
              bold);
@@ -291,7 +291,7 @@ void TRetta2::BuildResultPanels()
              SansFont(15));
 
     Panel2 =
-        NewBox(this, QStringLiteral("Panel2"), QString(), {370, 276, 126, 124}, WindowFont(), YellowColour);
+        NewBox(this, QStringLiteral("Panel2"), QString(), {374, 276, 122, 124}, WindowFont(), YellowColour);
     static const char* const lowNames[] = {"N3rett", "N2rett", "N1rett", "N0rett"};
     for (int i = 4; i <= 7; ++i) {
         const int top = 6 + 28 * (i - 4);

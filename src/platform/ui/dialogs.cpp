@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ui/swedishtexts.h"
+
 DialogSeam& TestDialogs()
 {
     static DialogSeam seam;
@@ -156,6 +158,20 @@ QString QtFilter(const QString& filter)
     return bar < 0 ? filter : filter.left(bar);
 }
 
+// Qt's own open or save dialog, which shows the files' sizes and dates in Swedish.
+QString RunFileDialog(QWidget* parent, const QString& filter, const QString& startName,
+                      QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, QString(), startName, QtFilter(filter));
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    ShowFileDetailsInSwedish(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 QString NextSeamFileName(const QString& proposed)
 {
     DialogSeam& seam = TestDialogs();
@@ -173,15 +189,14 @@ QString ChooseOpenFileName(QWidget* parent, const QString& filter, const QString
 {
     if (TestDialogs().active)
         return NextSeamFileName(startName);
-    return QFileDialog::getOpenFileName(parent, QString(), startName, QtFilter(filter));
+    return RunFileDialog(parent, filter, startName, QFileDialog::AcceptOpen);
 }
 
 QString ChooseSaveFileName(QWidget* parent, const QString& filter, const QString& startName)
 {
     if (TestDialogs().active)
         return NextSeamFileName(startName);
-    return QFileDialog::getSaveFileName(parent, QString(), startName, QtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return RunFileDialog(parent, filter, startName, QFileDialog::AcceptSave);
 }
 
 void ShowModal(QWidget* window)

@@ -1,7 +1,8 @@
 #pragma once
 // The base of every window: a fixed-size top-level window that is created once at start,
 // hidden on close, shown modeless (Show) or modal (ShowModal), with the create, activate and
-// first-show hooks that the windows use.
+// first-show hooks that the windows use. Wherever the program places a window, its title bar
+// lies on the screen; controls that lie outside what the window shows take no keyboard focus.
 
 #include <QDialog>
 
@@ -44,9 +45,18 @@ protected:
 
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // The window on the screen, title bar included (placement.h's OuterRect), and a move that
+    // puts its top-left at topLeft.
+    QRect OuterGeometry() const;
+    void MoveOuterTo(QPoint topLeft);
+    void PlaceOnFirstShow();
+    void KeepTitleBarOnScreen();
+    void KeepFocusOffUnseenControls();
+
     bool centreOverMain_ = false;
     bool centreOnScreen_ = false;
     bool shownOnce_ = false;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -156,6 +157,12 @@ QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLeng
     edit->setFont(SansFont(12, true));
     edit->setMaxLength(maxLength);
     return edit;
+}
+
+int TitleBarWidthFor(const QString& caption)
+{
+    constexpr int IconAndButtons = 110;
+    return QFontMetrics(SansFont(15, true)).horizontalAdvance(caption) + IconAndButtons;
 }
 
 QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect)

@@ -54,6 +54,10 @@ QLineEdit* NewEdit(QWidget* parent, const QString& name, QRect rect, int maxLeng
 // Shows the text in a label of fixed width: whole when it fits; otherwise its first words that
 // fit, followed by "…", and the whole text in the label's tooltip.
 void SetFittedText(QLabel* label, const QString& text);
+// The width that a window needs for a title bar to show its caption whole: the caption in a title
+// bar's font (bold, 15 pixels: the 11 points of common desktops) beside the icon and the three
+// buttons of a title bar, about 110 pixels together.
+int TitleBarWidthFor(const QString& caption);
 // The yellow-on-blue captions over boxes.
 QLabel* NewHeading(QWidget* parent, const QString& caption, QRect rect);
 

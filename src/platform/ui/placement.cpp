@@ -1,5 +1,6 @@
 #include "platform/ui/placement.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -27,6 +28,19 @@ QPoint CentredOver(QRect owner, QSize own, QRect workArea)
     const int left = owner.left() + (owner.width() - own.width()) / 2;
     const int top = owner.top() + (owner.height() - own.height()) / 2;
     return {std::max(left, workArea.left()), std::max(top, workArea.top())};
+}
+
+QRect OuterRect(QRect client, QRect frame)
+{
+    frame.setTop(std::min(frame.top(), client.top() - TitleBarHeight));
+    return frame;
+}
+
+QPoint TitleBarOnArea(QRect outer, QRect workArea)
+{
+    const int left = std::max(std::min(outer.left(), workArea.right() + 1 - outer.width()), workArea.left());
+    const int top = std::max(std::min(outer.top(), workArea.bottom() + 1 - TitleBarHeight), workArea.top());
+    return {left, top};
 }
 
 bool NeedsHorizontalScrollBar(QSize screen)

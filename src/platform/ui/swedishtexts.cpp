@@ -1,7 +1,11 @@
 #include "platform/ui/swedishtexts.h"
 
 #include <QByteArray>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHash>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 namespace {
 
@@ -173,4 +177,32 @@ QString OwnSwedishText(const char* context, const char* source)
     if (!context || !source)
         return QString();
     return SwedishByKey().value(Key(context, source));
+}
+
+namespace {
+
+// The file dialog's files as its model gives them, the size and the date written in the
+// default locale.
+class SwedishFileDetails : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        enum Column { Size = 1, Date = 3 };
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || (index.column() != Size && index.column() != Date))
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex file = mapToSource(index);
+        if (index.column() == Date)
+            return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+        return files->isDir(file) ? QString() : QLocale().formattedDataSize(files->size(file));
+    }
+};
+
+}  // namespace
+
+void ShowFileDetailsInSwedish(QFileDialog& dialog)
+{
+    dialog.setProxyModel(new SwedishFileDetails(&dialog));
 }

@@ -44,6 +44,7 @@ void SetScratched(QLabel* label, bool scratched)
 TStartlistaWindow::TStartlistaWindow(int race)
     : VForm(QStringLiteral("Avd %1").arg(race), QSize(131, 225)), race_(race)
 {
+    setFixedWidth(std::max(width(), TitleBarWidthFor(windowTitle())));
     setObjectName(QStringLiteral("Startlista%1").arg(race));
     Qt::WindowFlags flags =
         Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
@@ -139,7 +140,8 @@ void TStartlistaWindow::FormActivate()
     repaint();
 }
 
-// The client area follows the visible labels, as automatic sizing does.
+// The client area follows the visible labels, as automatic sizing does, but is never too narrow
+// for a title bar to show the caption.
 void TStartlistaWindow::FitToVisibleLabels()
 {
     QRect extent;
@@ -147,7 +149,8 @@ void TStartlistaWindow::FitToVisibleLabels()
         for (QLabel* label : {s[t], o[t], n[t], h[t]})
             if (!label->isHidden())
                 extent |= label->geometry();
-    setFixedSize(std::max(extent.right() + 1, 1), std::max(extent.bottom() + 1, 1));
+    setFixedSize(std::max(extent.right() + 1, TitleBarWidthFor(windowTitle())),
+                 std::max(extent.bottom() + 1, 1));
 }
 
 TStartlistaWindow* StartListWindow(int race)
