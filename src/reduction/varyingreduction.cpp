@@ -219,8 +219,13 @@ class RowDrawing {
 public:
     RowDrawing(const CandidateTest& tests, const DrawTable& draw, const ReductionSettings& settings,
                std::vector<std::uint32_t>& rows, const ReductionProgress& progress)
-        : tests_(tests), draw_(draw), drawable_(draw), index_(settings.rowDifference),
-          maxCandidates_(settings.maxCandidates), rows_(rows), reporter_(progress)
+        : tests_(tests),
+          draw_(draw),
+          drawable_(draw),
+          index_(settings.rowDifference),
+          maxCandidates_(settings.maxCandidates),
+          rows_(rows),
+          reporter_(progress)
     {
         for (std::uint32_t packed : rows_)
             index_.Add(packed);

@@ -210,20 +210,13 @@ TEST(StartListImport, OddsTextsBecomeWholeOddsAndHundredths)
         int32 whole;
         int32 hundredths;
     } cases[] = {
-        {QStringLiteral("3,45"), 3, 345},
-        {QStringLiteral("2,50"), 2, 250},
-        {QStringLiteral("3,50"), 4, 350},
-        {QStringLiteral("12"), 12, 1200},
-        {QStringLiteral("5,1"), 5, 510},
-        {QStringLiteral("4,705"), 5, 470},
-        {QStringLiteral("4,715"), 5, 472},
-        {QStringLiteral("4,7051"), 5, 471},
-        {QStringLiteral("EJ"), 0, 0},
-        {QString(), 0, 0},
-        {QStringLiteral("1.5"), 0, 0},
-        {QStringLiteral("-3"), 0, 0},
-        {QStringLiteral("99999999999"), 0, 0},
-        {QStringLiteral("999999999,99"), 1000000000, 2147483647},
+        {QStringLiteral("3,45"), 3, 345},      {QStringLiteral("2,50"), 2, 250},
+        {QStringLiteral("3,50"), 4, 350},      {QStringLiteral("12"), 12, 1200},
+        {QStringLiteral("5,1"), 5, 510},       {QStringLiteral("4,705"), 5, 470},
+        {QStringLiteral("4,715"), 5, 472},     {QStringLiteral("4,7051"), 5, 471},
+        {QStringLiteral("EJ"), 0, 0},          {QString(), 0, 0},
+        {QStringLiteral("1.5"), 0, 0},         {QStringLiteral("-3"), 0, 0},
+        {QStringLiteral("99999999999"), 0, 0}, {QStringLiteral("999999999,99"), 1000000000, 2147483647},
         {QStringLiteral(" 7,9 "), 8, 790},
     };
     for (const auto& c : cases) {

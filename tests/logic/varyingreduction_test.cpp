@@ -100,7 +100,8 @@ void MarkLongShotFrame(const FramePoints& points)
 
 // Points as streck give them: a favourite in every race and long shots beside it, so that
 // many allowed rows have a chance of one in 10^8 to 10^10.
-const FramePoints LongShots = {{{}, {96, 1, 1, 1, 1}, {96, 1, 1, 1, 1}, {97, 1, 1, 1}, {98, 1, 1}, {99, 1}, {100}}};
+const FramePoints LongShots = {
+    {{}, {96, 1, 1, 1, 1}, {96, 1, 1, 1, 1}, {97, 1, 1, 1}, {98, 1, 1}, {99, 1}, {100}}};
 const FramePoints EvenerPoints = {
     {{}, {40, 20, 20, 10, 10}, {40, 20, 20, 10, 10}, {40, 20, 20, 20}, {50, 25, 25}, {60, 40}, {100}}};
 
@@ -263,7 +264,8 @@ TEST_F(ReductionTest, LongShotsEndTheRunQuicklyWithEveryRowItCanKeep)
         QString message;
     };
     const std::vector<Case> cases = {
-        {300, ReductionOutcome::NoMoreRows, QStringLiteral("Bara 264 rader klarar begränsningarna och radskillnaden.")},
+        {300, ReductionOutcome::NoMoreRows,
+         QStringLiteral("Bara 264 rader klarar begränsningarna och radskillnaden.")},
         {LongShotFrameRows, ReductionOutcome::RowsDrawn, QString()},
     };
     for (const Case& c : cases) {
@@ -329,20 +331,20 @@ TEST_F(ReductionTest, AFixedCodeGivesTheRowsItAlwaysGave)
     const std::vector<Case> cases = {
         {"every allowed row wanted", [] { MarkLongShotFrame(EvenerPoints); }, 765, 1, 264, false, drawn, 264,
          0x3e506f5404e820f5},
-        {"more than the allowed rows wanted", [] { MarkLongShotFrame(EvenerPoints); }, 42, 1, 300, false, noMore,
-         264, 0x3e506f5404e820f5},
+        {"more than the allowed rows wanted", [] { MarkLongShotFrame(EvenerPoints); }, 42, 1, 300, false,
+         noMore, 264, 0x3e506f5404e820f5},
         {"row difference 2", [] { MarkLongShotFrame(EvenerPoints); }, 765, 2, 60, false, drawn, 60,
          0xd91098d66e745e2d},
-        {"row difference 3, fewer rows than wanted", [] { MarkLongShotFrame(EvenerPoints); }, 1234, 3, 99, false,
-         noMore, 18, 0x7752c3a898614c34},
+        {"row difference 3, fewer rows than wanted", [] { MarkLongShotFrame(EvenerPoints); }, 1234, 3, 99,
+         false, noMore, 18, 0x7752c3a898614c34},
         {"long shots, 50 rows", [] { MarkLongShotFrame(LongShots); }, 765, 1, 50, false, drawn, 50,
          0x469dd8d9c66906e5},
         {"long shots, row difference 2", [] { MarkLongShotFrame(LongShots); }, 9999, 2, 20, false, drawn, 20,
          0x536ac369dc3c8553},
         {"15 horses, row difference 3", [&] { everyHorse(15); }, 765, 3, 2000, false, drawn, 2000,
          0x38c36ce78556e288},
-        {"4 horses, row difference 2, fewer rows than wanted", [&] { everyHorse(4); }, 765, 2, 1000, false, noMore,
-         603, 0x13d39d423bec0ad1},
+        {"4 horses, row difference 2, fewer rows than wanted", [&] { everyHorse(4); }, 765, 2, 1000, false,
+         noMore, 603, 0x13d39d423bec0ad1},
         {"extended",
          [] {
              MarkLongShotFrame(EvenerPoints);
