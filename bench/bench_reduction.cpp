@@ -110,36 +110,15 @@ std::vector<std::int32_t> AllPairsRun(int rowDifference, int32 target, std::int6
     return packed;
 }
 
-void BM_Reduction(benchmark::State& state)
+// Runs the reduction once an iteration, the frame marked by mark() before each run (untimed);
+// reports the candidates a run drew and the rows it kept.
+void TimeReductions(benchmark::State& state, void (*mark)(), int32 target, int rowDifference)
 {
-    const int rowDifference = static_cast<int>(state.range(0));
-    const auto target = static_cast<int32>(state.range(1));
-    std::int64_t candidates = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        MarkEveryHorse();
-        SingleRowTarget = target;
-        state.ResumeTiming();
-        const ReductionResult result = RunVaryingReduction(Settings(rowDifference));
-        candidates += result.candidates;
-        benchmark::DoNotOptimize(result.rows);
-    }
-    state.counters["candidates"] =
-        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
-    state.counters["candidates/s"] =
-        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
-}
-
-// range(0): the target; range(1): "Radskillnad".
-void BM_ReductionLongShots(benchmark::State& state)
-{
-    const auto target = static_cast<int32>(state.range(0));
-    const int rowDifference = static_cast<int>(state.range(1));
     std::int64_t candidates = 0;
     int32 rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        MarkLongShotFrame();
+        mark();
         SingleRowTarget = target;
         state.ResumeTiming();
         const ReductionResult result = RunVaryingReduction(Settings(rowDifference));
@@ -148,7 +127,23 @@ void BM_ReductionLongShots(benchmark::State& state)
     }
     state.counters["candidates"] =
         benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
+    state.counters["candidates/s"] =
+        benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
     state.counters["rows"] = rows;
+}
+
+// range(0): "Radskillnad"; range(1): the target.
+void BM_Reduction(benchmark::State& state)
+{
+    TimeReductions(state, MarkEveryHorse, static_cast<int32>(state.range(1)),
+                   static_cast<int>(state.range(0)));
+}
+
+// range(0): the target; range(1): "Radskillnad".
+void BM_ReductionLongShots(benchmark::State& state)
+{
+    TimeReductions(state, MarkLongShotFrame, static_cast<int32>(state.range(0)),
+                   static_cast<int>(state.range(1)));
 }
 
 void BM_AllPairs(benchmark::State& state)

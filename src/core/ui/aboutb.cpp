@@ -35,7 +35,7 @@ QPixmap ProgramPicture()
 // nothing when no address is set.
 QString MakerWebAddressLine()
 {
-    const QString host = UpdateCheckAddress().host();
+    const QString host = MakerDomain();
     return host.isEmpty() ? QString() : QStringLiteral("\n") + host;
 }
 

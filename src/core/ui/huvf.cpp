@@ -75,7 +75,7 @@ int HitCountTop(int hits)
 QString MainWindowCaption()
 {
     const QString caption = QStringLiteral("Vimsta för V65-V64, version 18.2");
-    const QString host = UpdateCheckAddress().host();
+    const QString host = MakerDomain();
     return host.isEmpty() ? caption : caption + QStringLiteral("   ") + host;
 }
 

@@ -71,9 +71,8 @@ void TV65x::SubscribeToChanges()
     Events::CountsRecomputed.Subscribe(this, [this] { PaintRecount(); });
     Events::ConditionsChanged.Subscribe(this, [this] { PaintConditionDisplays(); });
     Events::PointsCondCountChanged.Subscribe(this, [this] { PaintPointsCondCount(); });
-    // The maker's domain is the update address's host, as in the caption at start.
     Events::StartListImported.Subscribe(this, [this](int) {
-        MainFormCaption = MainCaptionAfterImport(UpdateCheckAddress().host());
+        MainFormCaption = MainCaptionAfterImport(MakerDomain());
         setWindowTitle(MainFormCaption);
     });
     Events::SystemLoaded.Subscribe(this, [this] { PaintLoadedSystem(); });

@@ -31,6 +31,11 @@ QUrl UpdateCheckAddress()
     return ConfiguredUpdateAddress(SettingsDir(), QStringLiteral(VIMSTA_UPDATE_ADDRESS));
 }
 
+QString MakerDomain()
+{
+    return UpdateCheckAddress().host();
+}
+
 UpdateCheckSettings DefaultUpdateCheckSettings()
 {
     UpdateCheckSettings settings;

@@ -22,9 +22,11 @@ struct UpdateCheckSettings {
 };
 
 // The address of the check: the line of the settings folder's "uppdatering.txt", else the
-// build option VIMSTA_UPDATE_ADDRESS; empty when neither names one (no check). The main
-// window's caption and the about box show its host.
+// build option VIMSTA_UPDATE_ADDRESS; empty when neither names one (no check).
 QUrl UpdateCheckAddress();
+// The maker's domain that the main window's captions and the about box show: the host of that
+// address; empty when no address is set.
+QString MakerDomain();
 
 // That address, a time-out of five seconds, the system's authorities.
 UpdateCheckSettings DefaultUpdateCheckSettings();
